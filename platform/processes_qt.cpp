@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "platform/processes.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSysInfo>
+
+#include "platform/program_folder.h"
+
+bool QtProcesses::Start(const ProcessCommand& command, WindowStyle style) {
+  (void)style;  // a detached process shows its own window; Qt offers no portable window style
+  if (command.Program.isEmpty()) return false;
+  QProcess process;
+  process.setProgram(command.Program);
+  process.setArguments(command.Arguments);
+  if (!command.WorkDir.isEmpty()) process.setWorkingDirectory(command.WorkDir);
+  // Keep the started program's output out of ours.
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
+  return process.startDetached();
+}
+
+QString CompanionFileName(const QString& baseName) {
+#ifdef Q_OS_WIN
+  return baseName + QStringLiteral(".exe");
+#else
+  return baseName;
+#endif
+}
+
+QString CompanionPath(const QString& baseName) {
+  return QDir::toNativeSeparators(QDir(ExecutableFolder()).filePath(CompanionFileName(baseName)));
+}
+
+ProcessCommand CompanionCommand(const QString& baseName, const QString& argument) {
+  ProcessCommand command;
+  command.CommandLine = CompanionFileName(baseName) + QLatin1Char(' ') + argument;
+  command.Program = CompanionPath(baseName);
+  command.Arguments = QStringList{argument};
+  return command;
+}
+
+ProcessCommand DesktopOpenCommand(const QString& commandLine, const QString& path) {
+  ProcessCommand command;
+  command.CommandLine = commandLine;
+#if defined(Q_OS_WIN)
+  command.Program = QStringLiteral("explorer.exe");
+  command.Arguments = QStringList{QDir::toNativeSeparators(path)};
+#elif defined(Q_OS_MACOS)
+  command.Program = QStringLiteral("open");
+  command.Arguments = QStringList{path};
+#else
+  command.Program = QStringLiteral("xdg-open");
+  command.Arguments = QStringList{path};
+#endif
+  return command;
+}

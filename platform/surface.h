@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <vector>
+
+// One drawing operation, as recorded for tests.
+struct SurfaceOp {
+  enum class Kind { Clear, Line, Text };
+  Kind What = Kind::Clear;
+  double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;  // twips; a text's position is (X1, Y1)
+  QColor Color;
+  bool Dotted = false;
+  QString Text;
+  QString FontName;
+  double FontSize = 0;  // points
+};
+
+// A picture surface with a retained picture: what is drawn on it stays, so it can be repainted,
+// saved as an image and grown. Positions and sizes are twips, origin top left, y downwards.
+// The drawable area (ScaleWidth x ScaleHeight) lies inside an optional border; Width and Height
+// are the outer size.
+class Surface {
+ public:
+  // A surface of the given drawable size in twips. `pixelRatio` is the device pixel ratio of the
+  // screen it is shown on, so that lines stay crisp on high-DPI screens.
+  explicit Surface(double scaleWidth = 1500, double scaleHeight = 1500, double pixelRatio = 1.0);
+
+  double ScaleWidth() const { return scaleWidth_; }
+  double ScaleHeight() const { return scaleHeight_; }
+  double Width() const { return scaleWidth_ + border_; }
+  double Height() const { return scaleHeight_ + border_; }
+  double Border() const { return border_; }
+  void SetBorder(double twips);
+
+  // Resizes the drawable area; what was drawn stays where it was (clipped when shrinking).
+  void SetScaleSize(double scaleWidth, double scaleHeight);
+  // Resizes from the outer size, the way a window sets a control's Width and Height.
+  void SetOuterSize(double width, double height);
+  void SetPixelRatio(double ratio);
+
+  QColor ForeColor() const { return fore_; }
+  void SetForeColor(const QColor& color) { fore_ = color; }
+  QColor BackColor() const { return back_; }
+  void SetBackColor(const QColor& color) { back_ = color; }
+  bool Dotted() const { return dotted_; }
+  void SetDotted(bool dotted) { dotted_ = dotted; }
+
+  // Fills the whole picture with the back colour and puts the text position at the origin.
+  void Clear();
+  // A line in the fore colour and the current style.
+  void Line(double x1, double y1, double x2, double y2);
+
+  // Text: printed with its top left corner at (CurrentX, CurrentY); printing advances CurrentX.
+  double CurrentX = 0;
+  double CurrentY = 0;
+  QString FontName() const { return fontName_; }
+  double FontSize() const { return fontSize_; }
+  void SetFontName(const QString& name) { fontName_ = name; }
+  void SetFontSize(double points) { fontSize_ = points; }
+  void SetBold(bool bold) { bold_ = bold; }
+  void Print(const QString& text);
+  double TextWidth(const QString& text) const;
+  double TextHeight(const QString& text = QStringLiteral("X")) const;
+
+  // The retained picture, in device pixels with the surface's pixel ratio.
+  const QImage& Image() const { return image_; }
+  // Replaces the picture with an image file (drawn at the top left); false when it cannot be read.
+  bool LoadPicture(const QString& path);
+  bool SaveBitmap(const QString& path) const;
+  bool SaveImage(const QString& path, const char* format, int quality = -1) const;
+
+  // Tests record what is drawn.
+  void StartRecording() { recording_ = true; ops_.clear(); }
+  void StopRecording() { recording_ = false; }
+  const std::vector<SurfaceOp>& Recorded() const { return ops_; }
+
+  // The widget that shows the surface listens here.
+  std::function<void()> OnChanged;
+  std::function<void(double width, double height)> OnOuterResize;
+
+ private:
+  void Reallocate();
+  void Changed() { if (OnChanged) OnChanged(); }
+  void Record(SurfaceOp op) { if (recording_) ops_.push_back(std::move(op)); }
+
+  double scaleWidth_;
+  double scaleHeight_;
+  double border_ = 0;
+  double pixelRatio_;
+  QColor fore_ = Qt::black;
+  QColor back_ = Qt::white;
+  bool dotted_ = false;
+  QString fontName_ = QStringLiteral("DejaVu Sans");
+  double fontSize_ = 9;
+  bool bold_ = false;
+  QImage image_;
+  bool recording_ = false;
+  std::vector<SurfaceOp> ops_;
+};
