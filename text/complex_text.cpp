@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#include "text/complex_text.h"
+
+#include "text/format_real.h"
+
+std::string CartText(const Cplx& z, int n) {
+  std::string text = FormatReal(z.Re, n);
+  if (z.Im >= 0) text += '+';
+  text += FormatReal(z.Im, n);
+  text += 'i';
+  return text;
+}
+
+std::string PairText(const Cplx& z, int n) {
+  return FormatReal(z.Re, n) + " , " + FormatReal(z.Im, n);
+}
+
+std::string PolarText(const Cplx& z, int n) {
+  return FormatReal(z.Mod, n) + " , " + FormatReal(z.Arg, 1) + "\u00B0";
+}
+
+std::string CplxText(const Cplx& z, int n, std::int16_t form) {
+  return form == 1 ? PolarText(z, n) : CartText(z, n);
+}

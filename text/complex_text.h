@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/cplx.h"
+
+// a+bi with no blanks: 3+4i, 3-4i, 2.5+0i. The "+" is decided on the value of Im, so an
+// imaginary part that rounds to -0 is still written with its own "-".
+std::string CartText(const Cplx& z, int n = 2);
+
+// The cartesian half as the entry box reads it back: "3 , 4".
+std::string PairText(const Cplx& z, int n = 2);
+
+// Modulus with n decimals, the argument always with at most one, as stored: "5 , 53.1°".
+std::string PolarText(const Cplx& z, int n = 2);
+
+// PolarText when form is 1, otherwise CartText.
+std::string CplxText(const Cplx& z, int n = 2, std::int16_t form = 0);

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#include "text/eval_real.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "core/checked.h"
+
+namespace {
+
+// Weights of "+", "-", "*", "/", "^". Only the last three are consulted, and all being equal
+// means the last of them at top level splits whatever its kind: 2*3^2 is (2*3)^2 = 36 and
+// 6/2*3 is 9, which is how the program has always read such texts.
+constexpr std::int16_t OpWeight[5] = {0, 0, 0, 0, 0};
+
+struct TooDeep {};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipBlanks(std::string_view s, std::size_t i) {
+  while (i < s.size() && IsBlank(s[i])) ++i;
+  return i;
+}
+
+double Power(double a, double b) {
+  if (!((a > 0 || b == std::trunc(b)) && std::fabs(b) <= 10000)) return 0;
+  const double r = std::pow(a, b);
+  return std::isfinite(r) ? r : 0;
+}
+
+double Eval(std::string_view s, int depth) {
+  if (depth > MaxEvalRealDepth) throw TooDeep{};
+  std::ptrdiff_t level = 0;
+  std::size_t chosen = std::string_view::npos;
+  int weight = 5;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '(') {
+      ++level;
+    } else if (c == ')') {
+      --level;
+    } else if (level <= 0) {
+      if (c == '+' || c == '-') {
+        chosen = i;
+        break;
+      }
+      const int kind = c == '*' ? 2 : c == '/' ? 3 : c == '^' ? 4 : -1;
+      if (kind >= 0 && OpWeight[kind] <= weight) {
+        chosen = i;
+        weight = OpWeight[kind];
+      }
+    }
+  }
+
+  if (chosen == std::string_view::npos) {
+    if (!s.empty() && s.front() == '(') {
+      // The last character goes whatever it is: "(2+3" reads as "2+".
+      return Eval(s.size() >= 2 ? s.substr(1, s.size() - 2) : std::string_view(), depth + 1);
+    }
+    if (!s.empty() && s.front() == 'x') return 0;
+    return LeadingNumber(s);
+  }
+
+  const double a = Eval(s.substr(0, chosen), depth + 1);
+  const double b = Eval(s.substr(chosen + 1), depth + 1);
+  switch (s[chosen]) {
+    case '+': return Checked(a + b);
+    case '-': return Checked(a - b);
+    case '*': return Checked(a * b);
+    case '/': return b == 0 ? 0 : Checked(a / b);
+    default: return Power(a, b);
+  }
+}
+
+}  // namespace
+
+double EvalReal(const std::string& s) {
+  try {
+    return Eval(s, 0);
+  } catch (const TooDeep&) {
+    return 0;
+  }
+}
+
+double LeadingNumber(std::string_view s) {
+  std::string number;
+  bool dot = false;
+  // Decimal order of the first significant digit, to tell an overflow from an underflow.
+  long long order = 0;
+  bool significant = false;
+  std::size_t i = SkipBlanks(s, 0);
+  for (; i < s.size(); i = SkipBlanks(s, i + 1)) {
+    const char c = s[i];
+    if (IsDigit(c)) {
+      if (c != '0') significant = true;
+      if (!dot && significant) ++order;
+      if (dot && !significant) --order;
+      number += c;
+    } else if (c == '.' && !dot) {
+      dot = true;
+      number += c;
+    } else {
+      break;
+    }
+  }
+  if (!significant) return 0;
+
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    std::size_t j = SkipBlanks(s, i + 1);
+    if (j < s.size() && IsDigit(s[j])) {
+      number += 'e';
+      long long exponent = 0;
+      for (; j < s.size() && IsDigit(s[j]); j = SkipBlanks(s, j + 1)) {
+        number += s[j];
+        if (exponent < 1000000) exponent = exponent * 10 + (s[j] - '0');
+      }
+      order += exponent;
+    }
+  }
+
+  double value = 0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (order > 0) throw ArithmeticError("overflow");
+    return 0;
+  }
+  return Checked(value);
+}
