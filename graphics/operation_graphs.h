@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+
+#include "core/cplx.h"
+#include "platform/surface.h"
+
+// Colours of the graphs.
+inline const QColor ProjectionGrey{100, 100, 100};  // dotted projections; axes of binary and roots graphs
+inline const QColor PanelBlue{0, 0, 240};           // the complex of the graph panel; each root
+inline const QColor OperandBlue{0, 0, 192};         // Z1 and Z2 in the graph windows
+inline const QColor ResultRed{240, 0, 0};           // the result in the graph windows
+
+// The colour of graph window k (0 addition .. 3 division): yellow, orange, red, blue.
+QColor BinaryGraphColor(int k);
+// The paper of graph window k: a light tint of its colour, so that the operands in blue and
+// the result in red stay readable on every window.
+QColor BinaryGraphPaper(int k);
+
+// The arrow from the origin to z in the surface's fore colour, then its dotted projections onto
+// both axes in projection grey (which stays the fore colour afterwards). Uses SharedScale.
+void DrawComplexVector(const Cplx& z, Surface& surface);
+
+// The graph panel's empty plane: -5..5 on both axes, fitted to the surface.
+void ResetGraphPanel(Surface& surface);
+// Draws z in the graph panel at a scale that fits it. Answers false, drawing nothing, for 0 + 0i
+// (the panel keeps its picture); the caller enables its save button and writes the text box.
+bool ShowInGraphPanel(Surface& surface, const Cplx& z);
+
+// The graph of one binary operation: z1 and z2 in operand blue, the result in red, on a plane that
+// holds all three. When all three are zero the default plane is shown.
+void DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result);
+
+// The n roots that start at r0, step degrees apart, as panel-blue arrows with their projections.
+// A first root of modulus 0 (all roots zero) shows the default plane.
+void DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n);

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: MIT
+#include "graphics/plane.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+PlaneScale SharedScale;
+
+namespace {
+constexpr double Pi = 3.14159265358979;
+
+// Beyond this a bound is treated as out of reach: twice it still fits in a double.
+constexpr double LargestBound = std::numeric_limits<double>::max() / 8;
+
+double Tame(double v) {
+  if (std::isnan(v)) return 0;
+  return std::clamp(v, -LargestBound, LargestBound);
+}
+
+// A degenerate range [lo, hi] becomes one unit wide around its centre.
+void Open(double& lo, double& hi) {
+  if (hi < lo) std::swap(lo, hi);
+  if (hi > lo) return;
+  const double half = std::max(1.0, std::fabs(lo) * 1e-9);
+  lo -= half;
+  hi += half;
+}
+
+// Lines further out than this are cut to it: what lies beyond is never seen, and a dotted pen
+// would otherwise lay out dots along millions of pixels.
+constexpr double FarTwips = 1e7;
+
+bool Near(double v) { return std::fabs(v) <= FarTwips; }
+
+// Cuts the segment to the square of half-side FarTwips (Liang-Barsky); false when none is left.
+bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
+  double t0 = 0;
+  double t1 = 1;
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 + FarTwips, FarTwips - x1, y1 + FarTwips, FarTwips - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  const double ox = x1;
+  const double oy = y1;
+  x1 = ox + t0 * dx;
+  y1 = oy + t0 * dy;
+  x2 = ox + t1 * dx;
+  y2 = oy + t1 * dy;
+  return true;
+}
+
+// The first multiple of s, counted from 0 by repeated addition, worth drawing for a window that
+// reaches from lo to hi: ticks are drawn at ±x, so those below the window's nearer edge (on both
+// sides) are never seen. Windows that hold the origin start at 0.
+double FirstTick(double lo, double hi, double s) {
+  const double nearest = (lo > 0) ? lo : (hi < 0 ? -hi : 0);
+  if (nearest <= 0) return 0;
+  return std::floor(nearest / s) * s;
+}
+
+// Repeated addition of s from 0 is how ticks are laid out; no axis gets more than this many.
+constexpr int MaxTicks = 100000;
+}  // namespace
+
+void SetPlaneWindow(PlaneScale& scale, const Surface& surface, double xmin, double ymin, double xmax,
+                    double ymax) {
+  xmin = Tame(xmin);
+  ymin = Tame(ymin);
+  xmax = Tame(xmax);
+  ymax = Tame(ymax);
+  scale.SurfaceWidth = surface.ScaleWidth();
+  scale.SurfaceHeight = surface.ScaleHeight();
+  // A range of zero size could not be fitted: the other range decides, or one unit when both are
+  // empty.
+  const bool flatX = !(xmax > xmin);
+  const bool flatY = !(ymax > ymin);
+  if (flatX && flatY) {
+    Open(xmin, xmax);
+    Open(ymin, ymax);
+  } else if (flatX) {
+    Open(xmin, xmax);
+    const double c = (xmin + xmax) / 2;
+    xmin = c;
+    xmax = c;
+  } else if (flatY) {
+    const double c = (ymin + ymax) / 2;
+    ymin = c;
+    ymax = c;
+  }
+  if (scale.SurfaceWidth > 0 && scale.SurfaceHeight > 0) {
+    const double r = scale.SurfaceWidth / scale.SurfaceHeight;
+    if (ymax > ymin && xmax > xmin) {
+      const double q = (xmax - xmin) / (ymax - ymin);
+      if (q < r) {
+        const double e = ((ymax - ymin) * r - (xmax - xmin)) / 2;
+        xmax += e;
+        xmin -= e;
+      } else if (q > r) {
+        const double e = ((xmax - xmin) / r - (ymax - ymin)) / 2;
+        ymax += e;
+        ymin -= e;
+      }
+    } else if (ymax > ymin) {  // no width: the height decides it
+      const double e = (ymax - ymin) * r / 2;
+      xmax += e;
+      xmin -= e;
+    } else {  // no height: the width decides it
+      const double e = (xmax - xmin) / r / 2;
+      ymax += e;
+      ymin -= e;
+    }
+  } else {
+    // A surface without area draws nothing visible; the window only has to stay usable.
+    Open(xmin, xmax);
+    Open(ymin, ymax);
+  }
+  scale.XMin = xmin;
+  scale.YMin = ymin;
+  scale.XMax = xmax;
+  scale.YMax = ymax;
+  scale.KX = scale.SurfaceWidth / (xmax - xmin);
+  scale.KY = scale.SurfaceHeight / (ymax - ymin);
+}
+
+double MapX(const PlaneScale& scale, double x) { return (x - scale.XMin) * scale.KX; }
+
+double MapY(const PlaneScale& scale, double y) { return scale.SurfaceHeight - (y - scale.YMin) * scale.KY; }
+
+void PlaneLine(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2) {
+  double sx1 = MapX(scale, x1);
+  double sy1 = MapY(scale, y1);
+  double sx2 = MapX(scale, x2);
+  double sy2 = MapY(scale, y2);
+  if (!std::isfinite(sx1) || !std::isfinite(sy1) || !std::isfinite(sx2) || !std::isfinite(sy2)) return;
+  if (!(Near(sx1) && Near(sy1) && Near(sx2) && Near(sy2)) && !ClipFar(sx1, sy1, sx2, sy2)) return;
+  surface.Line(sx1, sy1, sx2, sy2);
+}
+
+void DottedLine(Surface& surface, double x1, double y1, double x2, double y2) {
+  const bool previous = surface.Dotted();
+  surface.SetDotted(true);
+  PlaneLine(SharedScale, surface, x1, y1, x2, y2);
+  surface.SetDotted(previous);
+}
+
+void PlaneRay(const PlaneScale& scale, Surface& surface, double x, double y, double length, double angle) {
+  const double a = angle * Pi / 180;
+  PlaneLine(scale, surface, x, y, x + length * std::cos(a), y + length * std::sin(a));
+}
+
+void PlaneArrow(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2) {
+  // The shortest barb; the window's width itself, so that a surface without width cannot turn it
+  // into 0 / 0.
+  const double m = (scale.XMax - scale.XMin) / 80;
+  PlaneLine(scale, surface, x1, y1, x2, y2);
+  double theta;
+  if (x1 != x2) theta = std::atan((y2 - y1) / (x2 - x1));
+  else theta = (y2 >= y1) ? Pi / 2 : -Pi / 2;
+  if (x2 < x1) theta += Pi;
+  const double c = (theta - Pi) * 180 / Pi;
+  double l = std::sqrt((y2 - y1) * (y2 - y1) + (x2 - x1) * (x2 - x1)) / 4;
+  if (!(l >= m)) l = m;
+  PlaneRay(scale, surface, x2, y2, l, c + 20);
+  PlaneRay(scale, surface, x2, y2, l, c - 20);
+}
+
+void Arrow(Surface& surface, double x1, double y1, double x2, double y2) {
+  PlaneArrow(SharedScale, surface, x1, y1, x2, y2);
+}
+
+void DrawAxes(const PlaneScale& scale, Surface& surface) {
+  PlaneLine(scale, surface, scale.XMin, 0, scale.XMax, 0);
+  PlaneLine(scale, surface, 0, scale.YMin, 0, scale.YMax);
+}
+
+void DrawAxesAndTicks(const PlaneScale& scale, Surface& surface) {
+  DrawAxes(scale, surface);
+  const double h = (scale.XMax - scale.XMin) / 140;
+  const double s = DecimalStep((scale.XMax - scale.XMin) / 10);
+  if (!std::isfinite(s) || !(s > 0) || !std::isfinite(h)) return;
+  int n = 0;
+  for (double x = FirstTick(scale.XMin, scale.XMax, s); x <= scale.XMax && n < MaxTicks; x += s, ++n) {
+    PlaneLine(scale, surface, x, -h, x, h);
+    PlaneLine(scale, surface, -x, -h, -x, h);
+  }
+  n = 0;
+  for (double y = FirstTick(scale.YMin, scale.YMax, s); y <= scale.YMax && n < MaxTicks; y += s, ++n) {
+    PlaneLine(scale, surface, -h, y, h, y);
+    PlaneLine(scale, surface, -h, -y, h, -y);
+  }
+}
+
+double Log10(double v) { return std::log(v) / std::log(10.0); }
+
+double DecimalStep(double v) {
+  if (v == 0 || std::isnan(v)) return 0;
+  const double step = std::pow(10.0, std::round(Log10(std::fabs(v))));
+  return v < 0 ? -step : step;
+}
+
+void NewPlane(Surface& surface, double xmin, double ymin, double xmax, double ymax) {
+  SetPlaneWindow(SharedScale, surface, xmin, ymin, xmax, ymax);
+  surface.Clear();
+  DrawAxesAndTicks(SharedScale, surface);
+}

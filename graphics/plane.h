@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/surface.h"
+
+// The mapping of a window of the complex plane (user coordinates, y upwards) onto a surface
+// (twips, y downwards) with one user unit the same length on both axes.
+struct PlaneScale {
+  double SurfaceWidth = 0;   // drawable width of the surface when the window was set
+  double SurfaceHeight = 0;  // drawable height, same units
+  double XMin = 0;           // the user window actually shown, after the fit
+  double YMin = 0;
+  double XMax = 0;
+  double YMax = 0;
+  double KX = 0;  // surface units per user unit, horizontally
+  double KY = 0;  // the same vertically
+};
+
+// The program-wide scale: every graph sets it for its surface and draws all its lines through it
+// before another graph starts.
+extern PlaneScale SharedScale;
+
+// Fits the window to the surface's proportions by widening it symmetrically in one direction and
+// fills the scale. A window of zero width or height, or one with bounds that are not finite, is
+// widened to a usable one instead of failing.
+void SetPlaneWindow(PlaneScale& scale, const Surface& surface, double xmin, double ymin, double xmax,
+                    double ymax);
+double MapX(const PlaneScale& scale, double x);
+double MapY(const PlaneScale& scale, double y);
+
+// Lines in user coordinates, in the surface's fore colour.
+void PlaneLine(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2);
+// A dotted line on SharedScale; the surface's line style is restored afterwards.
+void DottedLine(Surface& surface, double x1, double y1, double x2, double y2);
+// A line of the given length from (x, y) at an angle in degrees.
+void PlaneRay(const PlaneScale& scale, Surface& surface, double x, double y, double length, double angle);
+// The line from (x1, y1) to (x2, y2) with a head of two barbs at (x2, y2).
+void PlaneArrow(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2);
+void Arrow(Surface& surface, double x1, double y1, double x2, double y2);
+
+void DrawAxes(const PlaneScale& scale, Surface& surface);
+// Axes and tick marks symmetric about the origin, one decimal step apart, without labels.
+void DrawAxesAndTicks(const PlaneScale& scale, Surface& surface);
+
+double Log10(double v);
+// The power of ten nearest to |v| on a logarithmic scale, with the sign of v: 3.1 gives 1,
+// 3.2 gives 10, 0.05 gives 0.1.
+double DecimalStep(double v);
+
+// Sets SharedScale for the surface, clears it and draws axes and ticks.
+void NewPlane(Surface& surface, double xmin, double ymin, double xmax, double ymax);

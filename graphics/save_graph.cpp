@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: MIT
+#include "graphics/save_graph.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "platform/surface.h"
+
+namespace {
+
+const QString GraphsFolder = QStringLiteral("Graphs");
+
+qsizetype LastSeparator(const QString& path) {
+  return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+}
+
+QString FileNamePart(const QString& path) { return path.mid(LastSeparator(path) + 1); }
+
+// Base and extension, split at the last "." of the file-name part: "(1.5+i)+(2).jpg" gives
+// "(1.5+i)+(2)" and "jpg".
+void SplitAtExtension(const QString& path, QString& base, QString& ext) {
+  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+  if (dot <= LastSeparator(path)) {
+    base = path;
+    ext.clear();
+    return;
+  }
+  base = path.left(dot);
+  ext = path.mid(dot + 1);
+}
+
+bool IsOfferedType(const QString& ext) {
+  const QString lower = ext.toLower();
+  return lower == QLatin1String("jpg") || lower == QLatin1String("bmp") || lower == QLatin1String("png");
+}
+
+QString TraskoName() { return CompanionFileName(QStringLiteral("Trasko")); }
+
+// Waits, with the windows still painting but taking no input, until `jpeg` is there and is
+// not the old file `before` described. False when the time runs out.
+bool WaitForConverter(const QString& jpeg, const QFileInfo& before, int waitMs) {
+  auto arrived = [&] {
+    QFileInfo now(jpeg);
+    if (!now.exists()) return false;
+    if (!before.exists()) return true;
+    return now.lastModified() != before.lastModified() || now.size() != before.size() ||
+           now.fileTime(QFileDevice::FileChangeTime) != before.fileTime(QFileDevice::FileChangeTime);
+  };
+  if (arrived()) return true;
+  QElapsedTimer clock;
+  clock.start();
+  QEventLoop loop;
+  QTimer poll;
+  bool done = false;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    done = arrived();
+    if (done || clock.elapsed() >= waitMs) loop.quit();
+  });
+  poll.start(25);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  return done;
+}
+
+}  // namespace
+
+std::int16_t GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context) {
+  std::int16_t outcome = GraphNotSaved;
+  // However the save ends, the program folder is the current folder again.
+  struct Restore {
+    const QString& folder;
+    ~Restore() {
+      if (!folder.isEmpty()) QDir::setCurrent(folder);
+    }
+  } restore{context.ProgramFolder};
+
+  if (!QDir().mkpath(GraphsFolder)) return outcome;
+
+  QString path;
+  if (ask) {
+    context.LastSavedName = name;
+    if (context.AskSavePath) path = context.AskSavePath(name, GraphsFolder, QString::fromLatin1(GraphTypeList));
+    // Cancelled, or the proposed name given back as it was.
+    if (path.isEmpty() || path == name || FileNamePart(path) == name) return outcome;
+  } else {
+    path = GraphsFolder + QDir::separator() + name + QStringLiteral(".jpg");
+  }
+
+  QString base, ext;
+  SplitAtExtension(path, base, ext);
+  // A name typed without one of the offered types is saved as the first of them.
+  if (!IsOfferedType(ext)) {
+    path += QStringLiteral(".jpg");
+    SplitAtExtension(path, base, ext);
+  }
+
+  if (QFileInfo::exists(path)) {
+    // The title names the file that would be replaced.
+    const QString title = FileNamePart(path) + QStringLiteral(" File exists");
+    if (context.seams.Messages->Show(QStringLiteral("replace it?"), title, MsgButtons::YesNo, MsgIcon::Question) ==
+        MsgAnswer::No)
+      return outcome;
+  }
+
+  const QString lowerExt = ext.toLower();
+  const bool toJpeg = lowerExt == QLatin1String("jpg");
+  if (toJpeg) path = base + QStringLiteral(".bmp");
+  const bool existed = QFileInfo::exists(path);
+
+  const bool written = lowerExt == QLatin1String("png") ? surface.SaveImage(path, "PNG") : surface.SaveBitmap(path);
+  if (!written) return outcome;
+  outcome = GraphSaved;
+  context.LastSavedName = FileNamePart(path);
+
+  if (toJpeg) {
+    const QString jpeg = base + QStringLiteral(".jpg");
+    outcome = GraphConverterMissing;
+    if (!QFileInfo::exists(CompanionPath(QStringLiteral("Trasko")))) return outcome;
+    // The user agreed to replace an old JPEG: it goes first, so that only the converter's new
+    // file can end the wait. One that cannot be removed is told apart by its time stamps.
+    QFile::remove(jpeg);
+    const QFileInfo before(jpeg);
+    if (!context.seams.Processes->Start(CompanionCommand(QStringLiteral("Trasko"), path), WindowStyle::NormalFocus))
+      return outcome;
+    if (!WaitForConverter(jpeg, before, context.ConverterWaitMs)) return GraphConverterSilent;
+    if (!existed) QFile::remove(path);
+    context.LastSavedName = FileNamePart(jpeg);
+    outcome = GraphSaved;
+  }
+  return outcome;
+}
+
+void MsgGr(const QString& text, std::int16_t outcome, MessageSeam& messages) {
+  switch (outcome) {
+    case GraphNotSaved: messages.Show(text, QStringLiteral("Not saved"), MsgButtons::Ok); break;
+    case GraphSaved: messages.Show(text, QStringLiteral("Saved"), MsgButtons::Ok); break;
+    case GraphConverterMissing:
+      messages.Show(QStringLiteral("Conversor (%1) not found").arg(TraskoName()), QStringLiteral("Saved ") + text,
+                    MsgButtons::Ok);
+      break;
+    default:
+      messages.Show(QStringLiteral("Conversor (%1) wrote no JPEG in time; the bitmap is kept").arg(TraskoName()),
+                    QStringLiteral("Saved ") + text, MsgButtons::Ok, MsgIcon::Warning);
+      break;
+  }
+}
+
+QString OperationGraphName(int j, const QString& z1Text, const QString& z2Text) {
+  static const QString signs = QStringLiteral("+-\u00b7\u00f7");
+  return QLatin1Char('(') + z1Text + QLatin1Char(')') + signs.at(j) + QLatin1Char('(') + z2Text + QLatin1Char(')');
+}
+
+void SaveGraphPanel(const QString& name, const Surface& surface, GraphSaveContext& context) {
+  const std::int16_t outcome = GuardaGrf(name, surface, true, context);
+  MsgGr(context.LastSavedName, outcome, *context.seams.Messages);
+}
+
+void SaveOperationGraphs(int index, const QString& z1Text, const QString& z2Text,
+                         const std::array<const Surface*, 4>& surfaces, GraphSaveContext& context) {
+  if (index < 1 || index > 5) return;
+  const int first = index == 5 ? 0 : index - 1;
+  const int last = index == 5 ? 3 : index - 1;
+  QString list;
+  std::int16_t worst = GraphNotSaved;
+  for (int j = first; j <= last; ++j) {
+    const Surface* surface = surfaces[static_cast<std::size_t>(j)];
+    if (!surface) continue;
+    const std::int16_t outcome = GuardaGrf(OperationGraphName(j, z1Text, z2Text), *surface, true, context);
+    if (outcome > worst) worst = outcome;
+    list += context.LastSavedName + QLatin1Char(' ');
+  }
+  MsgGr(list, worst, *context.seams.Messages);
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "platform/seams.h"
+
+class Surface;
+
+// Outcome of saving a graph.
+inline constexpr std::int16_t GraphNotSaved = 0;
+inline constexpr std::int16_t GraphSaved = 1;
+// Written as a bitmap; the converter is missing or could not be started.
+inline constexpr std::int16_t GraphConverterMissing = 2;
+// Written as a bitmap; the converter was started but no JPEG came within the wait.
+inline constexpr std::int16_t GraphConverterSilent = 3;
+
+// The file types offered when a graph is saved with the dialog.
+inline constexpr const char* GraphTypeList = "*.jpg|*.bmp|*.png";
+
+// What saving a graph needs from the window that asks for it. The main window keeps one.
+struct GraphSaveContext {
+  Seams seams = DefaultSeams();
+  // The file dialog in save mode with the name field preset: (proposed name, start folder, type
+  // list) -> the chosen full path, or "" on Cancel.
+  std::function<QString(const QString& proposedName, const QString& startFolder, const QString& typeList)> AskSavePath;
+  // The current folder is set back to it when a save ends; empty: left as it is.
+  QString ProgramFolder;
+  // The file name of the last file written, or the name last proposed in the dialog.
+  QString LastSavedName;
+  // How long to wait for the converter's JPEG.
+  int ConverterWaitMs = 15000;
+};
+
+// Saves the surface's picture under "Graphs" in the current folder (created when missing).
+// ask: the user chooses the file in the dialog, starting with `name`; otherwise the file is
+// Graphs/<name>.jpg. A ".jpg" is written as a bitmap and handed to the converter Trasko, which
+// writes the JPEG beside it; the bitmap goes afterwards unless it was there before. ".png" is
+// written directly. An existing file is replaced only after a Yes to "replace it?".
+std::int16_t GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context);
+
+// Reports a save: "Not saved", "Saved", or that the converter is missing or silent.
+void MsgGr(const QString& text, std::int16_t outcome, MessageSeam& messages);
+
+// "(" + z1 + ")" + the operation's sign "+-·÷"[j] + "(" + z2 + ")": the name of graph j.
+QString OperationGraphName(int j, const QString& z1Text, const QString& z2Text);
+
+// The graph panel's save button: asks with the panel's current complex as name, then reports.
+void SaveGraphPanel(const QString& name, const Surface& surface, GraphSaveContext& context);
+
+// The Save menu's image items: index 1 to 4 saves that operation's graph, 5 all four, each with
+// the dialog; one report lists every name and carries the worst outcome.
+void SaveOperationGraphs(int index, const QString& z1Text, const QString& z2Text,
+                         const std::array<const Surface*, 4>& surfaces, GraphSaveContext& context);
