@@ -50,7 +50,7 @@ bool WaitForConverter(const QString& jpeg, const QFileInfo& before, int waitMs) 
     if (!now.exists()) return false;
     if (!before.exists()) return true;
     return now.lastModified() != before.lastModified() || now.size() != before.size() ||
-           now.fileTime(QFileDevice::FileChangeTime) != before.fileTime(QFileDevice::FileChangeTime);
+           now.fileTime(QFileDevice::FileMetadataChangeTime) != before.fileTime(QFileDevice::FileMetadataChangeTime);
   };
   if (arrived()) return true;
   QElapsedTimer clock;

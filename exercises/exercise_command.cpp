@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "exercises/exercise_command.h"
+
+#include <QDir>
+
+#include "platform/surface.h"
+
+QString SaveExerciseGraphs(const ExerciseGraphs& graphs, GraphSaveContext& graphContext) {
+  QDir().mkpath(QStringLiteral("Graphs"));
+  QString list;
+  for (int j = 0; j < 4; ++j) {
+    const QString name = OperationGraphName(j, graphs.Z1Text, graphs.Z2Text);
+    // Each outcome goes unreported: the final box lists the names whatever became of them.
+    if (const Surface* surface = graphs.Surfaces[static_cast<std::size_t>(j)])
+      GuardaGrf(name, *surface, false, graphContext);
+    list += QStringLiteral("  ") + name;
+  }
+  return list;
+}
+
+void RunExerciseCommand(std::int16_t k, const ProblemInputs& inputs, const ExerciseGraphs& graphs, QWidget* parent,
+                        GraphSaveContext& graphContext, AskSheetPath askSheet) {
+  const Problem problem = FesPrbl(k, inputs);
+  ShowProblem(parent, QStringLiteral("Problema"), problem, graphContext.seams, std::move(askSheet));
+  if (k != ProblemBinary || !graphs.GraphsOn) return;
+  MessageSeam& messages = *graphContext.seams.Messages;
+  if (messages.Show(QString(), QStringLiteral("Save graphics?"), MsgButtons::YesNo, MsgIcon::Question) ==
+      MsgAnswer::No)
+    return;
+  messages.Show(SaveExerciseGraphs(graphs, graphContext), QStringLiteral("Graphics saved"), MsgButtons::Ok);
+}

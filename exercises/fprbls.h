@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "exercises/problem.h"
+#include "platform/seams.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The file dialog in save mode for a sheet: (parent, start folder, type list) -> the chosen
+// full path, or "" on Cancel. Empty: the program's own file dialog.
+using AskSheetPath = std::function<QString(QWidget* parent, const QString& startFolder, const QString& typeList)>;
+
+// The exercise window: the statement above, the answer below, both editable, and a button that
+// appends the exercise as the boxes show it to a sheet file. Labels and messages follow the
+// language index; the exercise itself is English.
+class FPrbls : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FPrbls(QWidget* parent = nullptr, const Seams& seams = DefaultSeams(), AskSheetPath askPath = {});
+
+  QLabel* EtEn = nullptr;
+  QPlainTextEdit* IdEn = nullptr;
+  QLabel* EtResp = nullptr;
+  QPlainTextEdit* IdResp = nullptr;
+  QPushButton* BtG = nullptr;
+
+  // Puts the exercise in the boxes, one line of the texts per line of the box.
+  void SetProblem(const Problem& p);
+  // The exercise as the boxes hold it now, user edits included, with CR LF line ends.
+  Problem BoxedProblem() const;
+
+  void BtG_Click();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Form_Load();
+  void Form_Resize();
+
+  Seams seams_;
+  AskSheetPath askPath_;
+  // The design sizes the resize rule starts from.
+  int H0 = 0, W0 = 0, T0 = 0, RW0 = 0, RH0 = 0, LT0 = 0, BL0 = 0;
+  bool loaded_ = false;
+};
+
+// Shows the exercise in a new exercise window with the given caption, modally; returns when
+// the user has closed it.
+void ShowProblem(QWidget* parent, const QString& title, const Problem& p, const Seams& seams = DefaultSeams(),
+                 AskSheetPath askPath = {});
+
+// Asks for a sheet (starting in "Prbls" of the current folder, created when missing), appends
+// the exercise to it and offers to open it. A failed write is reported and the sheet keeps what
+// it held. Cancelling the dialog does nothing.
+void SaveProblem(QWidget* parent, const Problem& p, const Seams& seams = DefaultSeams(), AskSheetPath askPath = {});
+
+// "Saved at..." with the path and "Do you want see it?"; on Yes the sheet opens in the desktop's
+// text editor.
+void OfferToOpen(const QString& path, const Seams& seams = DefaultSeams());
