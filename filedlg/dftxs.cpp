@@ -1,19 +1,537 @@
 // SPDX-License-Identifier: MIT
 #include "filedlg/dftxs.h"
 
-DFtxs::DFtxs(QWidget* parent, const Seams& seams) : QDialog(parent), seams_(seams) {}
-void DFtxs::Open(std::int16_t mode, const QString&, const QString&) { dialogMode_ = mode; }
-void DFtxs::BtOk_Click() {}
-void DFtxs::BtFuig_Click() {}
-void DFtxs::BtAm_Click() {}
-void DFtxs::BtRere_Click() {}
-void DFtxs::BtNova_Click() {}
-void DFtxs::BtObr_Click() {}
-void DFtxs::LDsks_Change() {}
-void DFtxs::LTps_Click() {}
-void DFtxs::LFtxs_Click() {}
-void DFtxs::LFtxs_KeyDown(int) {}
-void DFtxs::IdNova_KeyDown(int) {}
-void DFtxs::LDirs_Open(QListWidgetItem*) {}
-bool DFtxs::eventFilter(QObject* watched, QEvent* event) { return QDialog::eventFilter(watched, event); }
-void DFtxs::showEvent(QShowEvent* event) { QDialog::showEvent(event); }
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QToolButton>
+
+#include "filedlg/path_helpers_qt.h"
+#include "platform/processes.h"
+#include "platform/twips.h"
+#include "shell/lang/language.h"
+
+namespace {
+constexpr int PathRole = Qt::UserRole;
+
+// A path as the user typed or the program got it: "\" separates folders too.
+QString Slashed(const QString& path) {
+  QString slashed = QDir::fromNativeSeparators(path);
+  slashed.replace(QLatin1Char('\\'), QLatin1Char('/'));
+  return slashed;
+}
+
+// A clean absolute path with the platform's separator; relative paths count from the current folder.
+QString FullNative(const QString& path) {
+  return QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(Slashed(path))));
+}
+
+bool EndsWithSeparator(const QString& path) {
+  return path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'));
+}
+
+// A folder whose entries can be listed.
+bool Listable(const QString& folder) {
+  const QFileInfo info(folder);
+#ifdef Q_OS_UNIX
+  return info.isDir() && info.isReadable() && info.isExecutable();
+#else
+  return info.isDir() && info.isReadable();
+#endif
+}
+
+// The file list's name filters for a type text: "*.*" means every file, as it always has;
+// ";" separates several patterns.
+QStringList NameFilters(const QString& typeText) {
+  QStringList filters;
+  for (const QString& piece : typeText.split(QLatin1Char(';'))) {
+    const QString pattern = piece.trimmed();
+    if (pattern.isEmpty()) continue;
+    filters << (pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+  }
+  if (filters.isEmpty()) filters << QStringLiteral("*");
+  return filters;
+}
+
+// The extension a new name receives in save mode: the type text from its first "." ("*.txt"
+// gives ".txt"); none for an empty type, "*.*", a type without "." or one with wildcards after it.
+QString TypeExtension(const QString& typeText) {
+  const QString first = typeText.section(QLatin1Char(';'), 0, 0).trimmed();
+  if (first.isEmpty() || first == QLatin1String("*.*")) return QString();
+  const qsizetype dot = first.indexOf(QLatin1Char('.'));
+  if (dot < 0) return QString();
+  const QString ext = first.mid(dot);
+  if (ext.contains(QLatin1Char('*')) || ext.contains(QLatin1Char('?'))) return QString();
+  return ext;
+}
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+  widget->setGeometry(TwipsToPixelsRounded(left), TwipsToPixelsRounded(top), TwipsToPixelsRounded(width),
+                      TwipsToPixelsRounded(height));
+}
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+}  // namespace
+
+DFtxs::DFtxs(QWidget* parent, const Seams& seams) : QDialog(parent), seams_(seams) {
+  setObjectName(QStringLiteral("DFtxs"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setModal(true);
+  setFixedSize(TwipsToPixelsRounded(6420), TwipsToPixelsRounded(4755));
+  // The background picture: a soft paper gradient.
+  QLinearGradient paper(0, 0, 0, height());
+  paper.setColorAt(0, QColor(0xf4, 0xf1, 0xe8));
+  paper.setColorAt(1, QColor(0xdc, 0xe4, 0xee));
+  QPalette background = palette();
+  background.setBrush(QPalette::Window, paper);
+  setPalette(background);
+  setAutoFillBackground(true);
+  BuildControls();
+}
+
+void DFtxs::BuildControls() {
+  const auto named = [](QWidget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+  };
+  LDsks = new QComboBox(this);
+  named(LDsks, "LDsks");
+  Place(LDsks, 300, 150, 1515, 315);
+
+  const auto pictureButton = [this, &named](QToolButton*& button, const char* name, QStyle::StandardPixmap icon,
+                                            int left) {
+    button = new QToolButton(this);
+    named(button, name);
+    button->setIcon(style()->standardIcon(icon));
+    button->setAutoRaise(true);
+    Place(button, left, 135, 375, 360);
+  };
+  pictureButton(BtObr, "BtObr", QStyle::SP_DirOpenIcon, 2355);
+  pictureButton(BtRere, "BtRere", QStyle::SP_FileDialogBack, 2760);
+  pictureButton(BtAm, "BtAm", QStyle::SP_FileDialogToParent, 3165);
+  pictureButton(BtNova, "BtNova", QStyle::SP_FileDialogNewFolder, 3570);
+  BtRere->setEnabled(false);
+
+  IdNova = new QLineEdit(this);
+  named(IdNova, "IdNova");
+  Place(IdNova, 3960, 225, 1515, 285);
+  IdNova->hide();
+
+  LDirs = new QListWidget(this);
+  named(LDirs, "LDirs");
+  Place(LDirs, 195, 675, 2760, 3015);
+  LDirs->setUniformItemSizes(true);
+
+  LFtxs = new QListWidget(this);
+  named(LFtxs, "LFtxs");
+  Place(LFtxs, 3225, 675, 2760, 3015);
+  LFtxs->setUniformItemSizes(true);
+
+  EtNom = new QLabel(this);
+  named(EtNom, "EtNom");
+  Place(EtNom, 195, 3990, 630, 285);
+  IdNom = new QLineEdit(this);
+  named(IdNom, "IdNom");
+  Place(IdNom, 840, 3930, 4230, 285);
+  BtOk = new QPushButton(QStringLiteral("Ok"), this);
+  named(BtOk, "BtOk");
+  Place(BtOk, 5280, 3855, 990, 340);
+
+  EtTp = new QLabel(this);
+  named(EtTp, "EtTp");
+  Place(EtTp, 195, 4380, 630, 285);
+  LTps = new QComboBox(this);
+  named(LTps, "LTps");
+  LTps->setEditable(true);
+  LTps->setInsertPolicy(QComboBox::NoInsert);
+  Place(LTps, 840, 4320, 4290, 315);
+  BtFuig = new QPushButton(this);
+  named(BtFuig, "BtFuig");
+  Place(BtFuig, 5295, 4290, 990, 340);
+
+  // Enter belongs to the control that has the focus, never to a default button.
+  for (QPushButton* button : {BtOk, BtFuig}) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+
+  QWidget* order[] = {LDirs, LFtxs, BtOk, LDsks, IdNom, LTps, BtFuig, BtRere, BtAm, BtNova, IdNova, BtObr};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+  for (QWidget* watched : {static_cast<QWidget*>(LFtxs), static_cast<QWidget*>(LDirs),
+                           static_cast<QWidget*>(IdNova), static_cast<QWidget*>(BtOk),
+                           static_cast<QWidget*>(BtFuig)})
+    watched->installEventFilter(this);
+
+  connect(BtOk, &QPushButton::clicked, this, &DFtxs::BtOk_Click);
+  connect(BtFuig, &QPushButton::clicked, this, &DFtxs::BtFuig_Click);
+  connect(BtAm, &QToolButton::clicked, this, &DFtxs::BtAm_Click);
+  connect(BtRere, &QToolButton::clicked, this, &DFtxs::BtRere_Click);
+  connect(BtNova, &QToolButton::clicked, this, &DFtxs::BtNova_Click);
+  connect(BtObr, &QToolButton::clicked, this, &DFtxs::BtObr_Click);
+  connect(IdNom, &QLineEdit::returnPressed, this, &DFtxs::BtOk_Click);
+  connect(LDsks, &QComboBox::activated, this, &DFtxs::LDsks_Change);
+  connect(LTps, &QComboBox::activated, this, &DFtxs::LTps_Click);
+  connect(LTps->lineEdit(), &QLineEdit::returnPressed, this, &DFtxs::LTps_Click);
+  connect(LDirs, &QListWidget::itemDoubleClicked, this, &DFtxs::LDirs_Open);
+  connect(LFtxs, &QListWidget::currentItemChanged, this, &DFtxs::LFtxs_Click);
+  connect(LFtxs, &QListWidget::itemClicked, this, &DFtxs::LFtxs_Click);
+  connect(LFtxs, &QListWidget::itemDoubleClicked, this, [this] {
+    LFtxs_Click();
+    BtOk_Click();
+  });
+
+  BtObr->setVisible(QFileInfo(CompanionPath(QStringLiteral("Kovel"))).isFile());
+}
+
+void DFtxs::Open(std::int16_t mode, const QString& startFolder, const QString& typeList) {
+  dialogMode_ = mode;
+  dialogResult_.clear();
+
+  setWindowTitle(DialogTitle(mode));
+  EtNom->setText(InLang(DialogTexts::EtNom));
+  EtTp->setText(InLang(DialogTexts::EtTp));
+  BtFuig->setText(InLang(DialogTexts::BtFuig));
+  BtRere->setToolTip(InLang(DialogTexts::BtRereTip));
+  BtAm->setToolTip(InLang(DialogTexts::BtAmTip));
+  BtObr->setToolTip(InLang(DialogTexts::BtObrTip));
+  BtNova->setToolTip(InLang(DialogTexts::BtNovaTip));
+
+  // Each pattern between "|" is one type; an empty list is one empty type, a final "|" a final one.
+  LTps->clear();
+  LTps->addItems(typeList.split(QLatin1Char('|')));
+  LTps->setCurrentIndex(0);
+  pattern_ = NameFilters(LTps->currentText());
+
+  // The dialog starts in the working folder; showing another start folder is a folder change.
+  currentFolder_ = FullNative(QDir::currentPath());
+  previousFolder_.clear();
+  BtRere->setEnabled(false);
+  FillDrives();
+  if (!ShowFolder(startFolder)) ShowFolder(currentFolder_);
+}
+
+// ---- Folder changes and listings ----
+
+bool DFtxs::ShowFolder(const QString& folder) {
+  if (folder.trimmed().isEmpty()) return false;
+  const QString target = FullNative(folder);
+  if (!Listable(target)) return false;
+  if (target != currentFolder_) {
+    previousFolder_ = currentFolder_;
+    currentFolder_ = target;
+    BtRere->setEnabled(true);
+  }
+  FillFolders();
+  FillFiles();
+  SelectDriveOf(currentFolder_);
+  if (LDsks->currentIndex() >= 0) driveFolders_[LDsks->currentData(PathRole).toString()] = currentFolder_;
+  return true;
+}
+
+void DFtxs::FillFolders() {
+  LDirs->clear();
+  // The chain from the root down to the shown folder, each one level further in, then its
+  // subfolders one level further still.
+  QStringList chain;
+  QDir walker(Slashed(currentFolder_));
+  while (true) {
+    chain.prepend(walker.absolutePath());
+    if (!walker.cdUp()) break;
+  }
+  const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+  const auto add = [this](const QString& path, const QString& name, const QIcon& icon, int depth) {
+    auto* item = new QListWidgetItem(icon, QString(depth * 2, QLatin1Char(' ')) + name, LDirs);
+    item->setData(PathRole, QDir::toNativeSeparators(path));
+    item->setToolTip(QDir::toNativeSeparators(path));
+    return item;
+  };
+  QListWidgetItem* shown = nullptr;
+  for (qsizetype i = 0; i < chain.size(); ++i) {
+    const QString name = i == 0 ? QDir::toNativeSeparators(chain[i]) : QFileInfo(chain[i]).fileName();
+    shown = add(chain[i], name, openIcon, static_cast<int>(i));
+  }
+  const QDir dir(Slashed(currentFolder_));
+  const QStringList subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+  for (const QString& name : subfolders)
+    add(dir.filePath(name), name, closedIcon, static_cast<int>(chain.size()));
+  LDirs->setCurrentItem(shown);
+}
+
+void DFtxs::FillFiles() {
+  fillingFiles_ = true;
+  LFtxs->clear();
+  const QDir dir(Slashed(currentFolder_));
+  // Ordinary files only: hidden files are left out, and so are devices, sockets and broken links.
+  LFtxs->addItems(dir.entryList(pattern_, QDir::Files, QDir::Name | QDir::IgnoreCase));
+  LFtxs->setCurrentRow(-1);
+  fillingFiles_ = false;
+}
+
+void DFtxs::FillDrives() {
+  LDsks->clear();
+  QStringList roots;
+  roots << QDir::rootPath() << QDir::homePath();
+  QStringList others;
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (volume.isValid() && volume.isReady()) others << volume.rootPath();
+  }
+  others.sort();
+  roots << others;
+  roots.removeDuplicates();
+  for (const QString& root : roots) {
+    const QStorageInfo volume(root);
+    QString text = QDir::toNativeSeparators(root);
+    if (root == QDir::homePath() && root != QDir::rootPath()) text += QStringLiteral("  (~)");
+    else if (!volume.name().isEmpty() && volume.rootPath() == root)
+      text += QStringLiteral("  [") + volume.name() + QLatin1Char(']');
+    LDsks->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), text, QDir::toNativeSeparators(root));
+  }
+}
+
+void DFtxs::SelectDriveOf(const QString& folder) {
+  // The drive of a folder is the entry with the longest root that holds it.
+  const QString slashed = Slashed(folder);
+  int best = -1;
+  qsizetype bestLength = -1;
+  for (int i = 0; i < LDsks->count(); ++i) {
+    const QString root = Slashed(LDsks->itemData(i, PathRole).toString());
+    const QString rootWithSeparator = EndsWithSeparator(root) ? root : root + QLatin1Char('/');
+    const bool holds = slashed == root || slashed.startsWith(rootWithSeparator);
+    if (holds && root.size() > bestLength) {
+      best = i;
+      bestLength = root.size();
+    }
+  }
+  const QSignalBlocker quiet(LDsks);
+  LDsks->setCurrentIndex(best);
+}
+
+bool DFtxs::CheckShownFolder() {
+  if (Listable(currentFolder_)) return true;
+  seams_.Messages->Show(currentFolder_, QStringLiteral("Path not found"));
+  QString up = currentFolder_;
+  while (!Listable(up)) {
+    const QString parent = FolderOf(up);
+    if (parent.isEmpty() || FullNative(parent) == FullNative(up)) return false;
+    up = FullNative(parent);
+  }
+  ShowFolder(up);
+  return false;
+}
+
+QString DFtxs::Joined(const QString& name) const {
+  return EndsWithSeparator(currentFolder_) ? currentFolder_ + name : currentFolder_ + QDir::separator() + name;
+}
+
+void DFtxs::Choose(const QString& path) {
+  dialogResult_ = QDir::toNativeSeparators(QDir::cleanPath(Slashed(path)));
+  accept();
+}
+
+// ---- Event handlers ----
+
+void DFtxs::BtOk_Click() {
+  QString typed = IdNom->text().trimmed();
+  if (typed.isEmpty()) return;
+  if (!CheckShownFolder()) return;
+  typed = Slashed(typed);
+  const bool absolute = QDir::isAbsolutePath(typed);
+  const QString inFolder = absolute ? typed : Joined(typed);
+
+  // A name with "." is a file name, taken as typed; only a folder of that name is entered instead.
+  const auto takeFile = [this](const QString& path) {
+    if (QFileInfo(path).isDir() && ShowFolder(path)) {
+      IdNom->clear();
+      return;
+    }
+    const QFileInfo file(path);
+    if (dialogMode_ == 0 && (!file.isFile() || file.isHidden())) {
+      seams_.Messages->Show(QDir::toNativeSeparators(QDir::cleanPath(path)), QStringLiteral("File not found"));
+      return;
+    }
+    Choose(path);
+  };
+  if (typed.contains(QLatin1Char('.'))) {
+    takeFile(inFolder);
+    return;
+  }
+
+  // No ".": a folder to show, an existing file, or a new name. The shown folder is looked in
+  // first, then the current folder.
+  QStringList candidates{inFolder};
+  if (!absolute) candidates << QDir::current().absoluteFilePath(typed);
+  for (const QString& candidate : candidates) {
+    const QFileInfo entry(candidate);
+    if (!entry.exists()) continue;
+    if (entry.isDir()) {
+      if (ShowFolder(candidate)) {
+        IdNom->clear();
+        return;
+      }
+      break;  // a folder that cannot be shown counts as nothing
+    }
+    takeFile(inFolder);
+    return;
+  }
+  if (dialogMode_ == 1) {
+    Choose(inFolder + TypeExtension(LTps->currentText()));
+    return;
+  }
+  seams_.Messages->Show(IdNom->text().trimmed(), QStringLiteral("Path not found"));
+}
+
+void DFtxs::BtFuig_Click() {
+  dialogResult_.clear();
+  reject();
+}
+
+void DFtxs::BtAm_Click() {
+  const QString up = FolderOf(currentFolder_);
+  if (up.isEmpty() || FullNative(up) == currentFolder_) return;  // a drive's root
+  if (!ShowFolder(up)) seams_.Messages->Show(FullNative(up), QStringLiteral("Path not found"));
+}
+
+void DFtxs::BtRere_Click() {
+  if (previousFolder_.isEmpty()) return;
+  if (!ShowFolder(previousFolder_)) seams_.Messages->Show(previousFolder_, QStringLiteral("Path not found"));
+}
+
+void DFtxs::BtNova_Click() {
+  IdNova->setText(InLang(DialogTexts::NewFolderName));
+  IdNova->show();
+  IdNova->setFocus();
+  IdNova->selectAll();
+}
+
+void DFtxs::IdNova_KeyDown(int key) {
+  if (key == Qt::Key_Escape) {
+    IdNova->hide();
+    IdNom->setFocus();
+    return;
+  }
+  if (!IsEnter(key)) return;
+  const QString name = IdNova->text().trimmed();
+  if (name.isEmpty()) return;
+  if (!CheckShownFolder()) return;
+  const QString path = Joined(name);
+  if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String(".") ||
+      name == QLatin1String("..")) {
+    seams_.Messages->Show(name + QStringLiteral("\nA folder name cannot hold \"/\" or \"\\\"."),
+                          QStringLiteral("Folder not created"));
+  } else if (QFileInfo::exists(path)) {
+    seams_.Messages->Show(path + QStringLiteral("\nThis name is already taken."), QStringLiteral("Folder not created"));
+  } else if (!QDir().mkdir(Slashed(path))) {
+    seams_.Messages->Show(path, QStringLiteral("Folder not created"));
+  } else {
+    FillFolders();
+    IdNova->hide();
+    IdNom->setFocus();
+    return;
+  }
+  IdNova->setFocus();
+  IdNova->selectAll();
+}
+
+void DFtxs::BtObr_Click() {
+  if (!QFileInfo(CompanionPath(QStringLiteral("Kovel"))).isFile()) {
+    seams_.Messages->Show(CompanionPath(QStringLiteral("Kovel")), QStringLiteral("File not found"));
+    BtObr->hide();
+    return;
+  }
+  const QListWidgetItem* highlighted = LDirs->currentItem();
+  const QString folder = highlighted != nullptr ? highlighted->data(PathRole).toString() : currentFolder_;
+  const ProcessCommand command = CompanionCommand(QStringLiteral("Kovel"), folder);
+  if (!seams_.Processes->Start(command, WindowStyle::Hidden))
+    seams_.Messages->Show(command.CommandLine, QStringLiteral("Not started"));
+}
+
+void DFtxs::LDsks_Change() {
+  const QString root = LDsks->currentData(PathRole).toString();
+  if (!Listable(root)) {
+    seams_.Messages->Show(QStringLiteral("No hi ha disc a  ") + LDsks->currentText(), QStringLiteral("No accessible"));
+    SelectDriveOf(currentFolder_);
+    return;
+  }
+  const QString last = driveFolders_.value(root);
+  if (last.isEmpty() || !ShowFolder(last)) ShowFolder(root);
+}
+
+void DFtxs::LTps_Click() {
+  pattern_ = NameFilters(LTps->currentText());
+  if (CheckShownFolder()) FillFiles();
+}
+
+void DFtxs::LFtxs_Click() {
+  if (fillingFiles_) return;
+  const QListWidgetItem* item = LFtxs->currentItem();
+  if (item != nullptr) IdNom->setText(item->text());
+}
+
+void DFtxs::LFtxs_KeyDown(int key) {
+  if (IsEnter(key)) {
+    if (LFtxs->currentItem() != nullptr) BtOk_Click();
+    return;
+  }
+  if (key != Qt::Key_Delete) return;
+  const QListWidgetItem* item = LFtxs->currentItem();
+  if (item == nullptr || !item->isSelected()) {
+    seams_.Messages->Show(QStringLiteral("Select the file to erase first."), QStringLiteral("Erase file?"));
+    return;
+  }
+  const QString name = item->text();
+  const QString path = Joined(name);
+  if (seams_.Messages->Show(path, QStringLiteral("Erase file?"), MsgButtons::YesNo, MsgIcon::Question) ==
+      MsgAnswer::No)
+    return;
+  QFile file(Slashed(path));
+  if (!file.remove() && QFileInfo::exists(path))
+    seams_.Messages->Show(path + QLatin1Char('\n') + file.errorString(), QStringLiteral("File not erased"));
+  else if (IdNom->text() == name)
+    IdNom->clear();
+  if (CheckShownFolder()) FillFiles();
+}
+
+void DFtxs::LDirs_Open(QListWidgetItem* item) {
+  if (item == nullptr) return;
+  const QString folder = item->data(PathRole).toString();
+  if (ShowFolder(folder)) return;
+  seams_.Messages->Show(folder, QFileInfo::exists(folder) ? QStringLiteral("No accessible") : QStringLiteral("Path not found"));
+  if (CheckShownFolder()) FillFolders();
+}
+
+bool DFtxs::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (watched == IdNova && (IsEnter(key) || key == Qt::Key_Escape)) {
+    IdNova_KeyDown(key);
+    return true;  // Escape here hides the box and must not close the dialog
+  }
+  if (watched == LFtxs && (IsEnter(key) || key == Qt::Key_Delete)) {
+    LFtxs_KeyDown(key);
+    return true;
+  }
+  if (watched == LDirs && IsEnter(key)) {
+    LDirs_Open(LDirs->currentItem());
+    return true;
+  }
+  if ((watched == BtOk || watched == BtFuig) && IsEnter(key)) {
+    static_cast<QPushButton*>(watched)->click();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void DFtxs::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  IdNom->setFocus();
+}

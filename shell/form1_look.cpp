@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#include "shell/form1_look.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QWidget>
+
+#include "platform/twips.h"
+
+void PlaceTwips(QWidget* widget, double left, double top, double width, double height) {
+  widget->setGeometry(TwipsToPixelsRounded(left), TwipsToPixelsRounded(top), TwipsToPixelsRounded(width),
+                      TwipsToPixelsRounded(height));
+}
+
+namespace {
+
+const QColor Ink{46, 64, 96};
+const QColor Accent{38, 110, 200};
+
+// Draws on a 24 × 24 canvas.
+void Paint(QPainter& p, ButtonPicture picture) {
+  p.setRenderHint(QPainter::Antialiasing);
+  QPen pen(Ink, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.setPen(pen);
+  switch (picture) {
+    case ButtonPicture::Incorporate: {
+      // An arrow down into a tray.
+      p.drawLine(QPointF(12, 3), QPointF(12, 14));
+      p.drawPolyline(QPolygonF({QPointF(7.5, 9.5), QPointF(12, 14), QPointF(16.5, 9.5)}));
+      p.setPen(QPen(Accent, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawPolyline(QPolygonF({QPointF(4, 14), QPointF(4, 20), QPointF(20, 20), QPointF(20, 14)}));
+      break;
+    }
+    case ButtonPicture::Random: {
+      // A die showing five.
+      p.setBrush(QColor(255, 255, 255));
+      p.drawRoundedRect(QRectF(3.5, 3.5, 17, 17), 4, 4);
+      p.setPen(Qt::NoPen);
+      p.setBrush(Accent);
+      for (const QPointF c : {QPointF(8, 8), QPointF(16, 8), QPointF(12, 12), QPointF(8, 16), QPointF(16, 16)})
+        p.drawEllipse(c, 1.7, 1.7);
+      break;
+    }
+    case ButtonPicture::Help: {
+      p.setBrush(QColor(255, 255, 255));
+      p.drawEllipse(QPointF(12, 12), 9, 9);
+      QFont f(QStringLiteral("DejaVu Sans"));
+      f.setPixelSize(13);
+      f.setBold(true);
+      p.setFont(f);
+      p.setPen(Accent);
+      p.drawText(QRectF(3, 3, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
+      break;
+    }
+    case ButtonPicture::Calculate: {
+      // A play mark: run the operation.
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(46, 150, 80));
+      p.drawPolygon(QPolygonF({QPointF(7, 4), QPointF(20, 12), QPointF(7, 20)}));
+      break;
+    }
+    case ButtonPicture::Exercise: {
+      // A sheet with lines and a pencil.
+      p.setBrush(QColor(255, 255, 255));
+      p.drawRect(QRectF(4, 3, 13, 18));
+      p.setPen(QPen(QColor(140, 150, 170), 1.2));
+      for (double y : {8.0, 11.5, 15.0}) p.drawLine(QPointF(6.5, y), QPointF(14.5, y));
+      p.setPen(QPen(QColor(200, 120, 30), 2.6, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(12, 19), QPointF(20.5, 10.5));
+      break;
+    }
+    case ButtonPicture::SaveImage: {
+      // A small picture of a plane with an arrow, and a save mark.
+      p.setBrush(QColor(255, 255, 255));
+      p.drawRect(QRectF(3, 4, 18, 14));
+      p.setPen(QPen(QColor(150, 150, 150), 1));
+      p.drawLine(QPointF(12, 5), QPointF(12, 17));
+      p.drawLine(QPointF(4, 11), QPointF(20, 11));
+      p.setPen(QPen(Accent, 1.8, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(12, 11), QPointF(18, 6.5));
+      p.setPen(QPen(QColor(46, 150, 80), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawPolyline(QPolygonF({QPointF(8, 19), QPointF(12, 22.5), QPointF(16, 19)}));
+      break;
+    }
+  }
+}
+
+QPixmap Draw(ButtonPicture picture, qreal ratio) {
+  QPixmap pixmap(qRound(24 * ratio), qRound(24 * ratio));
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  Paint(p, picture);
+  return pixmap;
+}
+
+}  // namespace
+
+QIcon ButtonIcon(ButtonPicture picture) {
+  QIcon icon;
+  icon.addPixmap(Draw(picture, 1.0));
+  icon.addPixmap(Draw(picture, 2.0));
+  return icon;
+}
+
+QString Form1StyleSheet() {
+  return QStringLiteral(R"(
+QGroupBox {
+  border: none; border-radius: 6px; margin: 0; padding-top: 16px;
+  font-weight: bold; color: #2e4060;
+}
+QGroupBox::title { subcontrol-origin: padding; subcontrol-position: top left; left: 9px; top: 4px; }
+QGroupBox#PPot, QGroupBox#PRoot {
+  background-color: rgba(255, 255, 255, 120); border: 1px solid rgba(90, 70, 140, 60);
+}
+QFrame#MarcEdN, QFrame#MarcBin, QFrame#MarcUn, QFrame#FLst, QFrame#Shape5 {
+  border-radius: 8px;
+}
+QFrame#PGraf { border-radius: 6px; }
+QLineEdit { border: 1px solid #aab6c8; border-radius: 3px; padding: 1px 4px; background: white;
+  selection-background-color: #3b78c8; }
+QLineEdit:focus { border: 1px solid #3b78c8; }
+QLineEdit[readOnly="true"] { background: #f7f9fc; color: #1d2a3e; }
+QListWidget { border: 1px solid #aab6c8; background: white; }
+QListWidget::item:selected { background: #3b78c8; color: white; }
+QTextEdit#Text1 { border: none; background: transparent; }
+QToolButton { border: 1px solid #aab6c8; border-radius: 4px; background: #fdfdfe; }
+QToolButton:hover { background: #eaf2fd; border-color: #3b78c8; }
+QToolButton:pressed { background: #d5e5fa; }
+QToolButton:disabled { background: #eef0f3; border-color: #c9ced6; }
+QPushButton { border: 1px solid #aab6c8; border-radius: 4px; background: #fdfdfe; padding: 0; }
+QPushButton:hover { background: #eaf2fd; border-color: #3b78c8; }
+QPushButton:pressed { background: #d5e5fa; }
+QPushButton:disabled { color: #a0a6b0; background: #eef0f3; border-color: #c9ced6; }
+QLabel[hint="true"] { color: #6a7588; }
+)");
+}

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+class QWidget;
+
+// Places a control at a position and size given in twips, relative to its parent.
+void PlaceTwips(QWidget* widget, double left, double top, double width, double height);
+
+// The colours of the panels; the shapes behind them take the same ones at load.
+namespace PanelColors {
+inline const QColor Entry{226, 237, 251};
+inline const QColor Store{226, 243, 229};
+inline const QColor Binary{252, 243, 218};
+inline const QColor Unary{238, 232, 248};
+inline const QColor Combined{251, 232, 225};
+inline const QColor Graph{236, 241, 246};
+}  // namespace PanelColors
+
+// The pictures of the picture buttons, drawn so that they stay crisp at any scaling.
+enum class ButtonPicture { Incorporate, Random, Help, Calculate, Exercise, SaveImage };
+QIcon ButtonIcon(ButtonPicture picture);
+
+// The window-wide style sheet: panel cards, boxes, lists and buttons.
+QString Form1StyleSheet();
