@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+#include "graphics/operation_graphs.h"
+#include "graphics/plane.h"
+#include "graphics/tests/line_helpers.h"
+
+namespace {
+std::vector<UserLine> LinesIn(const std::vector<UserLine>& lines, const QColor& color, bool dotted) {
+  std::vector<UserLine> found;
+  for (const UserLine& l : lines)
+    if (l.Color == color && l.Dotted == dotted) found.push_back(l);
+  return found;
+}
+
+// The three solid lines of an arrow from the origin to (x, y), in that colour, in order.
+bool HasArrowTo(const std::vector<UserLine>& lines, const QColor& color, double x, double y) {
+  for (std::size_t i = 0; i + 2 < lines.size(); ++i) {
+    const UserLine& shaft = lines[i];
+    if (shaft.Color != color || shaft.Dotted || !Near(shaft.X1, 0, 1e-9) || !Near(shaft.Y1, 0, 1e-9)) continue;
+    if (!Near(shaft.X2, x, 1e-9) || !Near(shaft.Y2, y, 1e-9)) continue;
+    const UserLine& b1 = lines[i + 1];
+    const UserLine& b2 = lines[i + 2];
+    if (b1.Color == color && b2.Color == color && Near(b1.X1, x, 1e-9) && Near(b2.Y1, y, 1e-9)) return true;
+  }
+  return false;
+}
+
+// Its two grey dotted projections onto the axes.
+bool HasProjectionsOf(const std::vector<UserLine>& lines, double x, double y) {
+  bool toReal = false;
+  bool toImaginary = false;
+  for (const UserLine& l : LinesIn(lines, ProjectionGrey, true)) {
+    if (Near(l.X1, x, 1e-9) && Near(l.Y1, 0, 1e-9) && Near(l.X2, x, 1e-9) && Near(l.Y2, y, 1e-9)) toReal = true;
+    if (Near(l.X1, 0, 1e-9) && Near(l.Y1, y, 1e-9) && Near(l.X2, x, 1e-9) && Near(l.Y2, y, 1e-9)) toImaginary = true;
+  }
+  return toReal && toImaginary;
+}
+}  // namespace
+
+class OperationGraphTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ComplexVectorIsAnArrowWithDottedProjections() {
+    Surface surface(1500, 1500);
+    SetPlaneWindow(SharedScale, surface, -5, -5, 5, 5);
+    surface.SetForeColor(PanelBlue);
+    surface.StartRecording();
+    DrawComplexVector(MakeCplx(3, 4), surface);
+    const auto lines = UserLines(surface, SharedScale);
+    QCOMPARE(lines.size(), size_t(5));
+    QVERIFY(HasArrowTo(lines, PanelBlue, 3, 4));
+    QVERIFY(HasProjectionsOf(lines, 3, 4));
+    QCOMPARE(surface.ForeColor(), ProjectionGrey);  // axes drawn next are grey
+    QVERIFY(!surface.Dotted());
+  }
+
+  void GraphPanelScalesToTheComplex() {
+    const struct {
+      double re, im;
+      double halfX, halfY;  // the window asked for
+    } cases[] = {{3, 4, 3.6, 4.8}, {2, 0, 2.4, 2.4}, {0, 5, 6, 6}, {-1e-3, 2e-3, 1.2e-3, 2.4e-3}};
+    for (const auto& c : cases) {
+      Surface panel(3000, 2000);
+      panel.StartRecording();
+      QVERIFY(ShowInGraphPanel(panel, MakeCplx(c.re, c.im)));
+      // The fit widens one direction only: the other one is the asked one.
+      const bool widened = (c.halfX / c.halfY) < 1.5;
+      if (widened) QVERIFY(Near(SharedScale.YMax, c.halfY, 1e-12));
+      else QVERIFY(Near(SharedScale.XMax, c.halfX, 1e-12));
+      QVERIFY(Near(SharedScale.XMin, -SharedScale.XMax, 1e-12));
+      const auto lines = UserLines(panel, SharedScale);
+      QVERIFY(HasArrowTo(lines, PanelBlue, c.re, c.im));
+      QVERIFY(HasProjectionsOf(lines, c.re, c.im));
+    }
+  }
+
+  void GraphPanelKeepsItsPictureForZero() {
+    Surface panel(3000, 2000);
+    ResetGraphPanel(panel);
+    QCOMPARE(SharedScale.YMax, 5.0);
+    QCOMPARE(SharedScale.XMax, 7.5);
+    const QImage before = panel.Image();
+    panel.StartRecording();
+    QVERIFY(!ShowInGraphPanel(panel, MakeCplx(0, 0)));
+    QVERIFY(panel.Recorded().empty());
+    QCOMPARE(panel.Image(), before);
+  }
+
+  void BinaryGraphShowsOperandsAndResult() {
+    Surface surface(1500, 1500);
+    surface.StartRecording();
+    const Cplx z1 = MakeCplx(1, 1);
+    const Cplx z2 = MakeCplx(1, -1);
+    DrawBinaryGraph(surface, z1, z2, CplxOp(OpMultiply, z1, z2));
+    QVERIFY(Near(SharedScale.XMax, 2.2, 1e-12));
+    QVERIFY(Near(SharedScale.YMin, -2.2, 1e-12));
+    const auto lines = UserLines(surface, SharedScale);
+    // Axes and ticks in grey, then Z1 and Z2 in operand blue and the product in red.
+    QCOMPARE(lines.front().Color, ProjectionGrey);
+    QVERIFY(!lines.front().Dotted);
+    QVERIFY(HasArrowTo(lines, OperandBlue, 1, 1));
+    QVERIFY(HasArrowTo(lines, OperandBlue, 1, -1));
+    QVERIFY(HasArrowTo(lines, ResultRed, 2, 0));
+    QCOMPARE(LinesIn(lines, OperandBlue, false).size(), size_t(6));
+    QCOMPARE(LinesIn(lines, ResultRed, false).size(), size_t(3));
+    QVERIFY(HasProjectionsOf(lines, 1, 1));
+    QVERIFY(HasProjectionsOf(lines, 2, 0));
+    QCOMPARE(LinesIn(lines, ProjectionGrey, true).size(), size_t(6));
+  }
+
+  void BinaryGraphOfZerosShowsTheDefaultPlane() {
+    Surface surface(1500, 1500);
+    surface.StartRecording();
+    const Cplx zero = MakeCplx(0, 0);
+    DrawBinaryGraph(surface, zero, zero, zero);
+    QCOMPARE(SharedScale.XMax, 5.0);
+    const auto lines = UserLines(surface, SharedScale);
+    QCOMPARE(lines.size(), size_t(26));
+    QVERIFY(LinesIn(lines, OperandBlue, false).empty());
+    QVERIFY(LinesIn(lines, ResultRed, false).empty());
+
+    // Results far beyond the largest double's reach still give a finished, finite graph.
+    surface.StartRecording();
+    const Cplx huge{1.7e308, -1.7e308, 0, 0};
+    const Cplx unbounded{std::numeric_limits<double>::infinity(), 0, 0, 0};
+    DrawBinaryGraph(surface, huge, huge, unbounded);
+    QVERIFY(std::isfinite(SharedScale.KX) && SharedScale.KX > 0);
+    QVERIFY(surface.Recorded().size() < 200);
+  }
+
+  void RootsGraphDrawsEveryRootOnTheCircle() {
+    Surface panel(1500, 1500);
+    panel.StartRecording();
+    // The fourth roots of 16: first root 2 + 0i, 90 degrees apart.
+    DrawRootsGraph(panel, MakeCplx(2, 0), 90, 4);
+    QVERIFY(Near(SharedScale.XMax, 2.1, 1e-12));
+    const auto lines = UserLines(panel, SharedScale);
+    QCOMPARE(LinesIn(lines, PanelBlue, false).size(), size_t(12));
+    for (const auto& [x, y] : {std::pair{0.0, 2.0}, {-2.0, 0.0}, {0.0, -2.0}, {2.0, 0.0}}) {
+      QVERIFY(HasArrowTo(lines, PanelBlue, x, y));
+      QVERIFY(HasProjectionsOf(lines, x, y));
+    }
+    // The last arrow is the first root again: its argument is r0's plus a full turn.
+    const UserLine& lastShaft = LinesIn(lines, PanelBlue, false)[9];
+    QVERIFY(Near(lastShaft.X2, 2, 1e-9) && Near(lastShaft.Y2, 0, 1e-9));
+  }
+
+  void RootsOfZeroShowTheDefaultPlane() {
+    Surface panel(1500, 1500);
+    panel.StartRecording();
+    DrawRootsGraph(panel, MakeCplx(0, 0), 120, 3);
+    QCOMPARE(SharedScale.XMax, 5.0);
+    QVERIFY(LinesIn(UserLines(panel, SharedScale), PanelBlue, false).empty());
+  }
+
+  void GraphWindowColoursAndPapers() {
+    QCOMPARE(BinaryGraphColor(0), QColor(255, 255, 0));
+    QCOMPARE(BinaryGraphColor(1), QColor(255, 175, 0));
+    QCOMPARE(BinaryGraphColor(2), QColor(250, 0, 0));
+    QCOMPARE(BinaryGraphColor(3), QColor(0, 0, 255));
+    // The result must stand out from the paper of the red window, the operands from the blue one.
+    const auto distance = [](const QColor& a, const QColor& b) {
+      return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    };
+    QVERIFY(distance(BinaryGraphPaper(2), ResultRed) > 250);
+    QVERIFY(distance(BinaryGraphPaper(3), OperandBlue) > 250);
+  }
+};
+
+QTEST_MAIN(OperationGraphTests)
+#include "tst_operation_graphs.moc"

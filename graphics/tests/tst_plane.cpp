@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: MIT
+#include <QtTest>
+#include <cmath>
+#include <limits>
+#include <set>
+
+#include "graphics/plane.h"
+#include "graphics/tests/line_helpers.h"
+
+namespace {
+// Tick positions along one axis: short lines across it, centred on it.
+std::set<double> TickPositions(const std::vector<UserLine>& lines, bool vertical) {
+  std::set<double> at;
+  for (const UserLine& l : lines) {
+    if (vertical && Near(l.X1, l.X2) && Near(l.Y1, -l.Y2, 1e-9) && l.Y1 != l.Y2)
+      at.insert(std::round(l.X1 * 1e6) / 1e6);
+    if (!vertical && Near(l.Y1, l.Y2) && Near(l.X1, -l.X2, 1e-9) && l.X1 != l.X2)
+      at.insert(std::round(l.Y1 * 1e6) / 1e6);
+  }
+  return at;
+}
+
+bool Finite(const PlaneScale& s) {
+  for (double v : {s.XMin, s.XMax, s.YMin, s.YMax, s.KX, s.KY})
+    if (!std::isfinite(v)) return false;
+  return s.XMax > s.XMin && s.YMax > s.YMin;
+}
+
+bool AllRecordedFinite(const Surface& surface) {
+  for (const SurfaceOp& op : surface.Recorded())
+    for (double v : {op.X1, op.Y1, op.X2, op.Y2})
+      if (!std::isfinite(v)) return false;
+  return true;
+}
+}  // namespace
+
+class PlaneTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void WindowWidensToTheSurfaceProportions() {
+    PlaneScale s;
+    Surface wide(4000, 2000);
+    SetPlaneWindow(s, wide, -5, -5, 5, 5);
+    QCOMPARE(s.XMin, -10.0);
+    QCOMPARE(s.XMax, 10.0);
+    QCOMPARE(s.YMin, -5.0);
+    QCOMPARE(s.YMax, 5.0);
+    QCOMPARE(s.KX, 200.0);
+    QCOMPARE(s.KY, 200.0);
+    QCOMPARE(MapX(s, 0), 2000.0);
+    QCOMPARE(MapY(s, 0), 1000.0);
+    QCOMPARE(MapY(s, 5), 0.0);  // y upwards on the plane, downwards on the surface
+
+    Surface tall(2000, 4000);
+    SetPlaneWindow(s, tall, -5, -5, 5, 5);
+    QCOMPARE(s.XMin, -5.0);
+    QCOMPARE(s.XMax, 5.0);
+    QCOMPARE(s.YMin, -10.0);
+    QCOMPARE(s.YMax, 10.0);
+
+    // A window already in proportion stays as asked, even off centre.
+    Surface square(1500, 1500);
+    SetPlaneWindow(s, square, 1, 2, 3, 4);
+    QCOMPARE(s.XMin, 1.0);
+    QCOMPARE(s.YMax, 4.0);
+    QCOMPARE(s.KX, 750.0);
+  }
+
+  void DegenerateWindowsAndSurfacesStayUsable() {
+    Surface square(1500, 1500);
+    PlaneScale s;
+    SetPlaneWindow(s, square, 2, -3, 2, 3);  // no width: the height decides
+    QVERIFY(Finite(s));
+    QCOMPARE(s.XMin, -1.0);
+    QCOMPARE(s.XMax, 5.0);
+    SetPlaneWindow(s, square, -4, 1, 4, 1);  // no height
+    QVERIFY(Finite(s));
+    QCOMPARE(s.YMin, -3.0);
+    QCOMPARE(s.YMax, 5.0);
+    SetPlaneWindow(s, square, 0, 0, 0, 0);  // a single point
+    QVERIFY(Finite(s));
+    QVERIFY(s.XMin < 0 && s.XMax > 0);
+
+    const double inf = std::numeric_limits<double>::infinity();
+    SetPlaneWindow(s, square, -inf, -inf, inf, inf);
+    QVERIFY(Finite(s));
+    SetPlaneWindow(s, square, std::nan(""), 0, 1, 1);
+    QVERIFY(Finite(s));
+
+    // Every such window draws a finite, finished plane, also on a surface without area.
+    for (double w : {0.0, 1500.0}) {
+      Surface surface(w, 1500 - w);
+      surface.StartRecording();
+      NewPlane(surface, 0, 0, 0, 0);
+      NewPlane(surface, -inf, -inf, inf, inf);
+      NewPlane(surface, -1e308, -1e308, 1e308, 1e308);
+      NewPlane(surface, 1000, 1000, 1001, 1001);  // far from the origin: the ticks start near it
+      Arrow(surface, 0, 0, 3, 4);
+      QVERIFY(AllRecordedFinite(surface));
+      QVERIFY(surface.Recorded().size() < 2000);
+    }
+  }
+
+  void ArrowHeadsHaveTwoBarbsTwentyDegreesOffTheShaft() {
+    struct Case {
+      double x2, y2;
+      double barb1, barb2;  // directions of the barbs from the tip, degrees
+      double length;
+    };
+    const Case cases[] = {
+        {0, 0, -70, -110, 10.0 / 80},      // no shaft: the shortest barbs, pointing down
+        {-3, 0, 20, -20, 0.75},            // pointing left: barbs back to the right
+        {4, 3, -123.130102, -163.130102, 1.25},
+        {0, -2, 110, 70, 0.5},             // straight down
+        {0.1, 0, -160, 160, 10.0 / 80},    // short arrows keep the shortest barb length
+    };
+    for (const Case& c : cases) {
+      Surface square(1500, 1500);
+      PlaneScale s;
+      SetPlaneWindow(s, square, -5, -5, 5, 5);
+      square.StartRecording();
+      PlaneArrow(s, square, 0, 0, c.x2, c.y2);
+      const auto lines = UserLines(square, s);
+      QCOMPARE(lines.size(), size_t(3));
+      QVERIFY(Near(lines[0].X1, 0) && Near(lines[0].Y1, 0));
+      QVERIFY(Near(lines[0].X2, c.x2) && Near(lines[0].Y2, c.y2));
+      for (int i = 1; i <= 2; ++i) {
+        QVERIFY2(Near(lines[i].X1, c.x2) && Near(lines[i].Y1, c.y2), "a barb starts at the tip");
+        QVERIFY2(Near(lines[i].Length(), c.length, 1e-9), qPrintable(QString::number(lines[i].Length())));
+      }
+      QVERIFY2(SameAngle(lines[1].Angle(), c.barb1), qPrintable(QString::number(lines[1].Angle())));
+      QVERIFY2(SameAngle(lines[2].Angle(), c.barb2), qPrintable(QString::number(lines[2].Angle())));
+    }
+  }
+
+  void ArrowUsesTheSharedScaleAndDottedLineRestoresTheStyle() {
+    Surface square(1500, 1500);
+    SetPlaneWindow(SharedScale, square, -5, -5, 5, 5);
+    square.StartRecording();
+    DottedLine(square, 1, 0, 1, 2);
+    QVERIFY(!square.Dotted());
+    square.SetDotted(true);
+    DottedLine(square, 0, 2, 1, 2);
+    QVERIFY(square.Dotted());
+    square.SetDotted(false);
+    Arrow(square, 0, 0, 1, 2);
+    const auto& ops = square.Recorded();
+    QCOMPARE(ops.size(), size_t(5));
+    QVERIFY(ops[0].Dotted && ops[1].Dotted && !ops[2].Dotted);
+    QCOMPARE(ops[0].X1, MapX(SharedScale, 1));
+    QCOMPARE(ops[0].Y2, MapY(SharedScale, 2));
+  }
+
+  void DecimalStepIsTheNearestPowerOfTen() {
+    const struct {
+      double v, step;
+    } cases[] = {{1, 1}, {3.1, 1}, {3.2, 10}, {0.05, 0.1}, {0.048, 0.1}, {2, 1}, {-3.2, -10},
+                 {250, 100}, {400, 1000}, {1e-7, 1e-7}};
+    for (const auto& c : cases) QVERIFY2(Near(DecimalStep(c.v), c.step, std::fabs(c.step) * 1e-12), qPrintable(QString::number(c.v)));
+    QCOMPARE(Log10(1000), 3.0);
+  }
+
+  void TicksAreSymmetricOneStepApart() {
+    Surface square(1500, 1500);
+    square.StartRecording();
+    NewPlane(square, -5, -5, 5, 5);
+    QCOMPARE(square.Recorded().front().What, SurfaceOp::Kind::Clear);
+    const auto lines = UserLines(square, SharedScale);
+    QCOMPARE(lines.size(), size_t(2 + 12 + 12));  // axes, then the origin's tick twice on each axis
+    QVERIFY(Near(lines[0].X1, -5) && Near(lines[0].X2, 5) && Near(lines[0].Y1, 0));
+    QVERIFY(Near(lines[1].Y1, -5) && Near(lines[1].Y2, 5) && Near(lines[1].X1, 0));
+    const std::set<double> expected = {-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5};
+    QCOMPARE(TickPositions(lines, true), expected);
+    QCOMPARE(TickPositions(lines, false), expected);
+    QVERIFY(Near(lines[2].Length(), 2.0 / 14));
+
+    square.StartRecording();
+    NewPlane(square, -0.24, -0.24, 0.24, 0.24);
+    const std::set<double> small = {-0.2, -0.1, 0, 0.1, 0.2};
+    QCOMPARE(TickPositions(UserLines(square, SharedScale), true), small);
+    QCOMPARE(TickPositions(UserLines(square, SharedScale), false), small);
+
+    // A wide surface: ticks reach ±XMax across and ±YMax upwards, never beyond.
+    Surface wide(4000, 2000);
+    wide.StartRecording();
+    NewPlane(wide, -5, -5, 5, 5);
+    const auto wideLines = UserLines(wide, SharedScale);
+    QCOMPARE(*TickPositions(wideLines, true).rbegin(), 10.0);
+    QCOMPARE(*TickPositions(wideLines, false).rbegin(), 5.0);
+    QCOMPARE(*TickPositions(wideLines, false).begin(), -5.0);
+  }
+
+  void FarLinesAreCutNotLost() {
+    Surface square(1500, 1500);
+    PlaneScale s;
+    SetPlaneWindow(s, square, -1, -1, 1, 1);
+    square.StartRecording();
+    PlaneLine(s, square, -1e9, 0, 1e9, 0);  // crosses the picture
+    PlaneLine(s, square, 1e9, 1e9, 2e9, 2e9);  // wholly far away
+    PlaneLine(s, square, 0, 0, std::numeric_limits<double>::infinity(), 0);
+    QCOMPARE(square.Recorded().size(), size_t(1));
+    const SurfaceOp& op = square.Recorded()[0];
+    QVERIFY(op.X1 < 0 && op.X2 > 1500);
+    QCOMPARE(op.Y1, 750.0);
+    QCOMPARE(op.Y2, 750.0);
+  }
+};
+
+QTEST_MAIN(PlaneTests)
+#include "tst_plane.moc"

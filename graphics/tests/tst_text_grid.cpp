@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include <QLineEdit>
+#include <QtTest>
+
+#include "graphics/text_grid.h"
+#include "platform/picture_box.h"
+#include "platform/twips.h"
+
+namespace {
+QPoint PixelOf(const PictureBox& box, double x, double y) {
+  const double border = TwipsToPixels(box.surface().Border()) / 2;
+  return {qRound(TwipsToPixels(x) + border), qRound(TwipsToPixels(y) + border)};
+}
+
+// The texts printed, one per cell: a text starts at the left edge of a column.
+QStringList Texts(const Surface& surface, double colWidth) {
+  QStringList out;
+  QString current;
+  for (const SurfaceOp& op : surface.Recorded()) {
+    if (op.What != SurfaceOp::Kind::Text) continue;
+    if (std::fmod(op.X1, colWidth) == 0) {
+      if (!current.isEmpty()) out << current;
+      current.clear();
+    }
+    current += op.Text;
+  }
+  if (!current.isEmpty()) out << current;
+  return out;
+}
+}  // namespace
+
+class TextGridTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void InitSizesTheSurfaceToTheCellsAndDrawsInnerLines() {
+    QWidget window;
+    auto* box = new PictureBox(&window, true);
+    auto* editor = new QLineEdit(box);
+    const double border = box->surface().Border();
+    QVERIFY(border > 0);
+    if (TwipsPerPixel() == 15) QCOMPARE(border, 60.0);
+    box->surface().StartRecording();
+    TextGrid grid;
+    grid.ReadOnly = true;
+    GridInit(grid, box, editor, 4, 2, 2000);
+    QCOMPARE(box->surface().Width(), 4000 + border);
+    QCOMPARE(box->surface().Height(), 1040 + border);
+    QCOMPARE(box->surface().ScaleWidth(), 4000.0);
+    QCOMPARE(box->surface().ScaleHeight(), 1040.0);
+    QCOMPARE(box->width(), TwipsToPixelsRounded(4000 + border));
+    QVERIFY(editor->isHidden());
+    QVERIFY(editor->isReadOnly());
+    QCOMPARE(grid.Cells.size(), size_t(4));
+    QCOMPARE(grid.Cells[3].size(), size_t(2));
+
+    QList<double> horizontal;
+    QList<double> vertical;
+    for (const SurfaceOp& op : box->surface().Recorded()) {
+      if (op.What != SurfaceOp::Kind::Line) continue;
+      QCOMPARE(op.Color, QColor(200, 200, 200));
+      if (op.Y1 == op.Y2) horizontal << op.Y1;
+      else vertical << op.X1;
+    }
+    QCOMPARE(horizontal, (QList<double>{260, 520, 780}));
+    QCOMPARE(vertical, (QList<double>{2000}));
+    QCOMPARE(box->surface().ForeColor(), QColor(Qt::black));  // restored
+  }
+
+  void ReadOnlyClickSelectsTheCellUnderTheMouse() {
+    QWidget window;
+    auto* box = new PictureBox(&window, true);
+    auto* editor = new QLineEdit(box);
+    TextGrid grid;
+    grid.ReadOnly = true;
+    GridInit(grid, box, editor, 4, 2, 2000);
+    connect(box, &PictureBox::MouseDown, box,
+            [&grid](Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) { GridMouseDown(grid, x, y); });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(box, Qt::LeftButton, {}, PixelOf(*box, 2500, 600));
+    QCOMPARE(grid.CurRow, 2);
+    QCOMPARE(grid.CurCol, 1);
+    QVERIFY(editor->isHidden());
+    // The very last pixel still belongs to the last cell.
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 1, box->height() - 1));
+    QCOMPARE(grid.CurRow, 3);
+    QCOMPARE(grid.CurCol, 1);
+  }
+
+  void ClearThenSetShowsExactlyTheNewTexts() {
+    QWidget window;
+    auto* box = new PictureBox(&window, true);
+    auto* editor = new QLineEdit(box);
+    TextGrid grid;
+    grid.ReadOnly = true;
+    GridInit(grid, box, editor, 4, 2, 2000);
+    for (int r = 0; r < 4; ++r) GridSetCell(QStringLiteral("old%1").arg(r), grid, r, 1);
+    box->surface().StartRecording();
+    GridClear(grid);
+    QCOMPARE(box->surface().Recorded().front().What, SurfaceOp::Kind::Clear);
+    QVERIFY(grid.Cells[2][1].isEmpty());
+    const QStringList cells = {"4+2i", "4.47 , 26.6°", "2+6i", "6.32 , 71.6°",
+                               "11-2i", "11.18 , -10.3°", "-1+2i", "2.24 , 116.6°"};
+    for (int k = 0; k < 8; ++k) GridSetCell(cells[k], grid, k / 2, k % 2);
+    QCOMPARE(Texts(box->surface(), grid.ColWidth), cells);
+    // Each text stands at the top left of its cell.
+    const auto& ops = box->surface().Recorded();
+    const auto printedAt = [&ops](const QString& ch, double x, double y) {
+      for (const SurfaceOp& op : ops)
+        if (op.What == SurfaceOp::Kind::Text && op.Text == ch && op.X1 == x && op.Y1 == y) return true;
+      return false;
+    };
+    QVERIFY(printedAt(QStringLiteral("-"), 0, 780));
+    QVERIFY(printedAt(QStringLiteral("2"), 2000, 780));
+    QVERIFY(printedAt(QStringLiteral("4"), 0, 0));
+  }
+
+  void EnterMovesThroughAnEditableGridInReadingOrder() {
+    QWidget window;
+    auto* box = new PictureBox(&window, true);
+    auto* editor = new QLineEdit(box);
+    TextGrid grid;
+    GridInit(grid, box, editor, 2, 3, 1500);
+    GridConnectEditor(grid);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!editor->isReadOnly());
+
+    GridSelectCell(grid, 0, 2);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->pos(), QPoint(TwipsToPixelsRounded(2 * 1500 + 15), TwipsToPixelsRounded(15)));
+    QTest::keyClicks(editor, QStringLiteral("z^2"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(grid.Cells[0][2], QStringLiteral("z^2"));
+    QCOMPARE(grid.CurRow, 1);
+    QCOMPARE(grid.CurCol, 0);
+    QVERIFY(editor->text().isEmpty());  // the next cell's text
+
+    GridSelectCell(grid, 1, 2);
+    QTest::keyClick(editor, Qt::Key_Return);  // empty: stores "0"
+    QCOMPARE(grid.Cells[1][2], QStringLiteral("0"));
+    QCOMPARE(grid.CurRow, 0);
+    QCOMPARE(grid.CurCol, 0);
+
+    // Reopening a cell shows its text; Esc hides the editor and the next selection commits it.
+    GridSelectCell(grid, 0, 2);
+    QCOMPARE(editor->text(), QStringLiteral("z^2"));
+    editor->clear();
+    QTest::keyClicks(editor, QStringLiteral("w"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(editor->isHidden());
+    QCOMPARE(grid.Cells[0][2], QStringLiteral("z^2"));
+    box->surface().StartRecording();
+    GridSelectCell(grid, 1, 1);
+    QCOMPARE(grid.Cells[0][2], QStringLiteral("w"));
+    QCOMPARE(Texts(box->surface(), grid.ColWidth), QStringList{QStringLiteral("w")});
+  }
+
+  void ResultsTableFontIsInstalled() {
+    const QString name = ResultsTableFontName();
+    QVERIFY(!name.isEmpty());
+    QCOMPARE(QFontInfo(QFont(name)).family(), name);
+  }
+};
+
+QTEST_MAIN(TextGridTests)
+#include "tst_text_grid.moc"
