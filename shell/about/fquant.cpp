@@ -15,7 +15,7 @@
 namespace {
 
 // Who made this release and where to write to them.
-const char* const ContactLine = "\u00a9 2026 The Zorbit developers\nzorbit@example.org";
+const char* const ContactLine = "\u00a9 2026 the Zorbit team\nzorbit@example.org";
 
 int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
@@ -98,10 +98,8 @@ void FQuant::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   // An etched separator: a grey line with a white one just below it.
   QPainter painter(this);
-  painter.setPen(QPen(QColor(128, 128, 128), 1));
-  painter.drawLine(Px(90), Px(2445), Px(5654), Px(2445));
-  painter.setPen(QPen(Qt::white, 2));
-  painter.drawLine(Px(105), Px(2460), Px(5654), Px(2460));
+  painter.fillRect(QRect(QPoint(Px(90), Px(2445)), QPoint(Px(5654), Px(2445))), QColor(128, 128, 128));
+  painter.fillRect(QRect(QPoint(Px(105), Px(2460)), QPoint(Px(5654), Px(2460) + 1)), Qt::white);
 }
 
 FQuant* ShowAbout(QWidget* parent) {
