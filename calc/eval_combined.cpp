@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "core/power_root.h"
 #include "text/eval_real.h"
@@ -12,6 +13,37 @@
 namespace {
 
 constexpr std::string_view Operators = "+-*/^'";
+
+bool Eval(std::string_view s, const ComplexStore& store, Cplx& z, int depth);
+
+// "*" and "/" group to the right (a/b/c is a/(b/c)), and when they are the loosest operators
+// present the right side splits again at the next one. A right side could first lose a pair of
+// outer parentheses and read otherwise only if the text closes more parentheses than it opens,
+// so for any other text the chain is folded from the right in one pass, which keeps long
+// products off the stack and out of repeated scans.
+bool FoldProducts(std::string_view s, const ComplexStore& store, Cplx& z, int depth) {
+  std::vector<std::size_t> splits;
+  std::ptrdiff_t level = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '(') {
+      ++level;
+    } else if (s[i] == ')') {
+      --level;
+    } else if (level == 0 && OperatorClass(s[i]) == 1) {
+      splits.push_back(i);
+    }
+  }
+  Cplx right;
+  if (!Eval(s.substr(splits.back() + 1), store, right, depth + 1)) return false;
+  for (std::size_t j = splits.size(); j-- > 0;) {
+    const std::size_t from = j == 0 ? 0 : splits[j - 1] + 1;
+    Cplx left;
+    if (!Eval(s.substr(from, splits[j] - from), store, left, depth + 1)) return false;
+    right = CplxOp(s[splits[j]] == '*' ? OpMultiply : OpDivide, left, right);
+  }
+  z = right;
+  return true;
+}
 
 bool Eval(std::string_view s, const ComplexStore& store, Cplx& z, int depth) {
   if (s.empty() || depth > MaxEvalCombinedDepth) return false;
@@ -36,24 +68,27 @@ bool Eval(std::string_view s, const ComplexStore& store, Cplx& z, int depth) {
     return true;
   }
 
-  // The first top-level operator of the loosest class present.
+  // The first top-level operator of the loosest class present; nothing is looser than class 0.
   std::ptrdiff_t level = 0;
   std::size_t split = std::string_view::npos;
   int splitClass = 4;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '(') {
+  const char* const begin = s.data();
+  for (const char* p = begin; p != begin + s.size() && splitClass > 0; ++p) {
+    if (*p == '(') {
       ++level;
-    } else if (s[i] == ')') {
+    } else if (*p == ')') {
       --level;
     } else if (level == 0) {
-      const int opClass = OperatorClass(s.substr(i, 1));
+      const int opClass = OperatorClass(*p);
       if (opClass >= 0 && opClass < splitClass) {
-        split = i;
+        split = static_cast<std::size_t>(p - begin);
         splitClass = opClass;
       }
     }
   }
   if (split == std::string_view::npos) return false;
+  // The scan went to the end (only class 0 stops it early), so level is the final depth.
+  if (splitClass == 1 && level >= 0) return FoldProducts(s, store, z, depth);
 
   const std::string_view left = s.substr(0, split);
   const std::string_view right = s.substr(split + 1);

@@ -6,10 +6,11 @@
 #include "calc/complex_store.h"
 #include "core/cplx.h"
 
-// The deepest recursion EvalCombined goes to: one level per operator split, so this is also the
-// longest chain of one class it reads (chains group to the right). A formula that needs more
-// levels fails. The bound keeps the stack small and the work at most this many scans of the
-// text, so even 100,000 characters of "a+a+a+..." return at once.
+// The deepest recursion EvalCombined goes to: one level per split, so this is also the longest
+// chain of "+" and "-" it reads (they group to the right); a chain of "*" and "/" is read within
+// one level. A formula that needs more levels fails. The bound keeps the stack small and the
+// work at most this many scans of the text, so even 100,000 characters of "a+a+a+..." return
+// at once.
 inline constexpr int MaxEvalCombinedDepth = 256;
 
 // The value of a formula over the stored letters such as "a*b+c'", "(a+b)^2/c" or "a^(1/3)".

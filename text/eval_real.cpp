@@ -31,48 +31,78 @@ double Power(double a, double b) {
   return std::isfinite(r) ? r : 0;
 }
 
-double Eval(std::string_view s, int depth) {
-  if (depth > MaxEvalRealDepth) throw TooDeep{};
-  std::ptrdiff_t level = 0;
-  std::size_t chosen = std::string_view::npos;
-  int weight = 5;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c == '(') {
-      ++level;
-    } else if (c == ')') {
-      --level;
-    } else if (level <= 0) {
-      if (c == '+' || c == '-') {
-        chosen = i;
-        break;
-      }
-      const int kind = c == '*' ? 2 : c == '/' ? 3 : c == '^' ? 4 : -1;
-      if (kind >= 0 && OpWeight[kind] <= weight) {
-        chosen = i;
-        weight = OpWeight[kind];
-      }
-    }
-  }
-
-  if (chosen == std::string_view::npos) {
-    if (!s.empty() && s.front() == '(') {
-      // The last character goes whatever it is: "(2+3" reads as "2+".
-      return Eval(s.size() >= 2 ? s.substr(1, s.size() - 2) : std::string_view(), depth + 1);
-    }
-    if (!s.empty() && s.front() == 'x') return 0;
-    return LeadingNumber(s);
-  }
-
-  const double a = Eval(s.substr(0, chosen), depth + 1);
-  const double b = Eval(s.substr(chosen + 1), depth + 1);
-  switch (s[chosen]) {
+double Combine(char op, double a, double b) {
+  switch (op) {
     case '+': return Checked(a + b);
     case '-': return Checked(a - b);
     case '*': return Checked(a * b);
     case '/': return b == 0 ? 0 : Checked(a / b);
     default: return Power(a, b);
   }
+}
+
+bool IsProductOperator(char c) { return c == '*' || c == '/' || c == '^'; }
+
+double Eval(std::string_view s, int depth);
+
+// With the weights all equal, the last top-level "*", "/" or "^" splits and its left side splits
+// again at the one before, so a text without a top-level "+" or "-" is a fold from the left over
+// its top-level product operators. Folding it in one pass keeps long products off the stack.
+static_assert(OpWeight[2] == OpWeight[3] && OpWeight[3] == OpWeight[4]);
+double FoldProducts(std::string_view s, int depth) {
+  const char* const begin = s.data();
+  const char* const end = begin + s.size();
+  std::ptrdiff_t level = 0;
+  const char* piece = begin;
+  char pending = 0;
+  double value = 0;
+  for (const char* p = begin; p != end; ++p) {
+    if (*p == '(') {
+      ++level;
+    } else if (*p == ')') {
+      --level;
+    } else if (level <= 0 && IsProductOperator(*p)) {
+      const double b = Eval(std::string_view(piece, static_cast<std::size_t>(p - piece)), depth + 1);
+      value = pending == 0 ? b : Combine(pending, value, b);
+      pending = *p;
+      piece = p + 1;
+    }
+  }
+  const double b = Eval(std::string_view(piece, static_cast<std::size_t>(end - piece)), depth + 1);
+  return Combine(pending, value, b);
+}
+
+double Eval(std::string_view s, int depth) {
+  if (depth > MaxEvalRealDepth) throw TooDeep{};
+  const char* const begin = s.data();
+  const char* const end = begin + s.size();
+  std::ptrdiff_t level = 0;
+  bool product = false;
+  for (const char* p = begin; p != end; ++p) {
+    const char c = *p;
+    if (c == '(') {
+      ++level;
+    } else if (c == ')') {
+      --level;
+    } else if (level <= 0) {
+      if (c == '+' || c == '-') {
+        // The first top-level "+" or "-" splits, whatever comes before or after it.
+        const std::size_t at = static_cast<std::size_t>(p - begin);
+        const double a = Eval(s.substr(0, at), depth + 1);
+        const double b = Eval(s.substr(at + 1), depth + 1);
+        return Combine(c, a, b);
+      }
+      if (IsProductOperator(c)) product = true;
+    }
+  }
+  if (product) return FoldProducts(s, depth);
+
+  if (!s.empty() && s.front() == '(') {
+    // The last character goes whatever it is: "(2+3" reads as "2+".
+    return Eval(s.size() >= 2 ? s.substr(1, s.size() - 2) : std::string_view(), depth + 1);
+  }
+  if (!s.empty() && s.front() == 'x') return 0;
+  return LeadingNumber(s);
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <string_view>
 
 // The deepest recursion EvalReal goes to: each level is one parenthesis pair removed or one
-// operator split, so this is also the longest chain of "+" and "-" it reads (they group to the
-// right). A text that needs more levels counts as unreadable and gives 0. The bound keeps the
-// stack small and the work at most this many scans of the text, so even 100,000 characters of
-// "(" or "1+1+1+..." return at once.
+// "+" or "-" split, so this is also the longest chain of "+" and "-" it reads (they group to the
+// right); a chain of "*", "/" and "^" is read within one level. A text that needs more levels
+// counts as unreadable and gives 0. The bound keeps the stack small and the work at most this
+// many scans of the text, so even 100,000 characters of "(" or "1+1+1+..." return at once.
 inline constexpr int MaxEvalRealDepth = 256;
 
 // The value of a small real expression such as "3.14159265358979/4", "2*(-3)" or "1+2*3".

@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "text/formula_text.h"
 
-int OperatorClass(std::string_view c) {
-  if (c == "+" || c == "-") return 0;
-  if (c == "*" || c == "/") return 1;
-  if (c == "^") return 2;
-  if (c == "'") return 3;
-  return -1;
-}
+int OperatorClass(std::string_view c) { return c.size() == 1 ? OperatorClass(c.front()) : -1; }
 
 std::string StripParens(std::string_view text) {
   if (text.size() >= 2 && text.front() == '(' && text.back() == ')') {

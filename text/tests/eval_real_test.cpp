@@ -57,10 +57,11 @@ TEST(EvalReal, DeepNestingAndLongChainsAreBounded) {
   for (int k = 0; k < depth; ++k) chain += "+1";
   EXPECT_EQ(EvalReal(chain), depth + 1);
   EXPECT_EQ(EvalReal(chain + "+1"), 0);
-  // Products group to the left and are bounded the same way.
-  std::string product = "1";
-  for (int k = 0; k < depth + 1; ++k) product += "*1";
-  EXPECT_EQ(EvalReal(product), 0);
+  // Products group to the left and are read within one level, however long.
+  std::string product = "1024";
+  for (int k = 0; k < 10 * depth; ++k) product += k % 2 == 0 ? "/2" : "*2";
+  EXPECT_EQ(EvalReal(product + "/4"), 256);
+  EXPECT_EQ(EvalReal("(" + product + ")^2"), 1024 * 1024);
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+// Random and adversarial formulas: EvalCombined returns quickly, never crashes, and answers the
+// same for the same text.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/eval_combined.h"
+
+namespace {
+
+ComplexStore SmallStore() {
+  ComplexStore store;
+  store.Count = 4;
+  store.StoreSlots[1] = MakeCplx(1, 2);
+  store.StoreSlots[2] = MakeCplx(3, -1);
+  store.StoreSlots[3] = MakeCplx(0, 0);
+  store.StoreSlots[4] = MakeCplx(-2, 0.5);
+  return store;
+}
+
+void Feed(const std::string& text, const ComplexStore& store) {
+  Cplx z;
+  const bool ok = EvalCombined(text, store, z);
+  if (ok) {
+    EXPECT_TRUE(std::isfinite(z.Re) && std::isfinite(z.Im) && std::isfinite(z.Mod) &&
+                std::isfinite(z.Arg));
+  }
+  Cplx again;
+  EXPECT_EQ(EvalCombined(text, store, again), ok);
+}
+
+TEST(FormulaStress, AdversarialFormulasReturnQuickly) {
+  const ComplexStore store = SmallStore();
+  const std::size_t n = 100000;
+  auto repeat = [n](const std::string& unit) {
+    std::string s;
+    while (s.size() < n) s += unit;
+    return s;
+  };
+  const std::vector<std::string> texts = {
+      std::string(n, '('), std::string(n, ')'), repeat("a+"),   repeat("a-") + "a",
+      repeat("a*") + "a",  repeat("a/") + "b",  repeat("a*") + "a)", repeat("a*") + "2)",  repeat("a^"),   repeat("a'"),
+      repeat("(a+"),       repeat("(") + "a" + repeat(")"),     "(" + repeat("a*") + "a)",
+      repeat("9"),         repeat("1E9"),       "a^(" + repeat("(") + "2" + repeat(")") + ")",
+      "a^" + repeat("2*"), repeat("\x01\xFF"),  repeat("\xC2\xB0"), repeat("a"),
+      repeat("(a)+"),      repeat("a*(b+") + "c" + repeat(")"), std::string(n, '\0'),
+  };
+  for (const std::string& text : texts) {
+    const auto start = std::chrono::steady_clock::now();
+    Feed(text, store);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(1)) << text.substr(0, 12);
+  }
+}
+
+TEST(FormulaStress, RandomFormulas) {
+  const ComplexStore store = SmallStore();
+  std::mt19937 engine(715517);
+  const std::string alphabet = "abcdeABz0123456789()()++--**//^^'''.,, piX\t\xC2\xB0";
+  std::uniform_int_distribution<int> length(0, 30);
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::uniform_int_distribution<int> coin(0, 19);
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    const int size = length(engine);
+    for (int k = 0; k < size; ++k) {
+      text += coin(engine) == 0 ? static_cast<char>(byte(engine)) : alphabet[pick(engine)];
+    }
+    Feed(text, store);
+  }
+}
+
+}  // namespace
