@@ -54,7 +54,8 @@ void FGraf::AskForGraph() {
 
 void FGraf::PBox_Resized() {
   // A move to a screen of another resolution resets the picture: draw it again, crisp.
-  if (isVisible() && PBox->surface().Image().devicePixelRatio() != drawnRatio_) AskForGraph();
+  // Only a window that has drawn before; the first drawing comes with the show event.
+  if (drawnRatio_ > 0 && isVisible() && PBox->surface().Image().devicePixelRatio() != drawnRatio_) AskForGraph();
 }
 
 QPointF GraphWindowPositionTwips(double mainLeft, double mainTop, double mainWidth, int k, double h) {

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+#include <QElapsedTimer>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+#include "graphics/fgraf.h"
+#include "graphics/operation_graphs.h"
+#include "platform/picture_box.h"
+#include "platform/twips.h"
+
+namespace {
+// Stands in for the main window: remembers what was asked and draws the binary graph of the
+// operation named by the tag, as the main window does.
+class Source : public GraphSource {
+ public:
+  void AccioGrf(const QString& tag) override {
+    Asked << tag;
+    const int k = tag.toInt();
+    if (k < 0 || k >= static_cast<int>(Windows.size()) || Windows[k] == nullptr) return;
+    DrawBinaryGraph(Windows[k]->PBox->surface(), Z1, Z2, CplxOp(static_cast<OpCode>(k), Z1, Z2));
+  }
+
+  QStringList Asked;
+  std::vector<FGraf*> Windows;
+  Cplx Z1 = MakeCplx(3, 4);
+  Cplx Z2 = MakeCplx(1, -2);
+};
+
+const QString Captions[4] = {QStringLiteral(" Z1 + Z2"), QStringLiteral(" Z1 - Z2"), QStringLiteral(" Z1 · Z2"),
+                             QStringLiteral(" Z1 ÷ Z2")};
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+}  // namespace
+
+class FGrafTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void DesignedWindowHasItsNamesAndSize() {
+    QWidget main;
+    FGraf spare(&main);
+    QCOMPARE(spare.objectName(), QStringLiteral("FGraf"));
+    QCOMPARE(spare.PBox->objectName(), QStringLiteral("PBox"));
+    QCOMPARE(spare.windowTitle(), QStringLiteral("Graf"));
+    QVERIFY(spare.isWindow());
+    QCOMPARE(spare.size(), QSize(TwipsToPixelsRounded(2325), TwipsToPixelsRounded(1665)));
+    QCOMPARE(spare.PBox->geometry(), spare.rect());
+    QVERIFY(spare.Tag.isEmpty());
+    QVERIFY(!spare.Linked());
+  }
+
+  void OnlyALinkedWindowAsksForItsGraph() {
+    QWidget main;
+    Source source;
+    FGraf spare(&main);
+    spare.show();
+    spare.resize(300, 200);
+    QVERIFY(source.Asked.isEmpty());
+
+    auto* window = new FGraf(&main);
+    source.Windows = {nullptr, nullptr, window, nullptr};
+    SetUpGraphWindow(*window, 2, Captions[2], QIcon(), &source);
+    QCOMPARE(window->Tag, QStringLiteral("2"));
+    QCOMPARE(window->windowTitle(), Captions[2]);
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(250, 0, 0));
+    QCOMPARE(window->PBox->surface().BackColor(), BinaryGraphPaper(2));
+    QVERIFY(source.Asked.isEmpty());  // set up, not shown
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(source.Asked, QStringList{QStringLiteral("2")});  // once on show
+
+    window->resize(400, 300);
+    QCOMPARE(source.Asked.size(), 2);
+    QCOMPARE(window->PBox->geometry(), QRect(0, 0, 400, 300));
+    // The graph was drawn for the new size: the surface is the client area.
+    QCOMPARE(TwipsToPixelsRounded(window->PBox->surface().ScaleWidth()), 400);
+    QCOMPARE(window->PBox->surface().Image().width(),
+             qRound(400 * window->PBox->surface().Image().devicePixelRatio()));
+    // The paper of the red window, with the red result on it.
+    const QImage picture = window->PBox->surface().Image();
+    QCOMPARE(picture.pixelColor(2, 2), BinaryGraphPaper(2));
+  }
+
+  void ClosingEmptiesTheTag() {
+    QWidget main;
+    Source source;
+    auto* window = new FGraf(&main);
+    SetUpGraphWindow(*window, 1, Captions[1], QIcon(), &source);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(window->close());
+    QVERIFY(window->Tag.isEmpty());
+    QVERIFY(window->isHidden());
+    // Hidden windows do not ask again when resized.
+    const auto asked = source.Asked.size();
+    window->resize(500, 500);
+    QCOMPARE(source.Asked.size(), asked);
+    // Shown again, it fills its new size and asks once.
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->PBox->geometry(), QRect(0, 0, 500, 500));
+    QCOMPARE(source.Asked.size(), asked + 1);
+  }
+
+  void WindowsStackToTheRightOfTheMainWindow() {
+    const double h = 2000;
+    for (int k = 0; k < 4; ++k) {
+      const QPointF at = GraphWindowPositionTwips(1000, 500, 9000, k, h);
+      QCOMPARE(at.x(), 10100.0);
+      QCOMPARE(at.y(), 400 + k * 1.1 * h);
+    }
+    const QRect mainFrame(100, 60, 800, 620);
+    const QPoint first = GraphWindowPosition(mainFrame, 0, 150);
+    const QPoint last = GraphWindowPosition(mainFrame, 3, 150);
+    QCOMPARE(first.x(), 900 + TwipsToPixelsRounded(100));
+    QCOMPARE(first.y(), 60 - TwipsToPixelsRounded(100));
+    QCOMPARE(last.x(), first.x());
+    QCOMPARE(last.y() - first.y(), 495);  // 3 × 150 × 1.1: a tenth of a window's height apart
+  }
+
+  void RedrawingAllFourWindowsTakesLessThanAFrame() {
+    QWidget main;
+    Source source;
+    source.Z1 = MakeCplx(3, 4);
+    source.Z2 = MakeCplx(1, -2);
+    for (int k = 0; k < 4; ++k) {
+      auto* window = new FGraf(&main);
+      source.Windows.push_back(window);
+      SetUpGraphWindow(*window, k, Captions[k], QIcon(), &source);
+    }
+    for (const QSize& size : {QSize(TwipsToPixelsRounded(2325), TwipsToPixelsRounded(1665)), QSize(640, 480)}) {
+      for (FGraf* window : source.Windows) {
+        window->resize(size);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+      }
+      std::vector<double> runs;
+      for (int run = 0; run < 40; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        // What a binary calculation does with visible windows: each draws its graph and paints.
+        for (int k = 0; k < 4; ++k) {
+          source.AccioGrf(QString::number(k));
+          source.Windows[k]->PBox->repaint();
+        }
+        runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+      }
+      const double median = Median(runs);
+      qInfo("four graph windows of %dx%d px: median %.2f ms, worst %.2f ms", size.width(), size.height(), median,
+            *std::max_element(runs.begin(), runs.end()));
+      QVERIFY2(median < 16, qPrintable(QString::number(median)));
+    }
+  }
+};
+
+QTEST_MAIN(FGrafTests)
+#include "tst_fgraf.moc"
