@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// What one click on a panel costs: evaluating a formula, reading a typed number, writing results.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "calc/eval_combined.h"
+#include "text/complex_text.h"
+#include "text/eval_real.h"
+#include "text/format_real.h"
+#include "text/parse.h"
+
+namespace {
+
+ComplexStore SmallStore() {
+  ComplexStore store;
+  store.Count = 3;
+  store.StoreSlots[1] = MakeCplx(1, 2);
+  store.StoreSlots[2] = MakeCplx(3, -1);
+  store.StoreSlots[3] = MakeCplx(-2, 0.5);
+  return store;
+}
+
+void EvalCombinedFormula(benchmark::State& state, const std::string& text) {
+  const ComplexStore store = SmallStore();
+  for (auto _ : state) {
+    Cplx z;
+    benchmark::DoNotOptimize(EvalCombined(text, store, z));
+    benchmark::DoNotOptimize(z);
+  }
+}
+BENCHMARK_CAPTURE(EvalCombinedFormula, PowerOverConjugate, std::string("(a+b)^2/c'"));
+BENCHMARK_CAPTURE(EvalCombinedFormula, ProductPlusConjugate, std::string("a*b+c'"));
+
+void EvalRealQuarterPi(benchmark::State& state) {
+  const std::string text = ReplaceAll("pi/4", "pi", "3.14159265358979");
+  for (auto _ : state) benchmark::DoNotOptimize(EvalReal(text));
+}
+BENCHMARK(EvalRealQuarterPi);
+
+void ParseRealQuarterPi(benchmark::State& state) {
+  const std::string text = "pi/4";
+  for (auto _ : state) {
+    double value = 0;
+    benchmark::DoNotOptimize(ParseReal(text, value));
+    benchmark::DoNotOptimize(value);
+  }
+}
+BENCHMARK(ParseRealQuarterPi);
+
+void FormatRealValue(benchmark::State& state, double x, int n) {
+  for (auto _ : state) benchmark::DoNotOptimize(FormatReal(x, n));
+}
+BENCHMARK_CAPTURE(FormatRealValue, Third, 1.0 / 3, 2);
+BENCHMARK_CAPTURE(FormatRealValue, ExactHalf, 0.125, 2);
+BENCHMARK_CAPTURE(FormatRealValue, Large, 123456789.987654321, 9);
+
+void CartAndPolarText(benchmark::State& state) {
+  const Cplx z = MakeCplx(3, -4);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(CartText(z, 2));
+    benchmark::DoNotOptimize(PolarText(z, 2));
+  }
+}
+BENCHMARK(CartAndPolarText);
+
+}  // namespace
