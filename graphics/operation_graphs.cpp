@@ -31,10 +31,10 @@ QColor BinaryGraphColor(int k) {
 }
 
 QColor BinaryGraphPaper(int k) {
-  // One part colour to four parts white: light enough for the red result on the red window and
-  // the blue operands on the blue one.
+  // One part colour to two parts white: still plainly the window's colour, and light enough for
+  // the red result on the red window and the blue operands on the blue one.
   const QColor c = BinaryGraphColor(k);
-  const auto tint = [](int v) { return (v + 4 * 255) / 5; };
+  const auto tint = [](int v) { return (v + 2 * 255) / 3; };
   return {tint(c.red()), tint(c.green()), tint(c.blue())};
 }
 

@@ -42,15 +42,28 @@ bool IsOfferedType(const QString& ext) {
 
 QString TraskoName() { return CompanionFileName(QStringLiteral("Trasko")); }
 
+// What a file looked like before the converter ran. Taken at once: QFileInfo reads lazily.
+struct FileStamp {
+  bool Exists = false;
+  QDateTime Modified;
+  QDateTime Changed;
+  qint64 Size = -1;
+
+  static FileStamp Of(const QString& path) {
+    QFileInfo info(path);
+    info.setCaching(false);
+    if (!info.exists()) return {};
+    return {true, info.lastModified(), info.fileTime(QFileDevice::FileMetadataChangeTime), info.size()};
+  }
+  bool operator==(const FileStamp&) const = default;
+};
+
 // Waits, with the windows still painting but taking no input, until `jpeg` is there and is
 // not the old file `before` described. False when the time runs out.
-bool WaitForConverter(const QString& jpeg, const QFileInfo& before, int waitMs) {
+bool WaitForConverter(const QString& jpeg, const FileStamp& before, int waitMs) {
   auto arrived = [&] {
-    QFileInfo now(jpeg);
-    if (!now.exists()) return false;
-    if (!before.exists()) return true;
-    return now.lastModified() != before.lastModified() || now.size() != before.size() ||
-           now.fileTime(QFileDevice::FileMetadataChangeTime) != before.fileTime(QFileDevice::FileMetadataChangeTime);
+    const FileStamp now = FileStamp::Of(jpeg);
+    return now.Exists && !(before.Exists && now == before);
   };
   if (arrived()) return true;
   QElapsedTimer clock;
@@ -124,7 +137,7 @@ std::int16_t GuardaGrf(const QString& name, const Surface& surface, bool ask, Gr
     // The user agreed to replace an old JPEG: it goes first, so that only the converter's new
     // file can end the wait. One that cannot be removed is told apart by its time stamps.
     QFile::remove(jpeg);
-    const QFileInfo before(jpeg);
+    const FileStamp before = FileStamp::Of(jpeg);
     if (!context.seams.Processes->Start(CompanionCommand(QStringLiteral("Trasko"), path), WindowStyle::NormalFocus))
       return outcome;
     if (!WaitForConverter(jpeg, before, context.ConverterWaitMs)) return GraphConverterSilent;
