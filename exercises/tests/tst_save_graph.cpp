@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTimer>
+#include <QtTest>
+
+#include "exercises/tests/graph_test_support.h"
+#include "graphics/save_graph.h"
+#include "platform/program_folder.h"
+#include "platform/testing/recording_seams.h"
+
+class SaveGraphTest : public QObject {
+  Q_OBJECT
+
+  RecordingMessages messages_;
+  RecordingProcesses processes_;
+
+  // A context that really starts the converter from the program folder.
+  GraphSaveContext Context(const QString& programFolder, const QString& chosen = QString()) {
+    GraphSaveContext context;
+    context.seams = Seams{&messages_, &processes_};
+    context.ProgramFolder = programFolder;
+    context.AskSavePath = [chosen](const QString&, const QString&, const QString&) { return chosen; };
+    return context;
+  }
+
+ private slots:
+  void init() {
+    messages_ = RecordingMessages();
+    processes_ = RecordingProcesses();
+    processes_.AlsoStart = true;
+    SetExecutableFolder(QString());  // the program folder of the build, where Trasko is
+  }
+
+  void SavingWithoutQuestionConvertsAndDropsTheBitmap() {
+    WorkInTemporaryFolder work;
+    GraphSaveContext context = Context(work.path());
+    // The "." inside the name is no extension.
+    for (const QString& name : {QStringLiteral("(1+i)+(2)"), QStringLiteral("(1.5+i)+(2.25)")}) {
+      QCOMPARE(GuardaGrf(name, GraphPicture(), false, context), GraphSaved);
+      QCOMPARE(processes_.LastCommandLine(), QStringLiteral("Trasko Graphs/%1.bmp").arg(name));
+      QCOMPARE(context.LastSavedName, name + QStringLiteral(".jpg"));
+      const QImage jpeg(work.filePath(QStringLiteral("Graphs/%1.jpg").arg(name)));
+      QCOMPARE(jpeg.size(), QSize(120, 90));
+      QVERIFY(qRed(jpeg.pixel(60, 45)) > 200 && qGreen(jpeg.pixel(60, 45)) < 60);
+      QVERIFY(!QFileInfo::exists(work.filePath(QStringLiteral("Graphs/%1.bmp").arg(name))));
+    }
+    QVERIFY(messages_.Shown.isEmpty());
+    QCOMPARE(QDir::currentPath(), QDir(work.path()).canonicalPath());
+  }
+
+  void ABitmapThatWasThereIsOverwrittenAndKept() {
+    WorkInTemporaryFolder work;
+    QVERIFY(QDir().mkdir(QStringLiteral("Graphs")));
+    QVERIFY(GraphPicture(30, 30).Image().save(QStringLiteral("Graphs/z.bmp"), "BMP"));
+    GraphSaveContext context = Context(work.path());
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphSaved);
+    QCOMPARE(QImage(QStringLiteral("Graphs/z.bmp")).size(), QSize(120, 90));
+    QCOMPARE(QImage(QStringLiteral("Graphs/z.jpg")).size(), QSize(120, 90));
+  }
+
+  void AnOldJpegIsReplacedOnlyAfterYesAndTheWaitTakesTheNewOne() {
+    WorkInTemporaryFolder work;
+    GraphSaveContext context = Context(work.path());
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(40, 40), false, context), GraphSaved);
+
+    messages_.QueueAnswer(MsgAnswer::No);
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphNotSaved);
+    QCOMPARE(messages_.LastText(), QStringLiteral("replace it?"));
+    QCOMPARE(messages_.LastTitle(), QStringLiteral("z.jpg File exists"));
+    QCOMPARE(messages_.Shown.last().Buttons, MsgButtons::YesNo);
+    QCOMPARE(QImage(QStringLiteral("Graphs/z.jpg")).size(), QSize(40, 40));
+    QCOMPARE(processes_.Started.size(), 1);
+
+    messages_.QueueAnswer(MsgAnswer::Yes);
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphSaved);
+    // Had the old file ended the wait, the picture read here could be the old one.
+    QCOMPARE(QImage(QStringLiteral("Graphs/z.jpg")).size(), QSize(120, 90));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("Graphs/z.bmp")));
+  }
+
+  void ChosenTypesInTheDialog() {
+    WorkInTemporaryFolder work;
+    QString startFolder, types, proposed;
+    GraphSaveContext context = Context(work.path());
+    const QString folder = work.filePath(QStringLiteral("Graphs"));
+    QString answer;
+    context.AskSavePath = [&](const QString& name, const QString& start, const QString& typeList) {
+      proposed = name;
+      startFolder = start;
+      types = typeList;
+      QDir::setCurrent(QDir::tempPath());  // the dialog may wander; the save sets it back
+      return answer;
+    };
+
+    answer = folder + QStringLiteral("/panel.bmp");
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
+    QCOMPARE(proposed, QStringLiteral("3+4i"));
+    QCOMPARE(startFolder, QStringLiteral("Graphs"));
+    QCOMPARE(types, QStringLiteral("*.jpg|*.bmp|*.png"));
+    QCOMPARE(QImage(answer).size(), QSize(120, 90));
+    QCOMPARE(context.LastSavedName, QStringLiteral("panel.bmp"));
+    QVERIFY(processes_.Started.isEmpty());
+    QCOMPARE(QDir::currentPath(), QDir(work.path()).canonicalPath());
+
+    answer = folder + QStringLiteral("/panel.png");
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
+    QFile png(answer);
+    QVERIFY(png.open(QIODevice::ReadOnly));
+    QCOMPARE(png.read(4), QByteArray("\x89PNG"));
+    QVERIFY(processes_.Started.isEmpty());
+
+    // A name typed without a type becomes a JPEG.
+    answer = folder + QStringLiteral("/typed");
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
+    QVERIFY(!QImage(folder + QStringLiteral("/typed.jpg")).isNull());
+    QCOMPARE(context.LastSavedName, QStringLiteral("typed.jpg"));
+  }
+
+  void CancelledOrUnchangedNameIsNotSaved() {
+    WorkInTemporaryFolder work;
+    GraphSaveContext context = Context(work.path(), QString());
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphNotSaved);
+    QCOMPARE(context.LastSavedName, QStringLiteral("3+4i"));
+    context = Context(work.path(), work.filePath(QStringLiteral("Graphs/3+4i")));
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphNotSaved);
+    QCOMPARE(QDir(QStringLiteral("Graphs")).entryList(QDir::Files), QStringList());
+  }
+
+  void AllFourCancelledGiveOneNotSavedBoxWithTheProposedNames() {
+    WorkInTemporaryFolder work;
+    GraphSaveContext context = Context(work.path(), QString());
+    const Surface a = GraphPicture(), b = GraphPicture(), c = GraphPicture(), d = GraphPicture();
+    SaveOperationGraphs(5, QStringLiteral("1+i"), QStringLiteral("2"), {&a, &b, &c, &d}, context);
+    QCOMPARE(messages_.Shown.size(), 1);
+    QCOMPARE(messages_.LastTitle(), QStringLiteral("Not saved"));
+    QCOMPARE(messages_.LastText(),
+             QStringLiteral("(1+i)+(2) (1+i)-(2) (1+i)\u00b7(2) (1+i)\u00f7(2) "));
+  }
+
+  void OneOperationGraphThroughTheMenuItem() {
+    WorkInTemporaryFolder work;
+    GraphSaveContext context = Context(work.path(), work.filePath(QStringLiteral("Graphs/quotient.jpg")));
+    const Surface a = GraphPicture(10, 10), d = GraphPicture(64, 48);
+    SaveOperationGraphs(4, QStringLiteral("1+i"), QStringLiteral("2"), {&a, nullptr, nullptr, &d}, context);
+    QCOMPARE(messages_.LastTitle(), QStringLiteral("Saved"));
+    QCOMPARE(messages_.LastText(), QStringLiteral("quotient.jpg "));
+    QCOMPARE(QImage(QStringLiteral("Graphs/quotient.jpg")).size(), QSize(64, 48));
+  }
+
+  void MissingConverterKeepsTheBitmapAndSaysSo() {
+    WorkInTemporaryFolder work;
+    QTemporaryDir emptyProgramFolder;
+    SetExecutableFolder(emptyProgramFolder.path());
+    GraphSaveContext context = Context(work.path());
+    const std::int16_t outcome = GuardaGrf(QStringLiteral("(1+i)+(2)"), GraphPicture(), false, context);
+    QCOMPARE(outcome, GraphConverterMissing);
+    QVERIFY(processes_.Started.isEmpty());
+    QCOMPARE(context.LastSavedName, QStringLiteral("(1+i)+(2).bmp"));
+    QCOMPARE(QImage(QStringLiteral("Graphs/(1+i)+(2).bmp")).size(), QSize(120, 90));
+    MsgGr(context.LastSavedName, outcome, messages_);
+    QCOMPARE(messages_.LastText(), QStringLiteral("Conversor (%1) not found").arg(CompanionFileName(QStringLiteral("Trasko"))));
+    QCOMPARE(messages_.LastTitle(), QStringLiteral("Saved (1+i)+(2).bmp"));
+  }
+
+  void AConverterThatCannotStartIsMissingToo() {
+    WorkInTemporaryFolder work;
+    processes_.Succeed = false;
+    GraphSaveContext context = Context(work.path());
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphConverterMissing);
+    QVERIFY(QFileInfo::exists(QStringLiteral("Graphs/z.bmp")));
+  }
+
+  void ASilentConverterEndsTheWaitWithTheWindowStillServed() {
+    WorkInTemporaryFolder work;
+    processes_.AlsoStart = false;  // recorded as started, but no JPEG will ever come
+    GraphSaveContext context = Context(work.path());
+    context.ConverterWaitMs = 400;
+    bool served = false;
+    QTimer::singleShot(0, [&] { served = true; });
+    QElapsedTimer clock;
+    clock.start();
+    const std::int16_t outcome = GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context);
+    QCOMPARE(outcome, GraphConverterSilent);
+    QVERIFY(clock.elapsed() >= 400 && clock.elapsed() < 5000);
+    QVERIFY(served);  // events kept flowing while it waited
+    QVERIFY(QFileInfo::exists(QStringLiteral("Graphs/z.bmp")));
+    QCOMPARE(context.LastSavedName, QStringLiteral("z.bmp"));
+    MsgGr(context.LastSavedName, outcome, messages_);
+    QVERIFY(messages_.LastText().contains(QStringLiteral("no JPEG")));
+    QCOMPARE(messages_.LastTitle(), QStringLiteral("Saved z.bmp"));
+  }
+
+  void NoGraphsFolderNoSave() {
+    WorkInTemporaryFolder work;
+    QFile blocker(QStringLiteral("Graphs"));  // a file where the folder should be
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    GraphSaveContext context = Context(work.path());
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphNotSaved);
+    QVERIFY(processes_.Started.isEmpty());
+  }
+
+  void MsgGrTitles() {
+    MsgGr(QStringLiteral("a.jpg "), GraphNotSaved, messages_);
+    QCOMPARE(messages_.LastTitle(), QStringLiteral("Not saved"));
+    MsgGr(QStringLiteral("a.jpg "), GraphSaved, messages_);
+    QCOMPARE(messages_.LastTitle(), QStringLiteral("Saved"));
+    QCOMPARE(messages_.LastText(), QStringLiteral("a.jpg "));
+    QCOMPARE(messages_.Shown.last().Buttons, MsgButtons::Ok);
+  }
+};
+
+QTEST_MAIN(SaveGraphTest)
+#include "tst_save_graph.moc"
