@@ -105,18 +105,6 @@ TEST(EvalCombined, LongChainsAreBounded) {
   EXPECT_NEAR(z.Im, 0, 1e-9);
 }
 
-TEST(OperatorClass, LooserOperatorsHaveLowerClasses) {
-  EXPECT_EQ(OperatorClass("+"), 0);
-  EXPECT_EQ(OperatorClass("-"), 0);
-  EXPECT_EQ(OperatorClass("*"), 1);
-  EXPECT_EQ(OperatorClass("/"), 1);
-  EXPECT_EQ(OperatorClass("^"), 2);
-  EXPECT_EQ(OperatorClass("'"), 3);
-  EXPECT_EQ(OperatorClass("a"), -1);
-  EXPECT_EQ(OperatorClass("++"), -1);
-  EXPECT_EQ(OperatorClass(""), -1);
-}
-
 TEST(StripParens, RemovesOneOuterPair) {
   EXPECT_EQ(StripParens("(1/2)"), "1/2");
   EXPECT_EQ(StripParens("((1))"), "(1)");
