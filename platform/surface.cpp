@@ -25,9 +25,10 @@ QFont MakeFont(const QString& name, double points, bool bold) {
 }
 
 // Text is measured and drawn at the resolution the surface maps twips to, so that the twips a
-// text takes are the same on screen, in a test and in a saved image.
-void PrepareForText(QImage& image, double ratio) {
-  const int dotsPerMeter = static_cast<int>(std::lround(TwipsPerInch / TwipsPerPixel() * ratio / 0.0254));
+// text takes are the same on screen, in a test and in a saved image. The resolution is the
+// logical one: a painter on the image already scales by its device pixel ratio.
+void PrepareForText(QImage& image) {
+  const int dotsPerMeter = static_cast<int>(std::lround(TwipsPerInch / TwipsPerPixel() / 0.0254));
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
 }
@@ -47,7 +48,7 @@ void Surface::Reallocate() {
   QImage fresh(PixelsFor(scaleWidth_, pixelRatio_), PixelsFor(scaleHeight_, pixelRatio_),
                QImage::Format_ARGB32_Premultiplied);
   fresh.fill(back_);
-  PrepareForText(fresh, pixelRatio_);
+  PrepareForText(fresh);
   fresh.setDevicePixelRatio(pixelRatio_);
   if (!image_.isNull()) {
     QPainter painter(&fresh);
