@@ -79,6 +79,32 @@ class DrawFormulaTests : public QObject {
     }
   }
 
+  void LayoutIsTheSameOnHighResolutionScreens() {
+    QList<Printed> layouts[2];
+    int inkWidth[2] = {0, 0};
+    const double ratios[2] = {1.0, 2.0};
+    for (int i = 0; i < 2; ++i) {
+      Surface surface(3000, 400, ratios[i]);
+      surface.SetFontSize(9);
+      surface.StartRecording();
+      double y = 0;
+      DrawFormula(surface, 0, y, QStringLiteral("11.18 , -10.3°"));
+      layouts[i] = PrintedOps(surface);
+      // The ink ends at the same place, measured in device pixels over the ratio.
+      const QImage& image = surface.Image();
+      for (int x = image.width() - 1; x >= 0 && inkWidth[i] == 0; --x)
+        for (int py = 0; py < image.height(); ++py)
+          if (image.pixelColor(x, py) != QColor(Qt::white)) {
+            inkWidth[i] = x + 1;
+            break;
+          }
+    }
+    QCOMPARE(layouts[1].size(), layouts[0].size());
+    QCOMPARE(layouts[1].last().X, layouts[0].last().X);
+    QVERIFY(inkWidth[0] > 0);
+    QVERIFY(std::abs(inkWidth[1] / 2.0 - inkWidth[0]) <= 2);
+  }
+
   void EmptyTextPrintsNothingAndRestoresTheSize() {
     Surface surface(2000, 500);
     surface.SetFontSize(11);
