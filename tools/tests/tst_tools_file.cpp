@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMainWindow>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/testing/recording_seams.h"
 #include "tools/tools_file.h"
 #include "tools/tools_menu.h"
+#include "tools/tests/tools_window.h"
 
 namespace {
 
@@ -30,26 +28,6 @@ QByteArray Records(int count) {
   for (int i = 1; i <= count; ++i) bytes += "T" + QByteArray::number(i) + "\r\nf\r\nw\r\np\r\n";
   return bytes;
 }
-
-// A main window with a Tools menu as the program has it: "Edit tools", a separator, ITool(1..12).
-class ToolsWindow : public QMainWindow {
- public:
-  ToolsWindow() {
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    tools->setObjectName(QStringLiteral("Tools"));
-    tools->addAction(QStringLiteral("Edit tools"));
-    tools->addSeparator();
-    for (int i = 1; i <= 12; ++i) {
-      QAction* item = tools->addAction(QString());
-      item->setObjectName(QStringLiteral("ITool(%1)").arg(i));
-      item->setVisible(false);
-      Items.append(item);
-    }
-    Menu = tools;
-  }
-  QMenu* Menu = nullptr;
-  QList<QAction*> Items;
-};
 
 }  // namespace
 
