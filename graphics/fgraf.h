@@ -55,7 +55,8 @@ class FGraf : public QWidget {
 // windows stacked downwards a tenth of their height apart, the first 100 above the main window's
 // top. h is the outer height of the spare graph window.
 QPointF GraphWindowPositionTwips(double mainLeft, double mainTop, double mainWidth, int k, double h);
-// The same in pixels, from the main window's frame and the spare window's outer height.
+// The same in pixels, from the main window's frame and the spare window's outer height: the
+// point to move() the graph window to (the top left of its frame).
 QPoint GraphWindowPosition(const QRect& mainFrame, int k, int spareOuterHeight);
 
 // Makes a new graph window the one of operation k: caption, colours, icon, link and Tag.

@@ -63,6 +63,8 @@ void GridInit(TextGrid& grid, PictureBox* surface, QLineEdit* editor, int rows, 
   s.SetOuterSize(grid.Cols * colWidth + border, grid.Rows * GridRowHeight + border);
   editor->hide();
   editor->setReadOnly(grid.ReadOnly);
+  // A cell is only 260 twips high: a framed box would cut the text.
+  editor->setFrame(false);
   QFont font(s.FontName());
   font.setPointSizeF(s.FontSize());
   editor->setFont(font);
