@@ -46,7 +46,8 @@ void FGraf::Form_Resize() {
 void FGraf::Form_Unload() { Tag.clear(); }
 
 void FGraf::AskForGraph() {
-  if (source_ == nullptr) return;
+  // A closed window has given up its operation: it asks for nothing until it is set up again.
+  if (source_ == nullptr || Tag.isEmpty()) return;
   Surface& surface = PBox->surface();  // sized to the client area before drawing
   drawnRatio_ = surface.Image().devicePixelRatio();
   source_->AccioGrf(Tag);

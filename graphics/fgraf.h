@@ -17,8 +17,8 @@ class GraphSource {
 };
 
 // A graph window: one picture box that always fills the client area. A linked window asks its
-// source for its graph when shown and whenever its size or resolution changes; the spare window
-// is never linked and shows pictures.
+// source for its graph when shown and whenever its size or resolution changes, until it is
+// closed; the spare window is never linked and shows pictures.
 class FGraf : public QWidget {
   Q_OBJECT
 
