@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 
 #include "exercises/fprbls.h"
 #include "exercises/sheet_file.h"
+#include "filedlg/dftxs.h"
 #include "exercises/tests/graph_test_support.h"
 #include "exercises/tests/modal_support.h"
 #include "platform/testing/recording_seams.h"
@@ -172,6 +174,21 @@ class FPrblsTest : public QObject {
     QCOMPARE(processes_.LastCommandLine(), QStringLiteral("NotePad ") + path);
     QCOMPARE(processes_.Started.last().Command.Arguments, QStringList{path});
     QCOMPARE(processes_.Started.last().Style, WindowStyle::NormalFocus);
+  }
+
+  void TheProgramsFileDialogStartsInPrbls() {
+    WorkInTemporaryFolder work;
+    QString startFolder;
+    WhenModal<DFtxs>([&](DFtxs* dialog) {
+      startFolder = dialog->CurrentFolder();
+      dialog->IdNom->setText(QStringLiteral("roots.txt"));
+      QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
+    });
+    messages_.QueueAnswer(MsgAnswer::No);
+    SaveProblem(nullptr, RootsOfMinus8, Recording());
+    QCOMPARE(QDir(startFolder).canonicalPath(), QDir(work.filePath(QStringLiteral("Prbls"))).canonicalPath());
+    QCOMPARE(ReadAll(work.filePath(QStringLiteral("Prbls/roots.txt"))), SheetBlock(RootsOfMinus8));
+    QCOMPARE(messages_.LastTitle(), QStringLiteral("Saved at...  "));
   }
 
   void SpanishMessages() {
