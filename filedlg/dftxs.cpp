@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStorageInfo>
@@ -78,6 +79,15 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
                       TwipsToPixelsRounded(height));
 }
 
+// A label's text in a font small enough to leave a gap before the field beside it.
+void FitLabel(QLabel* label, const QString& text) {
+  label->setText(text);
+  QFont font = label->parentWidget()->font();
+  while (QFontMetrics(font).horizontalAdvance(text) > label->width() - 4 && font.pointSizeF() > 6)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  label->setFont(font);
+}
+
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 }  // namespace
 
@@ -86,14 +96,10 @@ DFtxs::DFtxs(QWidget* parent, const Seams& seams) : QDialog(parent), seams_(seam
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
   setFixedSize(TwipsToPixelsRounded(6420), TwipsToPixelsRounded(4755));
-  // The background picture: a soft paper gradient.
-  QLinearGradient paper(0, 0, 0, height());
-  paper.setColorAt(0, QColor(0xf4, 0xf1, 0xe8));
-  paper.setColorAt(1, QColor(0xdc, 0xe4, 0xee));
-  QPalette background = palette();
-  background.setBrush(QPalette::Window, paper);
-  setPalette(background);
-  setAutoFillBackground(true);
+  // The controls keep their places in twips, so the text is sized to fit them.
+  QFont small = font();
+  small.setPointSizeF(8);
+  setFont(small);
   BuildControls();
 }
 
@@ -184,8 +190,8 @@ void DFtxs::BuildControls() {
   connect(LDirs, &QListWidget::itemDoubleClicked, this, &DFtxs::LDirs_Open);
   connect(LFtxs, &QListWidget::currentItemChanged, this, &DFtxs::LFtxs_Click);
   connect(LFtxs, &QListWidget::itemClicked, this, &DFtxs::LFtxs_Click);
-  connect(LFtxs, &QListWidget::itemDoubleClicked, this, [this] {
-    LFtxs_Click();
+  connect(LFtxs, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    IdNom->setText(item->text());
     BtOk_Click();
   });
 
@@ -197,8 +203,8 @@ void DFtxs::Open(std::int16_t mode, const QString& startFolder, const QString& t
   dialogResult_.clear();
 
   setWindowTitle(DialogTitle(mode));
-  EtNom->setText(InLang(DialogTexts::EtNom));
-  EtTp->setText(InLang(DialogTexts::EtTp));
+  FitLabel(EtNom, InLang(DialogTexts::EtNom));
+  FitLabel(EtTp, InLang(DialogTexts::EtTp));
   BtFuig->setText(InLang(DialogTexts::BtFuig));
   BtRere->setToolTip(InLang(DialogTexts::BtRereTip));
   BtAm->setToolTip(InLang(DialogTexts::BtAmTip));
@@ -230,11 +236,16 @@ bool DFtxs::ShowFolder(const QString& folder) {
     currentFolder_ = target;
     BtRere->setEnabled(true);
   }
-  FillFolders();
-  FillFiles();
+  Refresh();
   SelectDriveOf(currentFolder_);
   if (LDsks->currentIndex() >= 0) driveFolders_[LDsks->currentData(PathRole).toString()] = currentFolder_;
   return true;
+}
+
+void DFtxs::Refresh() {
+  listing_ = ListFolder(Slashed(currentFolder_));
+  FillFolders();
+  FillFiles();
 }
 
 void DFtxs::FillFolders() {
@@ -261,8 +272,7 @@ void DFtxs::FillFolders() {
     shown = add(chain[i], name, openIcon, static_cast<int>(i));
   }
   const QDir dir(Slashed(currentFolder_));
-  const QStringList subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-  for (const QString& name : subfolders)
+  for (const QString& name : listing_.Folders)
     add(dir.filePath(name), name, closedIcon, static_cast<int>(chain.size()));
   LDirs->setCurrentItem(shown);
 }
@@ -270,9 +280,7 @@ void DFtxs::FillFolders() {
 void DFtxs::FillFiles() {
   fillingFiles_ = true;
   LFtxs->clear();
-  const QDir dir(Slashed(currentFolder_));
-  // Ordinary files only: hidden files are left out, and so are devices, sockets and broken links.
-  LFtxs->addItems(dir.entryList(pattern_, QDir::Files, QDir::Name | QDir::IgnoreCase));
+  LFtxs->addItems(MatchingFiles(listing_.Files, pattern_));
   LFtxs->setCurrentRow(-1);
   fillingFiles_ = false;
 }
@@ -433,7 +441,7 @@ void DFtxs::IdNova_KeyDown(int key) {
   } else if (!QDir().mkdir(Slashed(path))) {
     seams_.Messages->Show(path, QStringLiteral("Folder not created"));
   } else {
-    FillFolders();
+    Refresh();
     IdNova->hide();
     IdNom->setFocus();
     return;
@@ -468,7 +476,7 @@ void DFtxs::LDsks_Change() {
 
 void DFtxs::LTps_Click() {
   pattern_ = NameFilters(LTps->currentText());
-  if (CheckShownFolder()) FillFiles();
+  if (CheckShownFolder()) Refresh();
 }
 
 void DFtxs::LFtxs_Click() {
@@ -498,7 +506,7 @@ void DFtxs::LFtxs_KeyDown(int key) {
     seams_.Messages->Show(path + QLatin1Char('\n') + file.errorString(), QStringLiteral("File not erased"));
   else if (IdNom->text() == name)
     IdNom->clear();
-  if (CheckShownFolder()) FillFiles();
+  if (CheckShownFolder()) Refresh();
 }
 
 void DFtxs::LDirs_Open(QListWidgetItem* item) {
@@ -506,7 +514,7 @@ void DFtxs::LDirs_Open(QListWidgetItem* item) {
   const QString folder = item->data(PathRole).toString();
   if (ShowFolder(folder)) return;
   seams_.Messages->Show(folder, QFileInfo::exists(folder) ? QStringLiteral("No accessible") : QStringLiteral("Path not found"));
-  if (CheckShownFolder()) FillFolders();
+  if (CheckShownFolder()) Refresh();
 }
 
 bool DFtxs::eventFilter(QObject* watched, QEvent* event) {
@@ -529,6 +537,15 @@ bool DFtxs::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void DFtxs::paintEvent(QPaintEvent*) {
+  // The background picture: a soft paper gradient.
+  QPainter painter(this);
+  QLinearGradient paper(0, 0, 0, height());
+  paper.setColorAt(0, QColor(0xf6, 0xf3, 0xea));
+  paper.setColorAt(1, QColor(0xd8, 0xe2, 0xee));
+  painter.fillRect(rect(), paper);
 }
 
 void DFtxs::showEvent(QShowEvent* event) {

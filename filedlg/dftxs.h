@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "filedlg/folder_listing.h"
 #include "platform/seams.h"
 
 class QComboBox;
@@ -68,12 +69,15 @@ class DFtxs : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildControls();
   // Shows `folder` in LDirs; a folder change when it differs from the shown one. False, and
   // nothing changes, when the folder does not exist or cannot be read.
   bool ShowFolder(const QString& folder);
+  // Reads the shown folder again and fills both lists from it.
+  void Refresh();
   void FillFolders();
   void FillFiles();
   void FillDrives();
@@ -89,6 +93,7 @@ class DFtxs : public QDialog {
   QString currentFolder_;
   QString previousFolder_;
   QStringList pattern_;
+  FolderListing listing_;  // the shown folder's entries
   bool fillingFiles_ = false;
   QHash<QString, QString> driveFolders_;  // the last folder shown on each drive
 };
