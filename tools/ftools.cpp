@@ -260,7 +260,7 @@ void FTools::BtEsc_Click() { close(); }
 
 FTools* OpenToolsEditor(QWidget* window, const Seams& seams) {
   static QPointer<FTools> open;
-  if (!open) {
+  if (!open || !open->isVisible()) {  // a closed editor is only waiting to be deleted
     open = new FTools(window, seams);
     if (QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen()) {
       QRect frame = open->frameGeometry();

@@ -104,7 +104,7 @@ void FQuant::paintEvent(QPaintEvent* event) {
 
 FQuant* ShowAbout(QWidget* parent) {
   static QPointer<FQuant> open;
-  if (!open) {
+  if (!open || !open->isVisible()) {  // a closed box is only waiting to be deleted
     open = new FQuant(parent);
     open->setAttribute(Qt::WA_DeleteOnClose);
     if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {

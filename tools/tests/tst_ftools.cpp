@@ -248,7 +248,7 @@ class FToolsTests : public QObject {
       QTest::mouseClick(editor->BtBrr, Qt::LeftButton);  // answered Yes
       QCOMPARE(editor->Lst->count(), 1);
       if (byKey)
-        QTest::keyClick(editor->Lst, Qt::Key_Escape);
+        QTest::keyClick(editor->Ed[0], Qt::Key_Escape);
       else
         QTest::mouseClick(editor->BtEsc, Qt::LeftButton);
       QTRY_VERIFY(editor.isNull());
@@ -305,14 +305,21 @@ class FToolsTests : public QObject {
     editor->close();
   }
 
-  void PicturesForTheEyes() {
-    const QString shots = qEnvironmentVariable("ZORBIT_SHOTS");
-    if (shots.isEmpty()) QSKIP("set ZORBIT_SHOTS to a folder to get the pictures");
+  void RendersWithTheSelectedToolInItsFields() {
     WriteAll(Path("Tools.rel"), Records(3) + "\r\n");
     ToolsWindow window;
     FTools* editor = Open(&window);
     ClickLine(editor->Lst, 1);
-    QVERIFY(editor->grab().save(shots + QStringLiteral("/ftools.png")));
+    const QImage picture = editor->grab().toImage();
+    QCOMPARE(picture.size(), editor->size() * picture.devicePixelRatio());
+    // The selected line is drawn in the highlight colour.
+    const QPoint line = editor->Lst->mapTo(editor, editor->Lst->visualItemRect(editor->Lst->item(1)).center());
+    const QColor drawn = picture.pixelColor(line.x() + 30, line.y());
+    const QColor highlight = editor->Lst->palette().color(QPalette::Highlight);
+    QVERIFY(qAbs(drawn.red() - highlight.red()) + qAbs(drawn.green() - highlight.green()) +
+                qAbs(drawn.blue() - highlight.blue()) < 24);
+    const QString shots = qEnvironmentVariable("ZORBIT_SHOTS");
+    if (!shots.isEmpty()) QVERIFY(picture.save(shots + QStringLiteral("/ftools.png")));
     editor->close();
   }
 };
