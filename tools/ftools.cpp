@@ -39,6 +39,12 @@ constexpr LangTable TooMany = {
 constexpr LangTable SaveFailed = {
     "The tools could not be saved.", "No s'han pogut desar les eines.", "No se han podido guardar las utilidades."};
 
+// Tool tips of the small buttons.
+constexpr LangTable OkEdTip = {"Confirm the tool", "Confirma l'eina", "Confirmar la utilidad"};
+constexpr LangTable BtNouTip = {"New tool", "Eina nova", "Nueva utilidad"};
+constexpr LangTable BtBrrTip = {"Delete the tool", "Elimina l'eina", "Eliminar la utilidad"};
+constexpr LangTable BtCercTip = {"Look for the file", "Cerca el fitxer", "Buscar el fichero"};
+
 // Programs carry no extension here, so every file is offered first.
 #ifdef Q_OS_WIN
 const char* const BrowseTypes = "*.exe|*.*";
@@ -147,6 +153,10 @@ void FTools::Form_Load() {
   EtTools->setText(InLang(ToolsTexts::EtTools));
   Ped->setTitle(InLang(ToolsTexts::Ped));
   for (int k = 0; k < 4; ++k) Et[k]->setText(InLang(ToolsTexts::Et[k]));
+  OkEd->setToolTip(InLang(OkEdTip));
+  BtNou->setToolTip(InLang(BtNouTip));
+  BtBrr->setToolTip(InLang(BtBrrTip));
+  BtCerc->setToolTip(InLang(BtCercTip));
   CurrentTool = 0;
   const QString fileName = QString::fromLatin1(ToolsFileName);
   // A missing file gives an empty list, which "Ok" will create; a thirteenth tool is dropped.

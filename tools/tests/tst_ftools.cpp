@@ -89,6 +89,7 @@ class FToolsTests : public QObject {
     QCOMPARE(editor->EtTools->text(), QStringLiteral("Utilidades"));
     QCOMPARE(editor->Ped->title(), QStringLiteral("Utilidad"));
     QCOMPARE(editor->Et[2]->text(), QStringLiteral("Directorio de trabajo"));
+    QCOMPARE(editor->OkEd->toolTip(), QStringLiteral("Confirmar la utilidad"));
     QCOMPARE(Titles(editor->Lst), (QStringList{"T1", "T2", "T3"}));
     QCOMPARE(editor->CurrentTool, 0);
     QVERIFY(editor->Lst->selectedItems().isEmpty());
