@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
@@ -86,6 +87,22 @@ void FitLabel(QLabel* label, const QString& text) {
   while (QFontMetrics(font).horizontalAdvance(text) > label->width() - 4 && font.pointSizeF() > 6)
     font.setPointSizeF(font.pointSizeF() - 0.5);
   label->setFont(font);
+}
+
+// A volume a user keeps files on: not the system's own mounts (memory file systems, packaged
+// programs, boot and run-time folders) and not a single file mounted into place.
+bool IsUserVolume(const QStorageInfo& volume) {
+  const QString root = volume.rootPath();
+  if (!QFileInfo(root).isDir()) return false;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  static const QStringList systemTypes = {"tmpfs", "devtmpfs", "squashfs", "overlay", "ramfs", "efivarfs"};
+  if (systemTypes.contains(QString::fromLatin1(volume.fileSystemType()))) return false;
+  if (root.startsWith(QLatin1String("/run/media/"))) return true;
+  static const QStringList systemFolders = {"/boot", "/dev", "/proc", "/sys", "/run", "/snap", "/var", "/usr", "/etc"};
+  for (const QString& folder : systemFolders)
+    if (root == folder || root.startsWith(folder + QLatin1Char('/'))) return false;
+#endif
+  return true;
 }
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
@@ -291,7 +308,7 @@ void DFtxs::FillDrives() {
   roots << QDir::rootPath() << QDir::homePath();
   QStringList others;
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (volume.isValid() && volume.isReady()) others << volume.rootPath();
+    if (volume.isValid() && volume.isReady() && IsUserVolume(volume)) others << volume.rootPath();
   }
   others.sort();
   roots << others;
@@ -549,6 +566,12 @@ void DFtxs::paintEvent(QPaintEvent*) {
 }
 
 void DFtxs::showEvent(QShowEvent* event) {
+  // Centred on the screen, whoever its owner is.
+  if (const QScreen* shownOn = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(shownOn->availableGeometry().center());
+    move(frame.topLeft());
+  }
   QDialog::showEvent(event);
   IdNom->setFocus();
 }
