@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <memory>
+
+#include "core/random.h"
+#include "platform/testing/recording_seams.h"
+#include "shell/form1.h"
+
+// The real main window with recording seams, shown and active, working in a temporary folder.
+struct Form1Driver {
+  Form1Driver() : previousFolder(QDir::currentPath()) {
+    QDir::setCurrent(folder.path());
+    form = std::make_unique<Form1>(Seams{&messages, &processes});
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  }
+  ~Form1Driver() {
+    form.reset();
+    QDir::setCurrent(previousFolder);
+  }
+
+  // Types into an entry box as the user does and presses Enter.
+  void Enter(int box, const QString& text) {
+    form->EdN[box]->clear();
+    QTest::keyClicks(form->EdN[box], text);
+    QTest::keyClick(form->EdN[box], Qt::Key_Return);
+  }
+
+  // Clicks row r of a list column.
+  void ClickRow(int column, int row) {
+    QListWidget* list = form->LZ[column];
+    list->scrollToItem(list->item(row));
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+  }
+
+  QStringList Column(int column) const {
+    QStringList rows;
+    for (int i = 0; i < form->LZ[column]->count(); ++i) rows << form->LZ[column]->item(i)->text();
+    return rows;
+  }
+  QStringList Selector(int i) const {
+    QStringList rows;
+    for (int k = 0; k < form->LstZ[i]->count(); ++k) rows << form->LstZ[i]->itemText(k);
+    return rows;
+  }
+  QList<int> SelectedRows() const {
+    QList<int> rows;
+    for (QComboBox* selector : form->LstZ) rows << selector->currentIndex();
+    return rows;
+  }
+
+  QTemporaryDir folder;
+  QString previousFolder;
+  RecordingMessages messages;
+  RecordingProcesses processes;
+  std::unique_ptr<Form1> form;
+};
+
+// A uniform source that hands out prepared values, so that random complexes are known.
+class QueuedSource final : public UniformSource {
+ public:
+  explicit QueuedSource(std::deque<double> values) : values_(std::move(values)) {}
+  double Next() override {
+    if (values_.empty()) return 0.5;
+    const double u = values_.front();
+    values_.pop_front();
+    return u;
+  }
+
+ private:
+  std::deque<double> values_;
+};
+
+// The uniform values that make RandomCplx draw re + im i (each part a whole number -5..9).
+inline std::deque<double> DrawsFor(std::initializer_list<std::pair<int, int>> parts) {
+  std::deque<double> values;
+  for (const auto& [re, im] : parts) {
+    values.push_back((re + 5 + 0.5) / 15);
+    values.push_back((im + 5 + 0.5) / 15);
+  }
+  return values;
+}

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QtTest>
+#include <array>
+
+#include "form1_driver.h"
+#include "graphics/text_grid.h"
+#include "platform/picture_box.h"
+#include "platform/twips.h"
+
+// What the user does in the operation panels, and what the results table shows.
+
+// Picks a letter in selector i by typing it on the focused selector, as a user may: the selection
+// jumps straight to it.
+inline void Pick(Form1& form, int i, char letter) {
+  QComboBox* selector = form.LstZ[i];
+  selector->setFocus();
+  QTest::keyClick(selector, letter);
+  QCOMPARE(selector->currentText(), QString(QLatin1Char(letter)));
+}
+
+// Types into an editable combo box (the exponent or the root index), replacing its text.
+inline void TypeInto(QComboBox* combo, const QString& text) {
+  combo->setFocus();
+  combo->lineEdit()->selectAll();
+  QTest::keyClicks(combo->lineEdit(), text);
+}
+
+// Stores a, b, ... as typed into the cartesian box.
+inline void StoreAll(Form1Driver& d, std::initializer_list<const char*> texts) {
+  for (const char* text : texts) d.Enter(0, QString::fromUtf8(text));
+}
+
+// The results table's texts as printed since it was last cleared: [row][column]. Needs
+// PBTblOp2's surface to be recording.
+using TableTexts = std::array<std::array<QString, 2>, 4>;
+inline TableTexts ShownTable(Form1& form) {
+  const std::vector<SurfaceOp>& ops = form.PBTblOp2->surface().Recorded();
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < ops.size(); ++i)
+    if (ops[i].What == SurfaceOp::Kind::Clear) start = i + 1;
+  TableTexts cells;
+  for (std::size_t i = start; i < ops.size(); ++i) {
+    if (ops[i].What != SurfaceOp::Kind::Text) continue;
+    const int row = static_cast<int>(ops[i].Y1 / GridRowHeight);
+    const int col = static_cast<int>(ops[i].X1 / 2000);
+    if (row >= 0 && row < 4 && col >= 0 && col < 2) cells[row][col] += ops[i].Text;
+  }
+  return cells;
+}
+
+inline bool TableIsEmpty(Form1& form) {
+  for (const auto& row : ShownTable(form))
+    for (const QString& cell : row)
+      if (!cell.isEmpty()) return false;
+  return true;
+}
+
+// A mouse double-click on the results table at (x, y) twips of its cells.
+inline void DoubleClickTable(Form1& form, double x, double y) {
+  PictureBox* table = form.PBTblOp2;
+  const int border = (table->width() - TwipsToPixelsRounded(form.ResultsTable->Cols * 2000)) / 2;
+  const QPoint at(border + TwipsToPixelsRounded(x), border + TwipsToPixelsRounded(y));
+  QTest::mouseDClick(table, Qt::LeftButton, Qt::NoModifier, at);
+}
+inline void DoubleClickTableRow(Form1& form, int row) { DoubleClickTable(form, 500, row * GridRowHeight + 130); }
+
+// A mouse double-click in the middle of a box or list row.
+inline void DoubleClickBox(QWidget* box) { QTest::mouseDClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center()); }
+inline void DoubleClickListRow(QListWidget* list, int row) {
+  const QRect r = list->visualItemRect(list->item(row));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+inline QStringList Rows(const QListWidget* list) {
+  QStringList rows;
+  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+  return rows;
+}

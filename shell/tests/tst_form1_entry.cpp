@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+// The entry panel driven from the keyboard and its buttons: typed complexes, wrong entries,
+// random complexes, the decimals and the help command.
+#include <QPushButton>
+#include <QToolButton>
+
+#include "form1_driver.h"
+#include "platform/picture_box.h"
+
+namespace {
+
+bool HasPanelBlue(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.blue() > 200 && c.red() < 80 && c.green() < 80) return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+class Form1EntryTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ACartesianPairIsStoredDrawnAndTheBoxesEmptied() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("3, 4"));
+    QCOMPARE(d.Column(0), (QStringList{"a"}));
+    QCOMPARE(d.Column(1), (QStringList{"3+4i"}));
+    QCOMPARE(d.Column(2), (QStringList{QStringLiteral("5 , 53.1\u00b0")}));
+    QVERIFY(d.form->EdN[0]->text().isEmpty());
+    QVERIFY(d.form->EdN[1]->text().isEmpty());
+    QVERIFY(d.form->EdN[0]->hasFocus());
+    QCOMPARE(d.form->EtZ->text(), QStringLiteral("3+4i"));
+    QVERIFY(HasPanelBlue(d.form->PBox0->surface().Image()));
+    QVERIFY(d.form->Btrst->isEnabled());
+    QVERIFY(d.form->BtGrf->isEnabled());
+    QVERIFY(d.messages.Shown.isEmpty());
+  }
+
+  void PolarEntriesKeepTheArgumentAsTyped() {
+    Form1Driver d;
+    d.Enter(1, QStringLiteral("2 , 90"));
+    const Cplx& b = d.form->Store.StoreSlots[1];
+    QCOMPARE(b.Re, 0.0);
+    QCOMPARE(b.Im, 2.0);
+    QCOMPARE(b.Arg, 90.0);
+    QCOMPARE(d.Column(1)[0], QStringLiteral("0+2i"));
+    d.Enter(1, QStringLiteral("1 , 450"));
+    QCOMPARE(d.form->Store.StoreSlots[2].Arg, 450.0);
+    QCOMPARE(d.Column(1)[1], QStringLiteral("0+1i"));
+    QCOMPARE(d.Column(2)[1], QStringLiteral("1 , 450\u00b0"));
+  }
+
+  void AWrongExpressionChangesNothing() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("1, 1"));
+    d.ClickRow(0, 0);
+    for (const char* text : {"", "hello", "3, x", "1,"}) {
+      d.messages.Shown.clear();
+      d.Enter(0, QString::fromLatin1(text));
+      QCOMPARE(d.messages.LastText(), QStringLiteral("wrong expression"));
+      QCOMPARE(d.messages.Shown.last().Buttons, MsgButtons::Ok);
+      QCOMPARE(d.form->EdN[0]->text(), QString::fromLatin1(text));
+      QCOMPARE(d.form->EditIndex, std::int16_t(1));
+      QCOMPARE(d.form->Store.Count, std::int16_t(1));
+      QCOMPARE(d.Column(1), (QStringList{"1+1i"}));
+    }
+  }
+
+  void TheIncorporateButtonReadsOnlyTheCartesianBox() {
+    Form1Driver d;
+    QTest::keyClicks(d.form->EdN[1], QStringLiteral("2 , 90"));
+    d.form->BtInc->click();
+    QCOMPARE(d.messages.LastText(), QStringLiteral("wrong expression"));
+    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    QTest::keyClicks(d.form->EdN[0], QStringLiteral("-1, 2"));
+    d.form->BtInc->click();
+    QCOMPARE(d.Column(1), (QStringList{"-1+2i"}));
+  }
+
+  void AnOpenedComplexWithZeroRealPartIsConfirmedFromThePolarBox() {
+    Form1Driver d;
+    d.Enter(1, QStringLiteral("5 , 90"));
+    d.ClickRow(0, 0);
+    QTest::keyClick(d.form->EdN[0], Qt::Key_Return);
+    QCOMPARE(d.messages.LastText(), QStringLiteral("wrong expression"));
+    QCOMPARE(d.form->EditIndex, std::int16_t(1));
+    QTest::keyClick(d.form->EdN[1], Qt::Key_Return);
+    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.Column(2), (QStringList{QStringLiteral("5 , 90\u00b0")}));
+    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+  }
+
+  void RandomComplexesAppendOrReplaceTheOpenOne() {
+    Form1Driver d;
+    SetUniformSource(std::make_unique<QueuedSource>(DrawsFor({{-5, 0}, {9, 9}, {0, 0}, {2, -3}, {4, 4}, {1, 1}})));
+    d.form->LstN->setEditText(QStringLiteral("3"));
+    d.form->BtRnd->click();
+    QCOMPARE(d.Column(1), (QStringList{"-5+0i", "9+9i", "0+0i"}));
+    QCOMPARE(d.Column(2)[0], QStringLiteral("5 , 180\u00b0"));
+    QVERIFY(d.form->EdN[0]->hasFocus());
+    QVERIFY(d.form->Btrst->isEnabled());
+    // With "b" open, the first new complex replaces it and the others are appended.
+    d.ClickRow(0, 1);
+    d.form->BtRnd->click();
+    QCOMPARE(d.Column(1), (QStringList{"-5+0i", "2-3i", "0+0i", "4+4i", "1+1i"}));
+    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+    SetUniformSource(nullptr);
+  }
+
+  void OneRandomComplexIsDrawnInTheGraphPanel() {
+    Form1Driver d;
+    SetUniformSource(std::make_unique<QueuedSource>(DrawsFor({{3, -2}})));
+    d.form->BtRnd->click();
+    SetUniformSource(nullptr);
+    QCOMPARE(d.Column(1), (QStringList{"3-2i"}));
+    QCOMPARE(d.form->EtZ->text(), QStringLiteral("3-2i"));
+  }
+
+  void TheCountOfRandomComplexesIsReadWithCare() {
+    Form1Driver d;
+    // 0 draws nothing and says nothing, but enables the reset all the same.
+    d.form->LstN->setEditText(QStringLiteral("0"));
+    d.form->BtRnd->click();
+    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    QVERIFY(d.messages.Shown.isEmpty());
+    QVERIFY(d.form->Btrst->isEnabled());
+    // Halves go to the even number.
+    d.form->LstN->setEditText(QStringLiteral("2.5"));
+    d.form->BtRnd->click();
+    QCOMPARE(d.form->Store.Count, std::int16_t(2));
+    d.form->LstN->setEditText(QStringLiteral("27"));
+    d.form->BtRnd->click();
+    QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
+    QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
+    d.form->LstN->setEditText(QStringLiteral("99999"));
+    d.form->BtRnd->click();
+    QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
+    // A text that is not a number: a message of its own, nothing drawn.
+    d.form->LstN->setEditText(QStringLiteral("many"));
+    d.form->BtRnd->click();
+    QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not a number"));
+    QVERIFY(d.messages.LastText().contains(QStringLiteral("whole number")));
+    QCOMPARE(d.form->Store.Count, std::int16_t(2));
+  }
+
+  void DecimalsRewriteTheOpenComplexOnly() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("1/3, 0"));
+    d.ClickRow(0, 0);
+    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("0.33 , 0"));
+    d.form->IdX->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(d.form->IdX, Qt::Key_Down);
+    QCOMPARE(d.form->IdX->currentText(), QStringLiteral("5"));
+    QCOMPARE(d.form->Decimals, std::int16_t(5));
+    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("0.33333 , 0"));
+    QCOMPARE(d.form->EdN[1]->text(), QStringLiteral("0.33333 , 0\u00b0"));
+    QCOMPARE(d.Column(1), (QStringList{"0.33+0i"}));
+    // A new, unstored entry keeps its text.
+    d.form->BtNou->click();
+    QTest::keyClicks(d.form->EdN[0], QStringLiteral("1/7, 1"));
+    d.form->IdX->setFocus();
+    QTest::keyClick(d.form->IdX, Qt::Key_Up);
+    QCOMPARE(d.form->Decimals, std::int16_t(4));
+    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("1/7, 1"));
+  }
+
+  void HelpStartsTheViewerOnTheEntryTopic() {
+    Form1Driver d;
+    d.form->BtHEntr->click();
+    QCOMPARE(d.processes.Started.size(), 1);
+    QCOMPARE(d.processes.LastCommandLine(), QStringLiteral("Mirva Entry/Edition generation of complexes,Entry,0"));
+    QCOMPARE(d.processes.Started[0].Style, WindowStyle::NormalFocus);
+    QCOMPARE(d.processes.Started[0].Command.Arguments,
+             (QStringList{QStringLiteral("Entry/Edition generation of complexes,Entry,0")}));
+    QVERIFY(d.messages.Shown.isEmpty());
+  }
+
+  void WithoutTheViewerTheHelpIsShownInAMessage() {
+    Form1Driver d;
+    d.processes.Succeed = false;
+    d.form->BtHEntr->click();
+    QCOMPARE(d.messages.Shown.size(), 1);
+    QVERIFY(d.messages.LastText().contains(QStringLiteral("could not be started")));
+    QVERIFY(d.messages.LastText().contains(QStringLiteral("3, 4")));
+    d.Enter(0, QStringLiteral("3, 4"));
+    QCOMPARE(d.Column(1), (QStringList{"3+4i"}));
+  }
+};
+
+QTEST_MAIN(Form1EntryTests)
+#include "tst_form1_entry.moc"

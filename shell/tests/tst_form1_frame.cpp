@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+// The main window as a frame: its controls and menus, their states after load, the keypad row.
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "form1_driver.h"
+#include "platform/picture_box.h"
+#include "platform/twips.h"
+
+class Form1FrameTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void EveryControlIsFoundByItsName() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    QCOMPARE(f.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(f.windowTitle(), QStringLiteral("ZORBIT: Elementary calculations with complex numbers."));
+    const QStringList names = {
+        "PEdN", "EdN(0)", "EdN(1)", "BtInc", "BtRnd", "LstN", "IdX", "BtHEntr", "PLst", "LZ(0)", "LZ(1)", "LZ(2)",
+        "BtNou", "BtSupr", "Btrst", "LstZ(0)", "LstZ(1)", "LstZ(2)", "LstZ(3)", "LstZ(4)", "POpBin", "IdZ1(0)",
+        "IdZ1(1)", "IdZ2(0)", "IdZ2(1)", "OkOp2", "BtG2", "OpGrfs", "Text1", "PBTblOp2", "TxtTblOp2", "POpUn",
+        "PPot", "LstNp", "IdZ(0)", "IdZ(1)", "PZ(0)", "PZ(1)", "OkPot", "BtGP", "PRoot", "LstNr", "ZR(0)", "ZR(1)",
+        "LstRels(0)", "LstRels(1)", "OkRel", "BtGR", "PComb", "TxtOp", "LstZ(4)", "OkCmb", "IdRes(0)", "IdRes(1)",
+        "BtGC", "BtHCmb", "PGraf", "PBox0", "EtZ", "BtGrf", "MarcEdN", "MarcBin", "MarcUn", "FLst", "Shape5"};
+    for (const QString& name : names) QVERIFY2(f.findChild<QWidget*>(name) != nullptr, qPrintable(name));
+    for (int i = 0; i < 20; ++i) QCOMPARE(f.BtN[i]->objectName(), QStringLiteral("BtN(%1)").arg(i));
+    // The members are the named controls.
+    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("EdN(1)")), f.EdN[1]);
+    QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("LstZ(4)")), f.LstZ[4]);
+  }
+
+  void PanelsShowTheirCaptionsAndHints() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    QCOMPARE(f.PEdN->title(), QStringLiteral(" Entry / edition of  Z"));
+    QCOMPARE(f.PEdN->toolTip(), QStringLiteral(" Enter cartesian or polar and press Intro"));
+    QCOMPARE(f.PLst->title(), QStringLiteral("Zs"));
+    QCOMPARE(f.POpBin->title(), QStringLiteral("Binary operations:      Z1 @ Z2"));
+    QCOMPARE(f.POpUn->title(), QStringLiteral("Unary operations:    "));
+    QCOMPARE(f.PPot->title(), QStringLiteral("Power of   Z   "));
+    QCOMPARE(f.PRoot->title(), QStringLiteral("n Root             "));
+    QCOMPARE(f.PComb->title(), QStringLiteral("Combined operations  a,b,..."));
+    QCOMPARE(f.EdN[0]->toolTip(), QStringLiteral("real,imaginary"));
+    QCOMPARE(f.BtInc->toolTip(), QStringLiteral("Incorporate"));
+    QCOMPARE(f.BtRnd->toolTip(), QStringLiteral("Random number"));
+    QCOMPARE(f.Btrst->text(), QStringLiteral("rst"));
+    QCOMPARE(f.BtNou->text(), QStringLiteral("+"));
+    QCOMPARE(f.BtSupr->text(), QStringLiteral("-"));
+    QCOMPARE(f.Text1->toPlainText(), QStringLiteral(" Z1+Z2\n Z1- Z2\n Z1*Z2\n Z1/Z2"));
+    QCOMPARE(f.OpGrfs->text(), QStringLiteral("Graphs"));
+    const QString keys = QStringLiteral("0123456789.E+-*/^'()");
+    for (int i = 0; i < 20; ++i) QCOMPARE(f.BtN[i]->text(), keys.mid(i, 1));
+    QCOMPARE(f.BtN[10]->toolTip(), QStringLiteral("decimal point"));
+    QCOMPARE(f.BtN[11]->toolTip(), QStringLiteral("10 raised to"));
+    QCOMPARE(f.BtN[16]->toolTip(), QStringLiteral("power"));
+    QCOMPARE(f.BtN[17]->toolTip(), QStringLiteral("conjugated"));
+    QVERIFY(f.BtN[12]->toolTip().isEmpty());
+  }
+
+  void MenusHoldTheirItemsWithTheStartStates() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    const auto item = [&](const char* name) { return f.findChild<QAction*>(QLatin1String(name)); };
+    const struct {
+      const char* name;
+      const char* caption;
+      bool enabled;
+    } items[] = {{"OpG(0)", "Binary operations", false},   {"OpG(1)", "n Power", false},
+                 {"OpG(2)", "n Root", false},              {"OpG(3)", "Combined operation", false},
+                 {"GGr(1)", "Graph Z1 + Z2", false},       {"GGr(2)", "Graph Z1 - Z2", false},
+                 {"GGr(3)", "Graph Z1 * Z2", false},       {"GGr(4)", "Graph Z1 / Z2", false},
+                 {"GGr(5)", "All graphics Z1 @ Z2", false}, {"OpObr", "Open...", true},
+                 {"OpSurt", "Exit", true},                 {"OpEdTools", "Edit tools", true},
+                 {"OpInfo", "Info", true},                 {"OpSobre", "About...", true}};
+    for (const auto& it : items) {
+      QAction* a = item(it.name);
+      QVERIFY2(a != nullptr, it.name);
+      QCOMPARE(a->text(), QString::fromLatin1(it.caption));
+      QCOMPARE(a->isEnabled(), it.enabled);
+    }
+    QCOMPARE(f.OpFtx->title(), QStringLiteral("File"));
+    QCOMPARE(f.OpGuard->title(), QStringLiteral("Save"));
+    QCOMPARE(f.Tools->title(), QStringLiteral("&Tools"));
+    QCOMPARE(f.Inf->title(), QStringLiteral("Info"));
+    QCOMPARE(f.menuBar()->actions().size(), 3);
+    for (int i = 1; i <= 12; ++i) {
+      QAction* tool = item(qPrintable(QStringLiteral("ITool(%1)").arg(i)));
+      QVERIFY(tool != nullptr);
+      QVERIFY(!tool->isVisible());
+    }
+    // Save holds the four exercises, a separator, then the five images.
+    const QList<QAction*> save = f.OpGuard->actions();
+    QCOMPARE(save.size(), 10);
+    QVERIFY(save[4]->isSeparator());
+    QCOMPARE(save[5], f.GGr[1]);
+  }
+
+  void LoadLeavesAnEmptyStoreAndTheStartSelections() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    QCOMPARE(f.Decimals, std::int16_t(2));
+    QCOMPARE(f.IdX->currentText(), QStringLiteral("2"));
+    QCOMPARE(f.IdX->count(), 9);
+    QCOMPARE(f.LstN->currentText(), QStringLiteral("1"));
+    QCOMPARE(f.LstNp->currentText(), QStringLiteral("2"));
+    QCOMPARE(f.LstNr->currentText(), QStringLiteral("2"));
+    QCOMPARE(f.LstNp->count(), 8);
+    QCOMPARE(f.LstNr->itemText(7), QStringLiteral("9"));
+    QVERIFY(f.GraphsOn);
+    QVERIFY(!f.BinaryResultsReady);
+    QVERIFY(f.OpGrfs->isChecked());
+    QCOMPARE(f.Store.Count, std::int16_t(0));
+    QCOMPARE(f.EditIndex, std::int16_t(0));
+    QCOMPARE(f.LineBreak, QStringLiteral("\r\n"));
+    QCOMPARE(f.OpCaptions[3], QStringLiteral(" Z1 \u00f7 Z2"));
+    QVERIFY(f.SheetFolderName.isEmpty());  // no "Prbls" in the fresh folder
+    for (QWidget* off : std::initializer_list<QWidget*>{f.BtNou, f.BtSupr, f.Btrst, f.BtG2, f.BtGP, f.BtGR, f.BtGC,
+                                                        f.BtGrf})
+      QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
+    for (QComboBox* selector : f.LstZ) QCOMPARE(selector->count(), 0);
+  }
+
+  void TheSheetFolderIsFoundWhenItExists() {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("Prbls"));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    RecordingMessages messages;
+    RecordingProcesses processes;
+    Form1 form(Seams{&messages, &processes});
+    QDir::setCurrent(previous);
+    QCOMPARE(form.SheetFolderName, QStringLiteral("Prbls"));
+  }
+
+  void ClientAreaIsTheDesignedSizeAndTheKeypadStandsInOneRow() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    QCOMPARE(f.centralWidget()->width(), TwipsToPixelsRounded(12000));
+    QCOMPARE(f.centralWidget()->height(), TwipsToPixelsRounded(9300));
+    const int x0 = f.TxtOp->x() + TwipsToPixelsRounded(40);
+    const int width = f.BtN[0]->width();
+    for (int j = 0; j < 12; ++j) {
+      QVERIFY(qAbs(f.BtN[j]->x() - (x0 + j * width)) <= 1);
+      QCOMPARE(f.BtN[j]->y(), f.BtN[0]->y());
+      QVERIFY(f.BtN[j]->y() > f.TxtOp->y());
+    }
+    // The operators stand left of the string, the lower row level with the digits.
+    for (int j = 12; j < 20; ++j) QVERIFY(f.BtN[j]->geometry().right() < f.TxtOp->x());
+    QCOMPARE(f.BtN[16]->y(), f.BtN[0]->y());
+    QCOMPARE(f.BtN[12]->y(), f.TxtOp->y());
+    // The shapes take their panels' colours.
+    QVERIFY(f.MarcEdN->styleSheet().contains(f.PEdN->property("panelColor").value<QColor>().name()));
+    QVERIFY(f.FLst->styleSheet().contains(f.PLst->property("panelColor").value<QColor>().name()));
+  }
+
+  void TheGraphPanelShowsTheDefaultPlaneAtLoad() {
+    Form1Driver d;
+    const QImage& picture = d.form->PBox0->surface().Image();
+    // The imaginary axis runs down the middle of the picture.
+    bool axis = false;
+    for (int x = picture.width() / 2 - 2; x <= picture.width() / 2 + 2; ++x)
+      axis = axis || picture.pixelColor(x, picture.height() / 3) != QColor(Qt::white);
+    QVERIFY(axis);
+    QVERIFY(picture.pixelColor(picture.width() / 4, picture.height() / 3) == QColor(Qt::white));
+  }
+};
+
+QTEST_MAIN(Form1FrameTests)
+#include "tst_form1_frame.moc"

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: MIT
+// The store of complexes as the user sees it: the three columns, the five selectors, opening,
+// replacing, deleting, the reset and the limit of 26 letters.
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "form1_driver.h"
+#include "platform/picture_box.h"
+
+namespace {
+
+bool AllWhite(const QImage& image) {
+  for (int y = 0; y < image.height(); y += 3)
+    for (int x = 0; x < image.width(); x += 3)
+      if (image.pixelColor(x, y) != QColor(Qt::white)) return false;
+  return true;
+}
+
+// Fills the store with n known complexes k + 1i, k = 1..n, through the random button.
+void FillWithRandom(Form1Driver& d, int n) {
+  std::deque<double> draws;
+  for (int k = 1; k <= n; ++k) {
+    draws.push_back(((k % 15) + 0.5) / 15);  // Re = k % 15 - 5
+    draws.push_back((6 + 0.5) / 15);         // Im = 1
+  }
+  SetUniformSource(std::make_unique<QueuedSource>(draws));
+  d.form->LstN->setEditText(QString::number(n));
+  d.form->BtRnd->click();
+  SetUniformSource(nullptr);
+}
+
+}  // namespace
+
+class Form1StoreTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void TheFirstTwoComplexesBecomeTheOperands() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("3, 4"));
+    QCOMPARE(d.SelectedRows(), (QList<int>{0, 0, 0, 0, 0}));
+    d.Enter(0, QStringLiteral("1, -2"));
+    QCOMPARE(d.SelectedRows(), (QList<int>{0, 1, 0, 0, 0}));
+    d.Enter(0, QStringLiteral("5, 5"));
+    QCOMPARE(d.SelectedRows(), (QList<int>{0, 1, 0, 0, 0}));
+    for (int i = 0; i < 5; ++i) QCOMPARE(d.Selector(i), (QStringList{"a", "b", "c"}));
+    QCOMPARE(d.Column(0), (QStringList{"a", "b", "c"}));
+    QCOMPARE(d.Column(1), (QStringList{"3+4i", "1-2i", "5+5i"}));
+    QCOMPARE(d.Column(2)[0], QStringLiteral("5 , 53.1\u00b0"));
+  }
+
+  void DeletingRenamesTheFollowingLetters() {
+    Form1Driver d;
+    for (const char* z : {"1, 1", "2, 2", "3, 3", "4, 4"}) d.Enter(0, QString::fromLatin1(z));
+    d.ClickRow(1, 1);
+    QCOMPARE(d.form->EditIndex, std::int16_t(2));
+    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("2 , 2"));
+    QVERIFY(d.form->BtSupr->isEnabled());
+
+    d.messages.QueueAnswer(MsgAnswer::No);
+    d.form->BtSupr->click();
+    QCOMPARE(d.messages.LastText(), QStringLiteral("Eliminate item?"));
+    QCOMPARE(d.messages.LastTitle(), QStringLiteral("Confirm elimination"));
+    QCOMPARE(d.messages.Shown.last().Buttons, MsgButtons::YesNo);
+    QCOMPARE(d.form->Store.Count, std::int16_t(4));
+
+    d.messages.QueueAnswer(MsgAnswer::Yes);
+    d.form->BtSupr->click();
+    QCOMPARE(d.Column(0), (QStringList{"a", "b", "c"}));
+    QCOMPARE(d.Column(1), (QStringList{"1+1i", "3+3i", "4+4i"}));
+    QCOMPARE(d.Selector(4), (QStringList{"a", "b", "c"}));
+    QVERIFY(d.form->EdN[0]->text().isEmpty());
+    QVERIFY(d.form->EdN[1]->text().isEmpty());
+    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+    QVERIFY(!d.form->BtNou->isEnabled());
+    QVERIFY(!d.form->BtSupr->isEnabled());
+    QVERIFY(AllWhite(d.form->PBox0->surface().Image()));
+  }
+
+  void TheDeleteKeyDeletesAtOnceAndASelectorOfAVanishedRowIsLeftEmpty() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("1, 1"));
+    d.Enter(0, QStringLiteral("2, 2"));
+    d.ClickRow(0, 1);
+    QTest::keyClick(d.form->LZ[0], Qt::Key_Delete);
+    QVERIFY(d.messages.Shown.isEmpty());
+    QCOMPARE(d.Column(1), (QStringList{"1+1i"}));
+    // Z2 had picked "b", which is gone.
+    QCOMPARE(d.SelectedRows(), (QList<int>{0, -1, 0, 0, 0}));
+    // With nothing open the key does nothing.
+    QTest::keyClick(d.form->LZ[0], Qt::Key_Delete);
+    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+  }
+
+  void StoringAnOpenComplexReplacesItInItsSlot() {
+    Form1Driver d;
+    for (const char* z : {"1, 1", "2, 2", "3, 3"}) d.Enter(0, QString::fromLatin1(z));
+    d.ClickRow(2, 1);
+    d.Enter(0, QStringLiteral("7, -7"));
+    QCOMPARE(d.Column(1), (QStringList{"1+1i", "7-7i", "3+3i"}));
+    QCOMPARE(d.form->Store.Count, std::int16_t(3));
+    QCOMPARE(d.SelectedRows(), (QList<int>{0, 1, 0, 0, 0}));
+    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+    QVERIFY(d.form->EdN[0]->hasFocus());
+  }
+
+  void ClickingARowMarksItInAllColumnsAndTheyScrollTogether() {
+    Form1Driver d;
+    FillWithRandom(d, 20);
+    QCOMPARE(d.form->Store.Count, std::int16_t(20));
+    d.ClickRow(2, 3);
+    for (QListWidget* column : d.form->LZ) QCOMPARE(column->currentRow(), 3);
+    QCOMPARE(d.form->EditIndex, std::int16_t(4));
+    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("-1 , 1"));  // slot 4: Re = 4 - 5
+    d.form->LZ[2]->verticalScrollBar()->setValue(6);
+    QCOMPARE(d.form->LZ[0]->verticalScrollBar()->value(), 6);
+    QCOMPARE(d.form->LZ[1]->verticalScrollBar()->value(), 6);
+    // The arrow keys move the selection and open the complex under it.
+    QTest::keyClick(d.form->LZ[1], Qt::Key_Down);
+    QCOMPARE(d.form->EditIndex, std::int16_t(5));
+    QCOMPARE(d.form->LZ[0]->currentRow(), 4);
+  }
+
+  void ATakenBackResultIsAlwaysANewLetter() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("1, 1"));
+    d.ClickRow(0, 0);
+    QVERIFY(d.form->IncorporateCplx(MakeCplx(9, 9)));
+    QCOMPARE(d.Column(1), (QStringList{"1+1i", "9+9i"}));
+    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+  }
+
+  void NewEntryButtonClosesTheOpenComplex() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("3, 4"));
+    d.ClickRow(0, 0);
+    d.form->BtNou->click();
+    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+    QVERIFY(d.form->EdN[0]->text().isEmpty());
+    for (QListWidget* column : d.form->LZ) QCOMPARE(column->currentRow(), -1);
+    QVERIFY(!d.form->BtSupr->isEnabled());
+    QVERIFY(!AllWhite(d.form->PBox0->surface().Image()));  // the default plane
+    d.Enter(0, QStringLiteral("5, 5"));
+    QCOMPARE(d.Column(1), (QStringList{"3+4i", "5+5i"}));
+  }
+
+  void ResetEmptiesEverythingButTheEntry() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("1, 1"));
+    d.Enter(0, QStringLiteral("2, 2"));
+    d.ClickRow(0, 1);
+    QVERIFY(d.form->Btrst->isEnabled());
+    d.form->Btrst->click();
+    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    for (QListWidget* column : d.form->LZ) QCOMPARE(column->count(), 0);
+    for (QComboBox* selector : d.form->LstZ) QCOMPARE(selector->count(), 0);
+    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("2 , 2"));
+    QCOMPARE(d.form->EditIndex, std::int16_t(2));
+    QVERIFY(!d.form->Btrst->isEnabled());
+    QVERIFY(!d.form->BtGrf->isEnabled());
+    QVERIFY(d.form->EtZ->text().isEmpty());
+    QVERIFY(AllWhite(d.form->PBox0->surface().Image()));
+  }
+
+  void AfterResetTheStaleOpenSlotNeverCorruptsTheStore() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("1, 1"));
+    d.Enter(0, QStringLiteral("2, 2"));
+    d.ClickRow(0, 1);
+    d.form->Btrst->click();
+    // Deleting the vanished slot deletes nothing and closes the entry.
+    d.form->BtSupr->click();
+    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+    QVERIFY(!d.form->BtSupr->isEnabled());
+
+    d.Enter(0, QStringLiteral("1, 1"));
+    d.Enter(0, QStringLiteral("2, 2"));
+    d.ClickRow(0, 1);
+    d.form->Btrst->click();
+    // Storing with the stale slot open appends "a" instead of writing slot 2 beyond Count.
+    d.Enter(0, QStringLiteral("5, 6"));
+    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.Column(0), (QStringList{"a"}));
+    QCOMPARE(d.Column(1), (QStringList{"5+6i"}));
+    QCOMPARE(d.SelectedRows(), (QList<int>{0, 0, 0, 0, 0}));
+  }
+
+  void ATwentySeventhComplexIsRefusedAndNothingChanges() {
+    Form1Driver d;
+    FillWithRandom(d, 26);
+    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+    QCOMPARE(d.Column(0).last(), QStringLiteral("z"));
+    const QStringList before = d.Column(1);
+
+    d.Enter(0, QStringLiteral("3, 4"));
+    QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
+    QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
+    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("3, 4"));
+    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+
+    d.messages.Shown.clear();
+    QVERIFY(!d.form->IncorporateCplx(MakeCplx(1, 2)));
+    QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
+    d.form->LstN->setEditText(QStringLiteral("1"));
+    d.form->BtRnd->click();
+    QCOMPARE(d.messages.Shown.size(), 2);
+    QCOMPARE(d.Column(1), before);
+    QCOMPARE(d.Selector(0).size(), 26);
+
+    // An open complex can still be replaced: no new letter is needed.
+    d.ClickRow(0, 25);
+    d.Enter(0, QStringLiteral("8, 8"));
+    QCOMPARE(d.Column(1).last(), QStringLiteral("8+8i"));
+    QCOMPARE(d.messages.Shown.size(), 2);
+  }
+
+  void RandomComplexesThatWouldNotAllFitAreNotDrawn() {
+    Form1Driver d;
+    FillWithRandom(d, 25);
+    d.form->LstN->setEditText(QStringLiteral("2"));
+    d.form->BtRnd->click();
+    QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
+    QCOMPARE(d.form->Store.Count, std::int16_t(25));
+    // With a complex open, the first one replaces it, so two fit.
+    d.ClickRow(0, 0);
+    d.form->BtRnd->click();
+    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+  }
+
+  void OnlyTheFocusedSelectorCountsAsTheUsersPick() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("1, 1"));
+    d.Enter(0, QStringLiteral("2, 2"));
+    QVERIFY(!d.form->UserPick(2));  // the focus is in the entry box
+    d.form->LstZ[2]->setFocus();
+    QTest::keyClick(d.form->LstZ[2], Qt::Key_Down);
+    QCOMPARE(d.form->LstZ[2]->currentIndex(), 1);
+    QVERIFY(d.form->UserPick(2));
+    QVERIFY(!d.form->UserPick(3));  // LstZ(3) shows "a"
+  }
+};
+
+QTEST_MAIN(Form1StoreTests)
+#include "tst_form1_store.moc"
