@@ -417,6 +417,26 @@ class DFtxsTests : public QObject {
     QCOMPARE(dialog->CurrentFolder(), N(data_));
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
     QCOMPARE(processes_.Started.last().Command.Arguments, QStringList{N(data_ + QStringLiteral("/with blanks"))});
+    // Really started, Kovel hands that folder to the desktop's opener (a stand-in that notes its
+    // arguments), blanks and all.
+    const QString bin = tmp_->filePath(QStringLiteral("bin"));
+    const QString log = tmp_->filePath(QStringLiteral("opened.txt"));
+    QDir().mkpath(bin);
+    QFile opener(bin + QStringLiteral("/xdg-open"));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(log).toUtf8());
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toLocal8Bit());
+    processes_.AlsoStart = true;
+    QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
+    processes_.AlsoStart = false;
+    qputenv("PATH", path);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(log).size() > 0, 10000);
+    QFile opened(log);
+    QVERIFY(opened.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(opened.readAll()).trimmed(), data_ + QStringLiteral("/with blanks"));
     // Starting fails: said so, the dialog goes on.
     processes_.Succeed = false;
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
