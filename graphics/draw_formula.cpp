@@ -9,7 +9,8 @@ const QString Digits = QStringLiteral("0123456789");
 // The state of one pass over the text.
 struct Pass {
   Surface& surface;
-  double s;  // base font size, also the unit of the offsets
+  double s;  // base font size, in points
+  double u;  // the base size in surface units: the unit of the offsets and of the line advance
   double& y;
   bool sup = false;
   bool sub = false;
@@ -18,8 +19,8 @@ struct Pass {
   void ApplyStyle() {
     surface.SetFontSize(normal ? s : s * 4 / 5);
     surface.CurrentY = y;
-    if (sup) surface.CurrentY = y - s / 5;
-    if (sub) surface.CurrentY = y + s * 2 / 3;  // with both set, the subscript wins
+    if (sup) surface.CurrentY = y - u / 5;
+    if (sub) surface.CurrentY = y + u * 2 / 3;  // with both set, the subscript wins
   }
 
   void EndGroup() {
@@ -34,8 +35,8 @@ struct Pass {
 // cut to whole units. With a tiny font that adds nothing, so at least one unit is added; and
 // steps that a reprint would only repeat are taken at once, up to the height that holds the
 // line at `lineTop`.
-double GrownHeight(const Surface& surface, double lineTop, double s) {
-  const double step = s * 1.1;
+double GrownHeight(const Surface& surface, double lineTop, double u) {
+  const double step = u * 1.1;
   const double border = surface.Height() - surface.ScaleHeight();
   double height = surface.Height();
   // Each step keeps the rule of one line at a time; the bound only guards against absurd sizes.
@@ -43,19 +44,23 @@ double GrownHeight(const Surface& surface, double lineTop, double s) {
     double next = std::trunc(height + step);
     if (!(next > height)) next = std::floor(height) + 1;
     height = next;
-    if (height - border - lineTop >= s) return height;
+    if (height - border - lineTop >= u) return height;
   }
-  return std::ceil(lineTop + s + border);
+  return std::ceil(lineTop + u + border);
 }
 }  // namespace
 
 void DrawFormula(Surface& surface, double x, double& y, const QString& text) {
   const double s = surface.FontSize();
+  // Offsets and line advance are measured in points of the base size, turned into the surface's
+  // twips; counting them in bare twips would raise a superscript by less than a pixel and stack
+  // wrapped lines on top of each other.
+  const double u = s * TwipsPerPoint;
   const double y0 = y;
   // Each growth makes room for at least the line that did not fit, so the passes end; the bound
   // is a second guard.
   for (int passes = 0; passes < 10000; ++passes) {
-    Pass pass{surface, s, y};
+    Pass pass{surface, s, u, y};
     surface.CurrentX = x;
     surface.CurrentY = y;
     int depth = 0;
@@ -86,11 +91,11 @@ void DrawFormula(Surface& surface, double x, double& y, const QString& text) {
       prev = c;
       if (surface.CurrentX > 0.98 * surface.ScaleWidth() && pass.normal) {
         surface.CurrentX = x;
-        y += s * 1.1;
+        y += u * 1.1;
         surface.CurrentY = y;
       }
-      if (surface.ScaleHeight() - y < s) {
-        surface.SetOuterSize(surface.Width(), GrownHeight(surface, y, s));
+      if (surface.ScaleHeight() - y < u) {
+        surface.SetOuterSize(surface.Width(), GrownHeight(surface, y, u));
         surface.Clear();
         y = y0;
         grown = true;

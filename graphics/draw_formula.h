@@ -7,8 +7,11 @@
 
 // Prints a one-line text at (x, y) with a small markup: "^" raises and "_" lowers the digits that
 // follow, or a whole group in parentheses written right after it (without the parentheses).
-// Wraps at 0.98 of the surface's width, back to x on a line S × 1.1 units lower (S the font size
-// in points, used as surface units), and makes the surface taller, printing everything again,
+// Wraps at 0.98 of the surface's width, back to x on a line S × 1.1 points lower (S the font
+// size), and makes the surface taller, printing everything again,
 // when the text runs off its bottom. On return y is the top of the last line used and the font
 // size is what it was.
+// Surfaces measure in twips: 20 to a point.
+inline constexpr double TwipsPerPoint = 20.0;
+
 void DrawFormula(Surface& surface, double x, double& y, const QString& text);

@@ -28,8 +28,8 @@ QString Placement(const QList<Printed>& printed, double y, double size) {
   QString s;
   for (const Printed& p : printed) {
     if (qFuzzyCompare(p.Size, size) && qFuzzyCompare(p.Y + 1000, y + 1000)) s += 'B';
-    else if (qFuzzyCompare(p.Size, size * 4 / 5) && qFuzzyCompare(p.Y + 1000, y - size / 5 + 1000)) s += '^';
-    else if (qFuzzyCompare(p.Size, size * 4 / 5) && qFuzzyCompare(p.Y + 1000, y + size * 2 / 3 + 1000)) s += '_';
+    else if (qFuzzyCompare(p.Size, size * 4 / 5) && qFuzzyCompare(p.Y + 1000, y - size * TwipsPerPoint / 5 + 1000)) s += '^';
+    else if (qFuzzyCompare(p.Size, size * 4 / 5) && qFuzzyCompare(p.Y + 1000, y + size * TwipsPerPoint * 2 / 3 + 1000)) s += '_';
     else s += '?';
   }
   return s;
@@ -117,7 +117,7 @@ class DrawFormulaTests : public QObject {
   }
 
   void LongTextWrapsBelowAtTheLeftMargin() {
-    Surface surface(1000, 1000);
+    Surface surface(1000, 3000);
     surface.SetFontSize(9);
     surface.StartRecording();
     double y = 100;
@@ -129,15 +129,15 @@ class DrawFormulaTests : public QObject {
     int lines = 1;
     for (int i = 1; i < ops.size(); ++i) {
       if (ops[i].Y == ops[i - 1].Y) continue;
-      // A new line starts at x, S × 1.1 lower, after a character that passed 0.98 of the width.
+      // A new line starts at x, S points × 1.1 lower, after a character that passed 0.98 of the width.
       ++lines;
       QCOMPARE(ops[i].X, 50.0);
-      QVERIFY(qFuzzyCompare(ops[i].Y, ops[i - 1].Y + 9.9));
+      QVERIFY(qFuzzyCompare(ops[i].Y, ops[i - 1].Y + 9 * TwipsPerPoint * 1.1));
       surface.SetFontSize(9);
       QVERIFY(ops[i - 1].X + surface.TextWidth(ops[i - 1].Text) > 980);
     }
     QVERIFY(lines >= 2);
-    QVERIFY(qFuzzyCompare(y, 100 + (lines - 1) * 9.9));
+    QVERIFY(qFuzzyCompare(y, 100 + (lines - 1) * 9 * TwipsPerPoint * 1.1));
     // A raised group is never cut by a wrap.
     surface.StartRecording();
     y = 0;
@@ -154,7 +154,7 @@ class DrawFormulaTests : public QObject {
     surface.StartRecording();
     double y = 20;
     DrawFormula(surface, 0, y, QStringLiteral("123456789012345678901234567890"));
-    QVERIFY(surface.ScaleHeight() - y >= 9);
+    QVERIFY(surface.ScaleHeight() - y >= 9 * TwipsPerPoint);
     QVERIFY(surface.Height() > 40);
     // The last pass printed the whole text, starting at the first line again.
     const auto ops = PrintedOps(surface);
@@ -178,7 +178,7 @@ class DrawFormulaTests : public QObject {
       timer.start();
       DrawFormula(surface, 0, y, QStringLiteral("x^2+1"));
       QVERIFY(timer.elapsed() < 2000);
-      QVERIFY(surface.ScaleHeight() - y >= size);
+      QVERIFY(surface.ScaleHeight() - y >= size * TwipsPerPoint);
       QCOMPARE(surface.FontSize(), size);
     }
   }
