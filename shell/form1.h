@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -86,6 +87,14 @@ class Form1 : public QMainWindow, public GraphSource {
   void ResetGraphPanel();
   void ShowInGraphPanel(const Cplx& z);
   void AccioGrf(const QString& tag) override;
+
+  // ---- binary results and the graph windows
+  // Which results of the last binary calculation exist: the quotient does not when Z2 is 0.
+  std::array<bool, 4> BinaryResultDefined{};
+  void UpdateBinaryResults(const Cplx& z1, const Cplx& z2);
+  void CreateGraphWindow(int k);
+  // Graph window k's picture of the last binary calculation.
+  void DrawBinaryGraph(int k);
 
   // ---- resets of the operation panels (called by the store's reset)
   void RstPot();
@@ -261,6 +270,13 @@ class Form1 : public QMainWindow, public GraphSource {
   // EditIndex names a complex of the store (not 0, and not a slot left behind by a reset).
   bool StoredComplexOpen() const;
   void ShowEntryHelpInstead();
+
+  // The combined-operations help, opened when the help viewer cannot be started.
+  void ShowCombinedHelpInstead();
+  // Places graph window k beside the main window as it stands now.
+  void PlaceGraphWindow(int k);
+  std::array<bool, 4> graphWindowShown_{};  // shown since it was created: its place is settled
+  QPointer<QWidget> combinedHelp_;
 
   Seams seams_;
   std::unique_ptr<Notice> notice_;

@@ -1,8 +1,22 @@
 // SPDX-License-Identifier: MIT
 // The binary operations panel and its results table.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+#include <limits>
+
 #include "graphics/text_grid.h"
 #include "platform/picture_box.h"
+#include "platform/qtext.h"
 #include "shell/form1.h"
+#include "text/complex_text.h"
+
+namespace {
+// What the division row shows when Z2 is 0.
+const QString NotDefined = QStringLiteral("not defined");
+const QString DivisorIsZero = QStringLiteral("(Z2 = 0)");
+}  // namespace
 
 // The read-only table of the four results: one row per operation, cartesian and polar columns.
 void Form1::InitResultsTable() {
@@ -14,16 +28,91 @@ void Form1::InitResultsTable() {
   GridInit(*ResultsTable, PBTblOp2, TxtTblOp2, 4, 2, 2000);
 }
 
-void Form1::LstZ_ClickBinary(int, const Cplx&) {}
+// Every change of Z1 or Z2, the user's or the program's, empties the table; the last results
+// stay behind it for a double-click and for the graphs.
+void Form1::LstZ_ClickBinary(int index, const Cplx& z) {
+  GridClear(*ResultsTable);
+  auto& boxes = index == 0 ? IdZ1 : IdZ2;
+  for (int f = 0; f < 2; ++f) boxes[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+}
 
-void Form1::OkOp2_Click() {}
+void Form1::OkOp2_Click() {
+  const int a = LstZ[0]->currentIndex();
+  const int b = LstZ[1]->currentIndex();
+  if (a < 0 || b < 0) return;
+  BinZ1 = Store.StoreSlots[a + 1];
+  BinZ2 = Store.StoreSlots[b + 1];
+  GridClear(*ResultsTable);
+  UpdateBinaryResults(BinZ1, BinZ2);
 
-void Form1::PBTblOp2_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {}
+  // An exercise needs all four results: after a division by a zero Z2 there is none to write.
+  const bool complete = BinaryResultDefined[OpDivide];
+  BtG2->setEnabled(complete);
+  OpG[0]->setEnabled(complete);
+  PBTblOp2->setToolTip(QStringLiteral("Dbl Click: incorpora complejo"));
+  for (int i = 1; i <= 5; ++i) GGr[i]->setEnabled(true);
+}
 
-void Form1::PBTblOp2_DblClick() {}
+void Form1::UpdateBinaryResults(const Cplx& z1, const Cplx& z2) {
+  BinaryResultsReady = true;
+  for (int k = 0; k < 4; ++k) {
+    try {
+      BinaryResults[k] = CplxOp(static_cast<OpCode>(k), z1, z2);
+      BinaryResultDefined[k] = true;
+      GridSetCell(ToQ(CartText(BinaryResults[k], 2)), *ResultsTable, k, 0);
+      GridSetCell(ToQ(PolarText(BinaryResults[k], 2)), *ResultsTable, k, 1);
+    } catch (const ArithmeticError&) {
+      // Only the quotient by 0 fails in practice (the others would need an overflow). The row
+      // says so, and no number is left behind that could pass for a result.
+      constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+      BinaryResults[k] = Cplx{nan, nan, nan, nan};
+      BinaryResultDefined[k] = false;
+      GridSetCell(NotDefined, *ResultsTable, k, 0);
+      GridSetCell(k == OpDivide ? DivisorIsZero : QString(), *ResultsTable, k, 1);
+    }
+    if (!GraphsOn) continue;
+    if (GraphWindows[k] == nullptr || GraphWindows[k]->Tag.isEmpty()) CreateGraphWindow(k);
+    FGraf* window = GraphWindows[k];
+    if (window->isVisible()) {
+      DrawBinaryGraph(k);
+    } else {
+      if (!graphWindowShown_[k]) PlaceGraphWindow(k);
+      graphWindowShown_[k] = true;
+      window->show();  // the window asks for its graph
+    }
+  }
+}
 
-void Form1::POpBin_DblClick() {}
+void Form1::PBTblOp2_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) {
+  GridMouseDown(*ResultsTable, x, y);
+}
 
-void Form1::TxtTblOp2_KeyDown(int) {}
+// The row clicked comes back as a new letter, as long as a calculation has been made since the
+// last reset (the exercise button says the same, except after a division by 0); a row whose
+// operation failed has nothing to give.
+void Form1::PBTblOp2_DblClick() {
+  const int r = ResultsTable->CurRow;
+  if (!BinaryResultsReady || r < 0 || r > 3 || !BinaryResultDefined[r]) return;
+  IncorporateCplx(BinaryResults[r]);
+}
 
-void Form1::RstBin() {}
+void Form1::POpBin_DblClick() {
+  for (FGraf* window : GraphWindows) {
+    if (window != nullptr && window->isVisible()) {
+      window->raise();
+      window->activateWindow();
+    }
+  }
+}
+
+void Form1::TxtTblOp2_KeyDown(int keyCode) { GridEditorKeyDown(*ResultsTable, keyCode); }
+
+void Form1::RstBin() {
+  for (int f = 0; f < 2; ++f) {
+    IdZ1[f]->clear();
+    IdZ2[f]->clear();
+  }
+  GridClear(*ResultsTable);
+  BtG2->setEnabled(false);
+  BinaryResultsReady = false;
+}

@@ -16,10 +16,3 @@ void Form1::ShowInGraphPanel(const Cplx& z) {
   // 0 + 0i draws nothing: the panel keeps its picture and its caption.
   if (::ShowInGraphPanel(PBox0->surface(), z)) EtZ->setText(ToQ(CartText(z, 2)));
 }
-
-// The graph windows of the binary operations: created at load, drawn on request.
-void Form1::CreateGraphWindows() {}
-
-void Form1::AccioGrf(const QString&) {}
-
-void Form1::OpGrfs_Click() {}

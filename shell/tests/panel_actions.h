@@ -64,6 +64,8 @@ inline void DoubleClickTable(Form1& form, double x, double y) {
   PictureBox* table = form.PBTblOp2;
   const int border = (table->width() - TwipsToPixelsRounded(form.ResultsTable->Cols * 2000)) / 2;
   const QPoint at(border + TwipsToPixelsRounded(x), border + TwipsToPixelsRounded(y));
+  // The window system delivers a press (which picks the row), then the double-click.
+  QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseDClick(table, Qt::LeftButton, Qt::NoModifier, at);
 }
 inline void DoubleClickTableRow(Form1& form, int row) { DoubleClickTable(form, 500, row * GridRowHeight + 130); }

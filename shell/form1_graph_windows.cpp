@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// The four graph windows of the binary operations: creation beside the main window, their
+// drawings, and the Graphs option.
+#include <QCheckBox>
+#include <QStyle>
+#include <algorithm>
+
+#include "graphics/operation_graphs.h"
+#include "graphics/plane.h"
+#include "platform/picture_box.h"
+#include "platform/twips.h"
+#include "shell/form1.h"
+
+namespace {
+
+// The outer height of a graph window as the spare window has it: its frame once it has one, or
+// the designed client area plus a title bar like the main window's.
+int SpareOuterHeight(const Form1& form) {
+  const FGraf* spare = nullptr;
+  for (const FGraf* window : form.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!window->Linked()) spare = window;
+  }
+  int titleBar = form.frameGeometry().height() - form.geometry().height();
+  if (titleBar <= 0 && !form.isVisible()) titleBar = form.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  if (spare != nullptr) {
+    const int framed = spare->frameGeometry().height();
+    return framed > spare->height() ? framed : spare->height() + std::max(titleBar, 0);
+  }
+  return TwipsToPixelsRounded(FGraf::DesignHeight) + std::max(titleBar, 0);
+}
+
+}  // namespace
+
+void Form1::CreateGraphWindows() {
+  for (int k = 0; k < 4; ++k) CreateGraphWindow(k);
+}
+
+// A new window takes index k; the one it replaces (closed by the user, or hidden by the Graphs
+// option) goes away with it.
+void Form1::CreateGraphWindow(int k) {
+  if (k < 0 || k > 3) return;
+  if (FGraf* previous = GraphWindows[k]) {
+    previous->hide();
+    previous->deleteLater();
+  }
+  auto* window = new FGraf(this);
+  GraphWindows[k] = window;
+  SetUpGraphWindow(*window, k, OpCaptions[k], windowIcon(), this);
+  graphWindowShown_[k] = false;
+  PlaceGraphWindow(k);
+}
+
+// To the right of the main window, the four stacked downwards a tenth of their height apart.
+// Windows made at load are placed again when first shown, once the main window has its frame and
+// may have been moved.
+void Form1::PlaceGraphWindow(int k) {
+  FGraf* window = GraphWindows[k];
+  if (window == nullptr) return;
+  window->move(GraphWindowPosition(frameGeometry(), k, SpareOuterHeight(*this)));
+}
+
+void Form1::AccioGrf(const QString& tag) {
+  bool ok = false;
+  const int k = tag.toInt(&ok);
+  if (!ok || k < 0 || k > 3) return;
+  DrawBinaryGraph(k);
+}
+
+void Form1::DrawBinaryGraph(int k) {
+  FGraf* window = GraphWindows[k];
+  if (window == nullptr) return;
+  Surface& surface = window->PBox->surface();
+  if (BinaryResultDefined[k]) {
+    ::DrawBinaryGraph(surface, BinZ1, BinZ2, BinaryResults[k]);
+    return;
+  }
+  // No result to draw (Z1 ÷ 0): the operands alone, and a line that says why.
+  double r = 1.1 * LargestComponent(BinZ1, BinZ2, BinZ2);
+  if (!(r > 0)) r = 5;
+  surface.SetForeColor(ProjectionGrey);
+  NewPlane(surface, -r, -r, r, r);
+  surface.SetForeColor(OperandBlue);
+  DrawComplexVector(BinZ1, surface);
+  surface.SetForeColor(OperandBlue);
+  DrawComplexVector(BinZ2, surface);
+  surface.SetForeColor(ResultRed);
+  surface.CurrentX = 60;
+  surface.CurrentY = 30;
+  surface.Print(QStringLiteral("Z1 \u00f7 Z2 not defined: Z2 = 0"));
+}
+
+void Form1::OpGrfs_Click() {
+  GraphsOn = OpGrfs->isChecked();
+  for (int k = 0; k < 4; ++k) {
+    if (!GraphsOn) {
+      if (GraphWindows[k] != nullptr) GraphWindows[k]->hide();
+    } else if (BinaryResultsReady) {
+      CreateGraphWindow(k);
+      graphWindowShown_[k] = true;
+      GraphWindows[k]->show();  // the window asks for its graph
+    }
+  }
+}

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "shell/help_window.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "platform/twips.h"
+
+namespace {
+
+QString Row(const CombinedHelpExample& e) {
+  return QStringLiteral("<tr><td><code>%1</code></td><td>%2</td><td>%3</td></tr>")
+      .arg(e.Formula.toHtmlEscaped(), e.Value.toHtmlEscaped(), e.Why.toHtmlEscaped());
+}
+
+QString CombinedOperationsPage() {
+  QString examples;
+  for (const CombinedHelpExample& e : CombinedHelpExamples()) examples += Row(e);
+  return QStringLiteral(
+             "<h2>Combined operations</h2>"
+             "<p>Type a formula over the stored complexes into <i>String of operations</i>, or build it "
+             "with the keys and the letter selector, and press <b>=</b> or Enter. The value appears in "
+             "cartesian and polar form; double-click either box to keep it as a new letter.</p>"
+             "<h3>What a formula is made of</h3>"
+             "<ul>"
+             "<li>Letters <code>a</code> to <code>z</code> (or <code>A</code> to <code>Z</code>): the stored "
+             "complexes. A letter that is not stored yet is refused.</li>"
+             "<li>Real numbers: <code>2</code>, <code>0.5</code>, <code>2.5E1</code>. The number 0 on its "
+             "own is not available.</li>"
+             "<li>Operators <code>+</code> <code>-</code> <code>*</code> <code>/</code>, the power "
+             "<code>^</code> and the conjugate <code>'</code> written after its operand.</li>"
+             "<li>Parentheses <code>(</code> <code>)</code>.</li>"
+             "<li>No blanks: <code>a + b</code> is refused, write <code>a+b</code>.</li>"
+             "</ul>"
+             "<h3>Precedence and grouping</h3>"
+             "<ul>"
+             "<li>The conjugate binds most tightly, then <code>^</code>, then <code>*</code> and "
+             "<code>/</code>, then <code>+</code> and <code>-</code>: <code>a*b+c'</code> is "
+             "(a&middot;b) + conjugate of c.</li>"
+             "<li>Operators of the same kind group to the <b>right</b>: <code>a-b-c</code> is "
+             "a&nbsp;-&nbsp;(b&nbsp;-&nbsp;c) and <code>a/b/c</code> is a&nbsp;/&nbsp;(b&nbsp;/&nbsp;c). "
+             "Write <code>(a-b)-c</code> for the other grouping.</li>"
+             "<li><code>^</code> takes <b>everything after it</b> as a real exponent. Put an exponent "
+             "that is a fraction or negative in parentheses: <code>a^(1/2)</code>, <code>a^(-1)</code>; "
+             "<code>a^-1</code> is refused. The exponent cannot be a letter: <code>a^b</code> is "
+             "refused. A conjugate after the exponent is swallowed by it: <code>a^2'</code> is just "
+             "a&sup2;; write <code>a'^2</code> for the square of the conjugate.</li>"
+             "<li>A formula may not start with a minus: <code>-a</code> is refused; write "
+             "<code>(1-2)*a</code>.</li>"
+             "<li>One pair of parentheses around the whole formula is fine; two are refused: "
+             "<code>((a+b))</code>.</li>"
+             "</ul>"
+             "<h3>Examples</h3>"
+             "<p>With a = 1+2i, b = 3-1i and c = 2+0i stored:</p>"
+             "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
+             "<tr><th>formula</th><th>value</th><th>why</th></tr>%1</table>"
+             "<p>A refused formula answers <i>Wrong string</i>; so does a division by a complex 0 or "
+             "a result too large to calculate.</p>")
+      .arg(examples);
+}
+
+}  // namespace
+
+const std::vector<CombinedHelpExample>& CombinedHelpExamples() {
+  static const std::vector<CombinedHelpExample> examples = {
+      {QStringLiteral("a+b"), QStringLiteral("4+1i"), QStringLiteral("the sum")},
+      {QStringLiteral("a*b+c'"), QStringLiteral("7+5i"), QStringLiteral("(a\u00b7b) + conjugate of c")},
+      {QStringLiteral("a+b*c"), QStringLiteral("7+0i"), QStringLiteral("the product first")},
+      {QStringLiteral("(a+b)*c"), QStringLiteral("8+2i"), QStringLiteral("the parentheses first")},
+      {QStringLiteral("(a+b)^2"), QStringLiteral("15+8i"), QStringLiteral("the square of the sum")},
+      {QStringLiteral("a-b-c"), QStringLiteral("0+3i"), QStringLiteral("a - (b - c)")},
+      {QStringLiteral("(a-b)-c"), QStringLiteral("-4+3i"), QStringLiteral("(a - b) - c")},
+      {QStringLiteral("a/b/c"), QStringLiteral("0.2+1.4i"), QStringLiteral("a / (b / c)")},
+      {QStringLiteral("a'"), QStringLiteral("1-2i"), QStringLiteral("the conjugate")},
+      {QStringLiteral("(a+b)'"), QStringLiteral("4-1i"), QStringLiteral("the conjugate of the sum")},
+      {QStringLiteral("a'^2"), QStringLiteral("-3-4i"), QStringLiteral("the square of the conjugate")},
+      {QStringLiteral("a^2'"), QStringLiteral("-3+4i"), QStringLiteral("just a\u00b2: the ' is read with the exponent")},
+      {QStringLiteral("a^(1/2)"), QStringLiteral("1.27+0.79i"), QStringLiteral("the principal square root")},
+      {QStringLiteral("a^(-1)"), QStringLiteral("0.2-0.4i"), QStringLiteral("1 / a")},
+      {QStringLiteral("2*a"), QStringLiteral("2+4i"), QStringLiteral("numbers mix with letters")},
+      {QStringLiteral("(1-2)*a"), QStringLiteral("-1-2i"), QStringLiteral("the opposite of a")},
+      {QStringLiteral("a^-1"), QStringLiteral("Wrong string"), QStringLiteral("write a^(-1)")},
+      {QStringLiteral("-a"), QStringLiteral("Wrong string"), QStringLiteral("no leading minus")},
+      {QStringLiteral("a + b"), QStringLiteral("Wrong string"), QStringLiteral("no blanks")},
+      {QStringLiteral("a^b"), QStringLiteral("Wrong string"), QStringLiteral("the exponent is a real number")},
+      {QStringLiteral("((a+b))"), QStringLiteral("Wrong string"), QStringLiteral("one pair of outer parentheses only")},
+      {QStringLiteral("d"), QStringLiteral("Wrong string"), QStringLiteral("d is not stored")},
+  };
+  return examples;
+}
+
+HelpWindow::HelpWindow(HelpTopic topic, QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("HelpWindow"));
+  Text = new QTextBrowser(this);
+  Text->setObjectName(QStringLiteral("Text"));
+  Text->setOpenLinks(false);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Text);
+  switch (topic) {
+    case HelpTopic::CombinedOperations:
+      setWindowTitle(QStringLiteral("Help: combined operations"));
+      Text->setHtml(CombinedOperationsPage());
+      break;
+  }
+  resize(TwipsToPixelsRounded(7800), TwipsToPixelsRounded(9000));
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QTextBrowser;
+
+// The topics the program can explain itself when the help viewer cannot be started.
+enum class HelpTopic { CombinedOperations };
+
+// One worked example of the combined-operations help: a formula over the example letters and the
+// value the panel shows for it (cartesian, 2 decimals), or "Wrong string" when it is refused.
+struct CombinedHelpExample {
+  QString Formula;
+  QString Value;
+  QString Why;
+};
+
+// The letters the examples are worked with: a = 1+2i, b = 3-1i, c = 2+0i.
+inline constexpr double CombinedHelpLetters[3][2] = {{1, 2}, {3, -1}, {2, 0}};
+const std::vector<CombinedHelpExample>& CombinedHelpExamples();
+
+// A non-modal window that shows one help topic as formatted text.
+class HelpWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  HelpWindow(HelpTopic topic, QWidget* parent);
+
+  QTextBrowser* Text = nullptr;
+};
