@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
@@ -158,6 +159,25 @@ class Form1FrameTests : public QObject {
     // The shapes take their panels' colours.
     QVERIFY(f.MarcEdN->styleSheet().contains(f.PEdN->property("panelColor").value<QColor>().name()));
     QVERIFY(f.FLst->styleSheet().contains(f.PLst->property("panelColor").value<QColor>().name()));
+  }
+
+  void ClosingTheWindowUnloadsTheGraphWindowsFirst() {
+    Form1Driver d;
+    std::array<QPointer<FGraf>, 4> windows;
+    for (int k = 0; k < 4; ++k) {
+      QVERIFY(d.form->GraphWindows[k] != nullptr);
+      QVERIFY(!d.form->GraphWindows[k]->isVisible());  // created hidden at load
+      windows[k] = d.form->GraphWindows[k];
+    }
+    windows[0]->show();
+    windows[2]->show();
+    d.form->close();
+    for (int k = 0; k < 4; ++k) {
+      QVERIFY(d.form->GraphWindows[k] == nullptr);
+      QVERIFY(windows[k].isNull() || !windows[k]->isVisible());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QPointer<FGraf>& window : windows) QVERIFY(window.isNull());
   }
 
   void TheGraphPanelShowsTheDefaultPlaneAtLoad() {
