@@ -4,15 +4,36 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <utility>
 
 namespace {
 
-// One line without its CR LF (a bare LF ends a line too).
-QString ReadLine(QFile& file) {
-  QByteArray line = file.readLine();
-  if (line.endsWith('\n')) line.chop(1);
-  if (line.endsWith('\r')) line.chop(1);
-  return QString::fromUtf8(line);
+// The file's lines, read as the program always read them: each up to its CR LF (a bare LF ends a
+// line too), and the end of the file known before each read.
+class LineReader {
+ public:
+  explicit LineReader(QString text) : text_(std::move(text)) {}
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  QString ReadLine() {
+    qsizetype end = text_.indexOf(QLatin1Char('\n'), pos_);
+    if (end < 0) end = text_.size();
+    QString line = text_.mid(pos_, end - pos_);
+    pos_ = end + 1;
+    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    return line;
+  }
+
+ private:
+  QString text_;
+  qsizetype pos_ = 0;
+};
+
+// UTF-8, or the 8-bit text of lists written by older versions of the program.
+QString DecodeToolsText(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(bytes);
+  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
 QByteArray FieldLine(const QString& field) {
@@ -34,17 +55,20 @@ bool LoadTools(ToolsList& list, const QString& path) {
   list.Tools.clear();
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
-  while (!file.atEnd()) {
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return false;
+  LineReader reader(DecodeToolsText(bytes));
+  while (!reader.AtEnd()) {
     ToolRecord tool;
-    tool.Title = ReadLine(file);
+    tool.Title = reader.ReadLine();
     if (tool.Title.isEmpty()) break;  // the end mark
-    if (!file.atEnd()) tool.File = ReadLine(file);
-    if (!file.atEnd()) tool.WorkDir = ReadLine(file);
-    if (!file.atEnd()) tool.Params = ReadLine(file);
+    if (!reader.AtEnd()) tool.File = reader.ReadLine();
+    if (!reader.AtEnd()) tool.WorkDir = reader.ReadLine();
+    if (!reader.AtEnd()) tool.Params = reader.ReadLine();
     if (list.IsFull()) return false;  // a 13th tool: the list keeps the first twelve
     list.Tools.append(tool);
   }
-  return file.error() == QFileDevice::NoError;
+  return true;
 }
 
 bool LoadTools() { return LoadTools(ProgramTools(), QString::fromLatin1(ToolsFileName)); }

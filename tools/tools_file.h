@@ -7,7 +7,8 @@
 #include "tools/tools_list.h"
 
 // "Tools.rel": four lines per tool (Title, File, WorkDir, Params) in list order, then one empty
-// line as end mark; every line ends with CR LF; the text is UTF-8.
+// line as end mark; every line ends with CR LF. It is written in UTF-8; a list in 8-bit text, as
+// older versions wrote it, is read as Latin-1.
 inline constexpr const char* ToolsFileName = "Tools.rel";
 
 // Reads a tools file into `list`. Fails when the file cannot be opened or read, or when it holds a

@@ -69,6 +69,8 @@ class ToolsFileTests : public QObject {
     QTest::newRow("empty first line") << QByteArray("\r\nA\r\na.exe\r\n\r\n\r\n") << true << 0 << "";
     QTest::newRow("only the end mark") << QByteArray("\r\n") << true << 0 << "";
     QTest::newRow("short last record, bare LF") << QByteArray("A\nfa\nwa\npa\nB\r\nfb") << true << 2 << "fb";
+    QTest::newRow("8-bit text of older lists") << QByteArray("C\xe0lcul\r\nc\xe0lcul.exe\r\n\r\n\r\n\r\n") << true << 1
+                                                 << QStringLiteral("càlcul.exe");
     QTest::newRow("twelve") << Records(12) + "\r\n" << true << 12 << "f";
     QTest::newRow("thirteen") << Records(13) + "\r\n" << false << 12 << "f";
   }
