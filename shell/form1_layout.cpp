@@ -67,6 +67,8 @@ QToolButton* PictureButton(QWidget* parent, const QString& name, ButtonPicture p
 QComboBox* Combo(QWidget* parent, const QString& name, bool editable, double left, double top, double width) {
   auto* combo = Named(new QComboBox(parent), name);
   combo->setEditable(editable);
+  // A typed value is read where it is used; Enter does not add it to the offered ones.
+  if (editable) combo->setInsertPolicy(QComboBox::NoInsert);
   PlaceTwips(combo, left, top, width, 360);
   return combo;
 }

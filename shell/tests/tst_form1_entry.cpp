@@ -147,6 +147,17 @@ class Form1EntryTests : public QObject {
     QCOMPARE(d.form->Store.Count, std::int16_t(2));
   }
 
+  void ATypedCountIsUsedButNotAddedToTheOfferedOnes() {
+    Form1Driver d;
+    QLineEdit* typed = d.form->LstN->lineEdit();
+    typed->selectAll();
+    QTest::keyClicks(typed, QStringLiteral("12"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    QCOMPARE(d.form->LstN->count(), 9);
+    d.form->BtRnd->click();
+    QCOMPARE(d.form->Store.Count, std::int16_t(12));
+  }
+
   void DecimalsRewriteTheOpenComplexOnly() {
     Form1Driver d;
     d.Enter(0, QStringLiteral("1/3, 0"));
