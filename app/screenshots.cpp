@@ -65,5 +65,11 @@ int main(int argc, char* argv[]) {
   form.LstN->setEditText(QStringLiteral("20"));
   form.BtRnd->click();
   ok = Save(form, folder, QStringLiteral("form1_twenty_random")) && ok;
+
+  // The program's own help, as it opens when the help viewer cannot be started.
+  processes.Succeed = false;
+  form.BtHEntr->click();
+  if (auto* help = form.findChild<QWidget*>(QStringLiteral("HelpWindow")))
+    ok = Save(*help, folder, QStringLiteral("help_entry")) && ok;
   return ok ? 0 : 1;
 }

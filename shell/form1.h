@@ -277,6 +277,7 @@ class Form1 : public QMainWindow, public GraphSource {
   void PlaceGraphWindow(int k);
   std::array<bool, 4> graphWindowShown_{};  // shown since it was created: its place is settled
   QPointer<QWidget> combinedHelp_;
+  QPointer<QWidget> entryHelp_;
 
   Seams seams_;
   std::unique_ptr<Notice> notice_;

@@ -10,6 +10,7 @@
 #include "core/random.h"
 #include "platform/qtext.h"
 #include "shell/form1.h"
+#include "shell/help_window.h"
 #include "shell/lang/language.h"
 #include "text/notice.h"
 #include "text/parse.h"
@@ -88,17 +89,10 @@ void Form1::BtHEntr_Click() {
     ShowEntryHelpInstead();
 }
 
+// Without the help viewer the program's own help window opens on the same topic.
 void Form1::ShowEntryHelpInstead() {
-  seams_.Messages->Show(
-      QStringLiteral("The help viewer Mirva could not be started. In short:\n\n"
-                     "Cartesian box (a,b): the real part, a comma, the imaginary part.\n"
-                     "    3, 4  gives 3+4i;   -1.5, 0.5  gives -1.5+0.5i\n"
-                     "Polar box (r , \u03c6\u00b0): the modulus, a comma, the argument in degrees.\n"
-                     "    2 , 90  gives 0+2i;   5 , 53.13  gives about 3+4i\n"
-                     "Numbers may be small expressions such as pi/4 or 2*3.\n\n"
-                     "Press Enter to store the complex under the next letter. Click a row of the list to "
-                     "edit it and press Enter to replace it; \"-\" or the Delete key removes it, \"+\" "
-                     "starts a new one. The die draws n random complexes; \"decimals\" sets the digits of "
-                     "the two boxes."),
-      QStringLiteral("Entry / edition of complexes"), MsgButtons::Ok, MsgIcon::Information);
+  if (entryHelp_ == nullptr) entryHelp_ = new HelpWindow(HelpTopic::Entry, this);
+  entryHelp_->show();
+  entryHelp_->raise();
+  entryHelp_->activateWindow();
 }

@@ -59,7 +59,57 @@ QString CombinedOperationsPage() {
       .arg(examples);
 }
 
+QString EntryPage() {
+  QString examples;
+  for (const EntryHelpExample& e : EntryHelpExamples())
+    examples += QStringLiteral("<tr><td>%1</td><td><code>%2</code></td><td>%3</td><td>%4</td></tr>")
+                    .arg(e.Box == 0 ? QStringLiteral("a,b") : QStringLiteral("r , \u03c6\u00b0"),
+                         e.Typed.toHtmlEscaped(), e.Value.toHtmlEscaped(), e.Why.toHtmlEscaped());
+  return QStringLiteral(
+             "<h2>Entry and edition of complexes</h2>"
+             "<p>Type a complex into one of the two boxes and press Enter: it is stored under the next "
+             "letter, a to z, and drawn in the graph panel.</p>"
+             "<ul>"
+             "<li><b>a,b</b>, the cartesian box: the real part, a comma, the imaginary part.</li>"
+             "<li><b>r , \u03c6\u00b0</b>, the polar box: the modulus, a comma, the argument in degrees. "
+             "The argument is kept as typed: 450 stays 450\u00b0.</li>"
+             "<li>Without a comma, a blank separates the two numbers.</li>"
+             "<li>Each number may be a small expression with + - * / ^, parentheses and pi.</li>"
+             "<li>A part that is zero is typed as 0 exactly; 0.0 or 1-1 are refused.</li>"
+             "</ul>"
+             "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
+             "<tr><th>box</th><th>typed</th><th>stored</th><th>why</th></tr>%1</table>"
+             "<h3>Editing the list</h3>"
+             "<ul>"
+             "<li>Click a row to open that complex in the boxes; change it and press Enter to replace "
+             "it under the same letter.</li>"
+             "<li><b>+</b> starts a new complex; <b>-</b> (after a confirmation) or the Delete key "
+             "removes the open one, and the letters after it move up.</li>"
+             "<li><b>rst</b> empties the list and every panel.</li>"
+             "<li>The die draws n random complexes whose parts are whole numbers from -5 to 9. With a "
+             "complex open, the first one replaces it. There are 26 letters at most.</li>"
+             "<li><b>decimals</b> sets the digits of the two boxes; the list always shows 2.</li>"
+             "</ul>")
+      .arg(examples);
+}
+
 }  // namespace
+
+const std::vector<EntryHelpExample>& EntryHelpExamples() {
+  static const std::vector<EntryHelpExample> examples = {
+      {QStringLiteral("3, 4"), 0, QStringLiteral("3+4i"), QStringLiteral("real part, imaginary part")},
+      {QStringLiteral("-1.5, 0.5"), 0, QStringLiteral("-1.5+0.5i"), QStringLiteral("decimals with a point")},
+      {QStringLiteral("3 4"), 0, QStringLiteral("3+4i"), QStringLiteral("a blank separates too")},
+      {QStringLiteral("pi/4, 1+2"), 0, QStringLiteral("0.79+3i"), QStringLiteral("small expressions")},
+      {QStringLiteral("2 , 90"), 1, QStringLiteral("0+2i"), QStringLiteral("modulus 2 at 90\u00b0")},
+      {QStringLiteral("5 , 53.13"), 1, QStringLiteral("3+4i"), QStringLiteral("about 3+4i")},
+      {QStringLiteral("1 , 450"), 1, QStringLiteral("0+1i"), QStringLiteral("the argument stays 450\u00b0")},
+      {QStringLiteral("0, 2"), 0, QStringLiteral("0+2i"), QStringLiteral("zero typed as 0")},
+      {QStringLiteral("0.0, 2"), 0, QStringLiteral("wrong expression"), QStringLiteral("write 0 for zero")},
+      {QStringLiteral("3"), 0, QStringLiteral("wrong expression"), QStringLiteral("two numbers are needed")},
+  };
+  return examples;
+}
 
 const std::vector<CombinedHelpExample>& CombinedHelpExamples() {
   static const std::vector<CombinedHelpExample> examples = {
@@ -101,6 +151,10 @@ HelpWindow::HelpWindow(HelpTopic topic, QWidget* parent) : QWidget(parent, Qt::W
     case HelpTopic::CombinedOperations:
       setWindowTitle(QStringLiteral("Help: combined operations"));
       Text->setHtml(CombinedOperationsPage());
+      break;
+    case HelpTopic::Entry:
+      setWindowTitle(QStringLiteral("Help: entry and edition of complexes"));
+      Text->setHtml(EntryPage());
       break;
   }
   resize(TwipsToPixelsRounded(7800), TwipsToPixelsRounded(9000));

@@ -8,7 +8,7 @@
 class QTextBrowser;
 
 // The topics the program can explain itself when the help viewer cannot be started.
-enum class HelpTopic { CombinedOperations };
+enum class HelpTopic { CombinedOperations, Entry };
 
 // One worked example of the combined-operations help: a formula over the example letters and the
 // value the panel shows for it (cartesian, 2 decimals), or "Wrong string" when it is refused.
@@ -21,6 +21,16 @@ struct CombinedHelpExample {
 // The letters the examples are worked with: a = 1+2i, b = 3-1i, c = 2+0i.
 inline constexpr double CombinedHelpLetters[3][2] = {{1, 2}, {3, -1}, {2, 0}};
 const std::vector<CombinedHelpExample>& CombinedHelpExamples();
+
+// One worked example of the entry help: what is typed into which box (0 cartesian, 1 polar) and
+// the complex the list then shows (cartesian, 2 decimals), or "wrong expression".
+struct EntryHelpExample {
+  QString Typed;
+  int Box = 0;
+  QString Value;
+  QString Why;
+};
+const std::vector<EntryHelpExample>& EntryHelpExamples();
 
 // A non-modal window that shows one help topic as formatted text.
 class HelpWindow : public QWidget {

@@ -2,10 +2,12 @@
 // The entry panel driven from the keyboard and its buttons: typed complexes, wrong entries,
 // random complexes, the decimals and the help command.
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QToolButton>
 
 #include "form1_driver.h"
 #include "platform/picture_box.h"
+#include "shell/help_window.h"
 
 namespace {
 
@@ -190,15 +192,35 @@ class Form1EntryTests : public QObject {
     QVERIFY(d.messages.Shown.isEmpty());
   }
 
-  void WithoutTheViewerTheHelpIsShownInAMessage() {
+  void WithoutTheViewerTheProgramsOwnHelpOpensOnTheEntryTopic() {
     Form1Driver d;
     d.processes.Succeed = false;
     d.form->BtHEntr->click();
-    QCOMPARE(d.messages.Shown.size(), 1);
-    QVERIFY(d.messages.LastText().contains(QStringLiteral("could not be started")));
-    QVERIFY(d.messages.LastText().contains(QStringLiteral("3, 4")));
+    QVERIFY(d.messages.Shown.isEmpty());
+    auto* help = d.form->findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
+    QVERIFY(help != nullptr);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Help: entry and edition of complexes"));
+    QVERIFY(help->Text->toPlainText().contains(QStringLiteral("3, 4")));
+    // A second click brings the same window back.
+    d.form->BtHEntr->click();
+    QCOMPARE(d.form->findChildren<HelpWindow*>().size(), 1);
     d.Enter(0, QStringLiteral("3, 4"));
     QCOMPARE(d.Column(1), (QStringList{"3+4i"}));
+  }
+
+  void TheEntryHelpsExamplesGiveWhatTheySay() {
+    for (const EntryHelpExample& e : EntryHelpExamples()) {
+      Form1Driver d;
+      d.Enter(e.Box, e.Typed);
+      if (e.Value == QStringLiteral("wrong expression")) {
+        QCOMPARE(d.messages.LastText(), e.Value);
+        QCOMPARE(d.form->Store.Count, std::int16_t(0));
+      } else {
+        QVERIFY2(d.messages.Shown.isEmpty(), qPrintable(e.Typed));
+        QCOMPARE(d.Column(1), QStringList{e.Value});
+      }
+    }
   }
 };
 
