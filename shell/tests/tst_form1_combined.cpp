@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+// The combined operations panel as the user works it: the keypad and the letter selector build
+// the string, "=" or Enter evaluates it, a result is taken back, and the help opens.
+#include <QAction>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "calc/eval_combined.h"
+#include "panel_actions.h"
+#include "shell/help_window.h"
+
+namespace {
+
+void Key(Form1& f, int i) { QTest::mouseClick(f.BtN[i], Qt::LeftButton); }
+
+void TypeFormula(Form1& f, const QString& text) {
+  f.TxtOp->setFocus();
+  f.TxtOp->selectAll();
+  QTest::keyClick(f.TxtOp, Qt::Key_Delete);
+  QTest::keyClicks(f.TxtOp, text);
+}
+
+HelpWindow* OpenHelpWindow(Form1& f) { return f.findChild<HelpWindow*>(QStringLiteral("HelpWindow")); }
+
+}  // namespace
+
+class CombinedPanelTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // a*b+c' from the keypad, the letter selector and a double-click on the string.
+  void TheKeypadAndTheSelectorBuildTheString() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "2, 0", "0, 3"});
+    Form1& f = *d.form;
+    QCOMPARE(f.LstZ[4]->currentText(), QStringLiteral("a"));
+    QVERIFY(f.TxtOp->text().isEmpty());  // the store's selections insert nothing
+
+    DoubleClickBox(f.TxtOp);  // the letter last picked goes in at the caret
+    Key(f, 14);
+    Pick(f, 4, 'b');
+    Key(f, 12);
+    Pick(f, 4, 'c');
+    Key(f, 17);
+    QCOMPARE(f.TxtOp->text(), QStringLiteral("a*b+c'"));
+    QTest::mouseClick(f.OkCmb, Qt::LeftButton);
+    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-1i"));
+    QCOMPARE(f.IdRes[1]->text(), QStringLiteral("2.24 , -26.6\u00b0"));
+    QVERIFY(f.BtGC->isEnabled());
+    QVERIFY(f.OpG[3]->isEnabled());
+    // The hint is as long as the text it belongs to.
+    QCOMPARE(f.IdRes[0]->toolTip(), QStringLiteral("dbl "));
+    QCOMPARE(f.IdRes[1]->toolTip(), QStringLiteral("dbl click: in"));  // 13 characters
+
+    // (a+b)^2: the keys replace the selection, and Enter evaluates.
+    f.TxtOp->setFocus();
+    f.TxtOp->selectAll();
+    Key(f, 18);
+    QCOMPARE(f.TxtOp->text(), QStringLiteral("("));
+    QVERIFY(f.IdRes[0]->text().isEmpty());
+    QVERIFY(!f.BtGC->isEnabled());
+    QVERIFY(f.OpG[3]->isEnabled());
+    Pick(f, 4, 'a');
+    Key(f, 12);
+    Pick(f, 4, 'b');
+    for (int key : {19, 16, 2}) Key(f, key);
+    QCOMPARE(f.TxtOp->text(), QStringLiteral("(a+b)^2"));
+    QTest::keyClick(f.TxtOp, Qt::Key_Return);
+    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("8+6i"));
+
+    // A double-click on the string replaces the word under the pointer with the letter.
+    TypeFormula(f, QStringLiteral("2*a"));
+    const QFontMetrics metrics = f.TxtOp->fontMetrics();
+    const int overA = 4 + metrics.horizontalAdvance(QStringLiteral("2*")) + metrics.horizontalAdvance(QLatin1Char('a')) / 2;
+    QTest::mouseDClick(f.TxtOp, Qt::LeftButton, Qt::NoModifier, QPoint(overA, f.TxtOp->height() / 2));
+    QCOMPARE(f.TxtOp->text(), QStringLiteral("2*b"));
+  }
+
+  void EditingTheStringEmptiesTheResult() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "2, 0"});
+    Form1& f = *d.form;
+    TypeFormula(f, QStringLiteral("a*b"));
+    QTest::keyClick(f.TxtOp, Qt::Key_Return);
+    QCOMPARE(f.IdRes[1]->text(), QStringLiteral("2.83 , 45\u00b0"));
+    QTest::keyClick(f.TxtOp, Qt::Key_Backspace);
+    QVERIFY(f.IdRes[0]->text().isEmpty());
+    QVERIFY(f.IdRes[1]->toolTip().isEmpty());
+    QVERIFY(!f.BtGC->isEnabled());
+    DoubleClickBox(f.IdRes[0]);
+    QCOMPARE(f.Store.Count, std::int16_t(2));
+  }
+
+  void WrongStringsAreReportedAndEmptyOnesIgnored() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "2, 0"});
+    Form1& f = *d.form;
+    QTest::mouseClick(f.OkCmb, Qt::LeftButton);
+    QVERIFY(d.messages.Shown.isEmpty());
+    for (const char* text : {"c", "a + b", "-a", "a^b", "a*", "((a))"}) {
+      d.messages.Shown.clear();
+      TypeFormula(f, QString::fromLatin1(text));
+      QTest::keyClick(f.TxtOp, Qt::Key_Return);
+      QCOMPARE(d.messages.Shown.size(), 1);
+      QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string"));
+      QCOMPARE(d.messages.LastTitle(), QStringLiteral("Error"));
+      QVERIFY(f.IdRes[0]->text().isEmpty());
+    }
+  }
+
+  // A value stays on show when the store changes; a double-click keeps that very value, even
+  // after an evaluation over the changed store has failed.
+  void TheValueOnShowIsTheOneTakenBack() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "2, 0", "0, 1"});
+    Form1& f = *d.form;
+    TypeFormula(f, QStringLiteral("a*b/c"));
+    QTest::keyClick(f.TxtOp, Qt::Key_Return);
+    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-2i"));
+    // c becomes 0: the string now divides by zero.
+    d.ClickRow(1, 2);
+    d.Enter(0, QStringLiteral("0, 0"));
+    QCOMPARE(f.TxtOp->text(), QStringLiteral("a*b/c"));
+    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-2i"));
+    QTest::mouseClick(f.OkCmb, Qt::LeftButton);
+    QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string"));
+    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-2i"));
+    DoubleClickBox(f.IdRes[1]);
+    QCOMPARE(f.Store.Count, std::int16_t(4));
+    QCOMPARE(d.Column(1).last(), QStringLiteral("2-2i"));
+  }
+
+  void TheResetEmptiesThePanel() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1"});
+    Form1& f = *d.form;
+    TypeFormula(f, QStringLiteral("a'"));
+    QTest::keyClick(f.TxtOp, Qt::Key_Return);
+    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("1-1i"));
+    QTest::mouseClick(f.Btrst, Qt::LeftButton);
+    QVERIFY(f.TxtOp->text().isEmpty());
+    QVERIFY(f.IdRes[0]->text().isEmpty());
+    QVERIFY(!f.BtGC->isEnabled());
+    QVERIFY(f.OpG[3]->isEnabled());
+  }
+
+  void HelpStartsTheViewerWithTheTopic() {
+    Form1Driver d;
+    QTest::mouseClick(d.form->BtHCmb, Qt::LeftButton);
+    QCOMPARE(d.processes.Started.size(), 1);
+    QCOMPARE(d.processes.LastCommandLine(), CompanionFileName(QStringLiteral("Mirva")) +
+                                                 QStringLiteral(" Combined operations,OpsCmb,0"));
+    QCOMPARE(d.processes.Started.last().Style, WindowStyle::NormalFocus);
+    QVERIFY(OpenHelpWindow(*d.form) == nullptr);
+  }
+
+  // Without the viewer the program's own help opens, once, and every example in it is what the
+  // panel answers for it.
+  void OwnHelpOpensWhenTheViewerCannotStart() {
+    Form1Driver d;
+    d.processes.Succeed = false;
+    Form1& f = *d.form;
+    QTest::mouseClick(f.BtHCmb, Qt::LeftButton);
+    HelpWindow* help = OpenHelpWindow(f);
+    QVERIFY(help != nullptr);
+    QVERIFY(help->isVisible());
+    QTest::mouseClick(f.BtHCmb, Qt::LeftButton);
+    QCOMPARE(f.findChildren<HelpWindow*>().size(), 1);
+
+    const QString page = help->Text->toPlainText();
+    for (const char* topic : {"right", "everything after it", "conjugate", "a^(-1)", "blanks", "(1-2)*a"})
+      QVERIFY2(page.contains(QLatin1String(topic)), topic);
+
+    for (const auto& letter : CombinedHelpLetters)
+      d.Enter(0, QStringLiteral("%1, %2").arg(letter[0]).arg(letter[1]));
+    QVERIFY(page.contains(QStringLiteral("a = 1+2i, b = 3-1i and c = 2+0i")));
+    for (const CombinedHelpExample& example : CombinedHelpExamples()) {
+      QVERIFY2(page.contains(example.Formula), qPrintable(example.Formula));
+      d.messages.Shown.clear();
+      TypeFormula(f, example.Formula);
+      QTest::keyClick(f.TxtOp, Qt::Key_Return);
+      const QString answer = d.messages.Shown.isEmpty() ? f.IdRes[0]->text() : d.messages.LastText();
+      QVERIFY2(answer == example.Value, qPrintable(example.Formula + " gives " + answer));
+    }
+  }
+};
+
+QTEST_MAIN(CombinedPanelTests)
+#include "tst_form1_combined.moc"
