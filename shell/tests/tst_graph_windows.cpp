@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: MIT
+// The four graph windows of the binary operations on the real main window: made hidden at load,
+// shown and drawn by a calculation, placed beside the main window, closed and made again, the
+// Graphs option both ways, and gone with the main window.
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QPointer>
+#include <QToolButton>
+#include <algorithm>
+
+#include "graphics/tests/line_helpers.h"
+#include "graphics/operation_graphs.h"
+#include "panel_actions.h"
+
+namespace {
+
+const QString Captions[4] = {QStringLiteral(" Z1 + Z2"), QStringLiteral(" Z1 - Z2"), QStringLiteral(" Z1 \u00b7 Z2"),
+                             QStringLiteral(" Z1 \u00f7 Z2")};
+
+void Calculate(Form1& f) { QTest::mouseClick(f.OkOp2, Qt::LeftButton); }
+
+int VisibleGraphWindows(Form1& f) {
+  int n = 0;
+  for (FGraf* w : f.findChildren<FGraf*>())
+    if (w->isVisible()) ++n;
+  return n;
+}
+
+void DeleteLeftovers() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Window k draws its graph again, alone, so that SharedScale is its scale afterwards.
+Surface& RedrawAlone(Form1& f, int k) {
+  FGraf* w = f.GraphWindows[k];
+  Surface& s = w->PBox->surface();
+  s.StartRecording();
+  w->resize(w->width() + 10, w->height());
+  return s;
+}
+
+std::vector<UserLine> LinesOf(const Surface& s, const QColor& color) {
+  std::vector<UserLine> lines;
+  for (const UserLine& line : UserLines(s, SharedScale))
+    if (line.Color == color && !line.Dotted) lines.push_back(line);
+  return lines;
+}
+
+bool HasArrowTo(const std::vector<UserLine>& lines, double x, double y) {
+  return std::any_of(lines.begin(), lines.end(), [&](const UserLine& l) {
+    return Near(l.X1, 0, 1e-6) && Near(l.Y1, 0, 1e-6) && Near(l.X2, x, 1e-6) && Near(l.Y2, y, 1e-6);
+  });
+}
+
+}  // namespace
+
+class GraphWindowTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void FourHiddenWindowsAreMadeAtLoad() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    for (int k = 0; k < 4; ++k) {
+      FGraf* w = f.GraphWindows[k];
+      QVERIFY(w != nullptr);
+      QVERIFY(!w->isVisible());
+      QCOMPARE(w->windowTitle(), Captions[k]);
+      QCOMPARE(w->Tag, QString::number(k));
+      QVERIFY(w->Linked());
+      QCOMPARE(w->palette().color(QPalette::Window), BinaryGraphColor(k));
+      QCOMPARE(w->windowIcon().cacheKey(), f.windowIcon().cacheKey());
+    }
+    QCOMPARE(BinaryGraphColor(0), QColor(255, 255, 0));
+    QCOMPARE(BinaryGraphColor(1), QColor(255, 175, 0));
+    QCOMPARE(BinaryGraphColor(2), QColor(250, 0, 0));
+    QCOMPARE(BinaryGraphColor(3), QColor(0, 0, 255));
+  }
+
+  // To the right of the main window, 100 twips away; the first 100 twips above its top; each a
+  // tenth of its height below the one before.
+  void ACalculationShowsTheFourBesideTheMainWindow() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "1, -1"});
+    Form1& f = *d.form;
+    Calculate(f);
+    QCOMPARE(VisibleGraphWindows(f), 4);
+    const QRect main = f.frameGeometry();
+    const int gap = TwipsToPixelsRounded(100);
+    for (int k = 0; k < 4; ++k) {
+      const QRect w = f.GraphWindows[k]->frameGeometry();
+      QVERIFY(std::abs(w.left() - (main.right() + 1 + gap)) <= 1);
+      if (k == 0) QVERIFY(std::abs(w.top() - (main.top() - gap)) <= 1);
+      if (k > 0) {
+        const QRect above = f.GraphWindows[k - 1]->frameGeometry();
+        QVERIFY2(std::abs((w.top() - above.bottom() - 1) - 0.1 * above.height()) <= 1.5,
+                 qPrintable(QStringLiteral("%1 below %2").arg(w.top()).arg(above.bottom())));
+      }
+    }
+  }
+
+  // Z1 = 1+i, Z2 = 1-i, the product 2+0i: both operands blue, the result red, on -2.2..2.2.
+  void EachWindowDrawsItsOperationToScale() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "1, -1"});
+    Form1& f = *d.form;
+    Calculate(f);
+    const Surface& s = RedrawAlone(f, 2);
+    QVERIFY(Near(std::min(SharedScale.XMax, SharedScale.YMax), 2.2, 1e-9));
+    const auto blue = LinesOf(s, OperandBlue);
+    QVERIFY(HasArrowTo(blue, 1, 1));
+    QVERIFY(HasArrowTo(blue, 1, -1));
+    QVERIFY(HasArrowTo(LinesOf(s, ResultRed), 2, 0));
+    // The sum's window shows the sum.
+    const Surface& sum = RedrawAlone(f, 0);
+    QVERIFY(HasArrowTo(LinesOf(sum, ResultRed), 2, 0));
+    const Surface& difference = RedrawAlone(f, 1);
+    QVERIFY(HasArrowTo(LinesOf(difference, ResultRed), 0, 2));
+  }
+
+  void ResizingRedrawsToFillTheWindow() {
+    Form1Driver d;
+    StoreAll(d, {"3, 4", "1, -2"});
+    Form1& f = *d.form;
+    Calculate(f);
+    FGraf* w = f.GraphWindows[3];
+    w->PBox->surface().StartRecording();
+    w->resize(600, 450);
+    QCOMPARE(w->PBox->geometry(), QRect(0, 0, 600, 450));
+    const Surface& s = w->PBox->surface();
+    QVERIFY(!s.Recorded().empty());
+    QCOMPARE(s.Recorded().front().What, SurfaceOp::Kind::Clear);
+    QVERIFY(Near(s.ScaleWidth(), PixelsToTwips(600), 1));
+    QVERIFY(HasArrowTo(LinesOf(s, ResultRed), -1, 2));
+  }
+
+  void AWindowClosedByHandComesBackAtTheNextCalculation() {
+    Form1Driver d;
+    StoreAll(d, {"3, 4", "1, -2"});
+    Form1& f = *d.form;
+    Calculate(f);
+    QPointer<FGraf> closed = f.GraphWindows[1];
+    closed->close();
+    QVERIFY(closed->Tag.isEmpty());
+    QCOMPARE(VisibleGraphWindows(f), 3);
+    Calculate(f);
+    DeleteLeftovers();
+    QVERIFY(closed.isNull());
+    FGraf* again = f.GraphWindows[1];
+    QVERIFY(again->isVisible());
+    QCOMPARE(again->Tag, QStringLiteral("1"));
+    QCOMPARE(again->windowTitle(), Captions[1]);
+    QCOMPARE(VisibleGraphWindows(f), 4);
+  }
+
+  void TheGraphsOptionHidesAndShowsFreshWindows() {
+    Form1Driver d;
+    StoreAll(d, {"3, 4", "1, -2"});
+    Form1& f = *d.form;
+    // Before any calculation, ticking shows nothing.
+    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    QVERIFY(f.GraphsOn);
+    QCOMPARE(VisibleGraphWindows(f), 0);
+
+    Calculate(f);
+    QCOMPARE(VisibleGraphWindows(f), 4);
+    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    QVERIFY(!f.GraphsOn);
+    QCOMPARE(VisibleGraphWindows(f), 0);
+    // Calculating with the option off fills the table and shows no window.
+    Pick(f, 1, 'a');
+    Calculate(f);
+    QCOMPARE(VisibleGraphWindows(f), 0);
+
+    QPointer<FGraf> old = f.GraphWindows[0];
+    for (int k = 0; k < 4; ++k) f.GraphWindows[k]->PBox->surface().StartRecording();
+    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    DeleteLeftovers();
+    QVERIFY(old.isNull());
+    QCOMPARE(VisibleGraphWindows(f), 4);
+    // The fresh windows draw the last calculation, Z1 = Z2 = 3+4i: the sum is 6+8i.
+    const Surface& sum = RedrawAlone(f, 0);
+    QVERIFY(HasArrowTo(LinesOf(sum, ResultRed), 6, 8));
+  }
+
+  void AllZeroShowsTheDefaultPlane() {
+    Form1Driver d;
+    StoreAll(d, {"0, 0"});
+    Form1& f = *d.form;
+    Calculate(f);
+    QCOMPARE(VisibleGraphWindows(f), 4);
+    const Surface& s = RedrawAlone(f, 0);
+    QVERIFY(Near(std::min(SharedScale.XMax, SharedScale.YMax), 5, 1e-9));
+    QVERIFY(LinesOf(s, ResultRed).empty());
+    QVERIFY(s.Width() > 0 && s.Height() > 0);
+  }
+
+  // Z2 = 0: the quotient's window shows the operands and says that there is no quotient.
+  void TheQuotientWindowWithoutAQuotient() {
+    Form1Driver d;
+    StoreAll(d, {"2, 1", "0, 0"});
+    Form1& f = *d.form;
+    Calculate(f);
+    const Surface& s = RedrawAlone(f, 3);
+    QVERIFY(HasArrowTo(LinesOf(s, OperandBlue), 2, 1));
+    QVERIFY(LinesOf(s, ResultRed).empty());
+    QString printed;
+    for (const SurfaceOp& op : s.Recorded())
+      if (op.What == SurfaceOp::Kind::Text) printed += op.Text;
+    QVERIFY(printed.contains(QStringLiteral("not defined")));
+  }
+
+  void ADoubleClickOnTheFrameBringsTheWindowsForward() {
+    Form1Driver d;
+    StoreAll(d, {"3, 4", "1, -2"});
+    Form1& f = *d.form;
+    Calculate(f);
+    f.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&f));
+    QTest::mouseDClick(f.POpBin, Qt::LeftButton, Qt::NoModifier, QPoint(f.POpBin->width() - 8, 8));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(f.GraphWindows[3]));
+  }
+
+  void ClosingTheMainWindowUnloadsTheGraphWindows() {
+    Form1Driver d;
+    StoreAll(d, {"3, 4", "1, -2"});
+    Form1& f = *d.form;
+    Calculate(f);
+    std::array<QPointer<FGraf>, 4> windows;
+    for (int k = 0; k < 4; ++k) windows[k] = f.GraphWindows[k];
+    f.close();
+    DeleteLeftovers();
+    for (int k = 0; k < 4; ++k) {
+      QVERIFY(windows[k].isNull());
+      QVERIFY(f.GraphWindows[k] == nullptr);
+    }
+  }
+
+  // A binary calculation with the four windows on show: the table and all four graphs.
+  void ACalculationRedrawsAllFourWithinAFrame() {
+    Form1Driver d;
+    StoreAll(d, {"3, 4", "1, -2"});
+    Form1& f = *d.form;
+    Calculate(f);
+    for (FGraf* w : f.GraphWindows) QVERIFY(QTest::qWaitForWindowExposed(w));
+    std::vector<double> runs;
+    for (int run = 0; run < 40; ++run) {
+      QElapsedTimer timer;
+      timer.start();
+      f.OkOp2_Click();
+      f.PBTblOp2->repaint();
+      for (FGraf* w : f.GraphWindows) w->PBox->repaint();
+      runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(runs.begin(), runs.end());
+    const double median = runs[runs.size() / 2];
+    qInfo("binary calculation with four graph windows: median %.2f ms, worst %.2f ms", median, runs.back());
+    QVERIFY2(median < 16, qPrintable(QString::number(median)));
+  }
+};
+
+QTEST_MAIN(GraphWindowTests)
+#include "tst_graph_windows.moc"
