@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "graphics/fgraf.h"
+#include "platform/picture_box.h"
 #include "platform/surface.h"
 
 namespace {
@@ -166,6 +168,13 @@ void MsgGr(const QString& text, std::int16_t outcome, MessageSeam& messages) {
 QString OperationGraphName(int j, const QString& z1Text, const QString& z2Text) {
   static const QString signs = QStringLiteral("+-\u00b7\u00f7");
   return QLatin1Char('(') + z1Text + QLatin1Char(')') + signs.at(j) + QLatin1Char('(') + z2Text + QLatin1Char(')');
+}
+
+std::array<const Surface*, 4> GraphSurfaces(const std::array<FGraf*, 4>& windows) {
+  std::array<const Surface*, 4> surfaces{};
+  for (std::size_t j = 0; j < 4; ++j)
+    if (windows[j] && windows[j]->PBox) surfaces[j] = &windows[j]->PBox->surface();
+  return surfaces;
 }
 
 void SaveGraphPanel(const QString& name, const Surface& surface, GraphSaveContext& context) {

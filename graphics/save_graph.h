@@ -8,6 +8,7 @@
 
 #include "platform/seams.h"
 
+class FGraf;
 class Surface;
 
 // Outcome of saving a graph.
@@ -47,6 +48,9 @@ void MsgGr(const QString& text, std::int16_t outcome, MessageSeam& messages);
 
 // "(" + z1 + ")" + the operation's sign "+-·÷"[j] + "(" + z2 + ")": the name of graph j.
 QString OperationGraphName(int j, const QString& z1Text, const QString& z2Text);
+
+// The pictures of the four graph windows, in operation order; null for a window that is missing.
+std::array<const Surface*, 4> GraphSurfaces(const std::array<FGraf*, 4>& windows);
 
 // The graph panel's save button: asks with the panel's current complex as name, then reports.
 void SaveGraphPanel(const QString& name, const Surface& surface, GraphSaveContext& context);
