@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QTest>
 #include <cstdio>
 
@@ -22,6 +23,38 @@ bool Save(QWidget& window, const QDir& folder, const QString& name) {
   QApplication::processEvents();
   const QString path = folder.filePath(name + QStringLiteral(".png"));
   const bool saved = window.grab().save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+  return saved;
+}
+
+// The four graph windows where they stand on the desktop: to the right of the main window,
+// stacked downwards. Offscreen windows have no title bars, so each caption is written beside its
+// window.
+bool SaveGraphWindows(Form1& form, const QDir& folder) {
+  QApplication::processEvents();
+  const QRect main = form.frameGeometry();
+  const QFontMetrics metrics(form.font());
+  const int legend = metrics.horizontalAdvance(form.GraphWindows[2]->windowTitle()) + 24;
+  QRect area = main;
+  for (FGraf* window : form.GraphWindows) area |= window->frameGeometry().adjusted(0, 0, legend, 0);
+  area.adjust(-8, -8, 8, 8);
+  const qreal ratio = form.devicePixelRatioF();
+  QImage image(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(QColor(60, 70, 90));
+  QPainter painter(&image);
+  painter.drawPixmap(main.topLeft() - area.topLeft(), form.grab());
+  painter.setPen(Qt::white);
+  painter.setFont(form.font());
+  for (FGraf* window : form.GraphWindows) {
+    const QRect at = window->frameGeometry().translated(-area.topLeft());
+    painter.drawPixmap(at.topLeft(), window->grab());
+    painter.drawText(QRect(at.right() + 12, at.top(), legend, at.height()), Qt::AlignVCenter | Qt::AlignLeft,
+                     window->windowTitle());
+  }
+  painter.end();
+  const QString path = folder.filePath(QStringLiteral("form1_with_graph_windows.png"));
+  const bool saved = image.save(path);
   std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
   return saved;
 }
@@ -71,5 +104,40 @@ int main(int argc, char* argv[]) {
   form.BtHEntr->click();
   if (auto* help = form.findChild<QWidget*>(QStringLiteral("HelpWindow")))
     ok = Save(*help, folder, QStringLiteral("help_entry")) && ok;
+
+  // Every operation panel with its results, and the four graph windows of the binary operations.
+  processes.Succeed = true;
+  form.Btrst->click();
+  Enter(form, 0, "3, 4");
+  Enter(form, 0, "1, -2");
+  Enter(form, 0, "-8, 0");
+  Enter(form, 0, "1, 1");
+  form.OkOp2->click();
+  form.LstZ[2]->setCurrentIndex(3);
+  form.LstNp->setEditText(QStringLiteral("2"));
+  form.OkPot->click();
+  form.LstZ[3]->setCurrentIndex(2);
+  form.LstNr->setEditText(QStringLiteral("3"));
+  form.OkRel->click();
+  form.TxtOp->setText(QStringLiteral("a*b+c'"));
+  form.OkCmb->click();
+  ok = Save(form, folder, QStringLiteral("form1_panel_results")) && ok;
+  for (int k = 0; k < 4; ++k) {
+    FGraf* window = form.GraphWindows[k];
+    if (window == nullptr || !window->isVisible()) {
+      std::printf("FAILED graph window %d is not on show\n", k);
+      ok = false;
+      continue;
+    }
+    ok = Save(*window, folder, QStringLiteral("graph_window_%1").arg(k)) && ok;
+  }
+  ok = SaveGraphWindows(form, folder) && ok;
+
+  processes.Succeed = false;
+  form.BtHCmb->click();
+  for (QWidget* help : form.findChildren<QWidget*>(QStringLiteral("HelpWindow"))) {
+    if (help->windowTitle().contains(QStringLiteral("combined")))
+      ok = Save(*help, folder, QStringLiteral("help_combined")) && ok;
+  }
   return ok ? 0 : 1;
 }
