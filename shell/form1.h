@@ -90,7 +90,7 @@ class Form1 : public QMainWindow, public GraphSource {
 
   // ---- binary results and the graph windows
   // Which results of the last binary calculation exist: the quotient does not when Z2 is 0.
-  std::array<bool, 4> BinaryResultDefined{};
+  std::array<bool, 4> BinaryResultDefined{true, true, true, true};
   void UpdateBinaryResults(const Cplx& z1, const Cplx& z2);
   void CreateGraphWindow(int k);
   // Graph window k's picture of the last binary calculation.

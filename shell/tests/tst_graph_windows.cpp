@@ -70,6 +70,14 @@ class GraphWindowTests : public QObject {
       QCOMPARE(w->palette().color(QPalette::Window), BinaryGraphColor(k));
       QCOMPARE(w->windowIcon().cacheKey(), f.windowIcon().cacheKey());
     }
+    // Asked for its graph before any calculation, a window shows the plain default plane.
+    Surface& s = f.GraphWindows[3]->PBox->surface();
+    s.StartRecording();
+    f.AccioGrf(QStringLiteral("3"));
+    QVERIFY(Near(std::min(SharedScale.XMax, SharedScale.YMax), 5, 1e-9));
+    for (const SurfaceOp& op : s.Recorded()) QVERIFY(op.What != SurfaceOp::Kind::Text);
+    QVERIFY(LinesOf(s, ResultRed).empty());
+
     QCOMPARE(BinaryGraphColor(0), QColor(255, 255, 0));
     QCOMPARE(BinaryGraphColor(1), QColor(255, 175, 0));
     QCOMPARE(BinaryGraphColor(2), QColor(250, 0, 0));
