@@ -95,6 +95,8 @@ class Form1 : public QMainWindow, public GraphSource {
   void CreateGraphWindow(int k);
   // Graph window k's picture of the last binary calculation.
   void DrawBinaryGraph(int k);
+  // Why result k of the last binary calculation is not defined ("Z2 = 0", "too large").
+  QString BinaryFailureReason(int k) const;
 
   // ---- resets of the operation panels (called by the store's reset)
   void RstPot();

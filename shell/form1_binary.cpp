@@ -13,10 +13,15 @@
 #include "text/complex_text.h"
 
 namespace {
-// What the division row shows when Z2 is 0.
 const QString NotDefined = QStringLiteral("not defined");
-const QString DivisorIsZero = QStringLiteral("(Z2 = 0)");
 }  // namespace
+
+// Why result k of the last calculation does not exist: a divisor of 0, or a result beyond the
+// range of numbers (a product of two huge complexes).
+QString Form1::BinaryFailureReason(int k) const {
+  if (k == OpDivide && BinZ2.Mod == 0) return QStringLiteral("Z2 = 0");
+  return QStringLiteral("too large");
+}
 
 // The read-only table of the four results: one row per operation, cartesian and polar columns.
 void Form1::InitResultsTable() {
@@ -46,7 +51,8 @@ void Form1::OkOp2_Click() {
   UpdateBinaryResults(BinZ1, BinZ2);
 
   // An exercise needs all four results: after a division by a zero Z2 there is none to write.
-  const bool complete = BinaryResultDefined[OpDivide];
+  bool complete = true;
+  for (const bool defined : BinaryResultDefined) complete = complete && defined;
   BtG2->setEnabled(complete);
   OpG[0]->setEnabled(complete);
   PBTblOp2->setToolTip(QStringLiteral("Dbl Click: incorpora complejo"));
@@ -62,13 +68,12 @@ void Form1::UpdateBinaryResults(const Cplx& z1, const Cplx& z2) {
       GridSetCell(ToQ(CartText(BinaryResults[k], 2)), *ResultsTable, k, 0);
       GridSetCell(ToQ(PolarText(BinaryResults[k], 2)), *ResultsTable, k, 1);
     } catch (const ArithmeticError&) {
-      // Only the quotient by 0 fails in practice (the others would need an overflow). The row
-      // says so, and no number is left behind that could pass for a result.
+      // The row says so, and no number is left behind that could pass for a result.
       constexpr double nan = std::numeric_limits<double>::quiet_NaN();
       BinaryResults[k] = Cplx{nan, nan, nan, nan};
       BinaryResultDefined[k] = false;
       GridSetCell(NotDefined, *ResultsTable, k, 0);
-      GridSetCell(k == OpDivide ? DivisorIsZero : QString(), *ResultsTable, k, 1);
+      GridSetCell(QStringLiteral("(") + BinaryFailureReason(k) + QStringLiteral(")"), *ResultsTable, k, 1);
     }
     if (!GraphsOn) continue;
     if (GraphWindows[k] == nullptr || GraphWindows[k]->Tag.isEmpty()) CreateGraphWindow(k);
@@ -88,7 +93,7 @@ void Form1::PBTblOp2_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x,
 }
 
 // The row clicked comes back as a new letter, as long as a calculation has been made since the
-// last reset (the exercise button says the same, except after a division by 0); a row whose
+// last reset (the exercise button says the same, except after a failed operation); a row whose
 // operation failed has nothing to give.
 void Form1::PBTblOp2_DblClick() {
   const int r = ResultsTable->CurRow;

@@ -74,7 +74,8 @@ void Form1::DrawBinaryGraph(int k) {
     ::DrawBinaryGraph(surface, BinZ1, BinZ2, BinaryResults[k]);
     return;
   }
-  // No result to draw (Z1 ÷ 0): the operands alone, and a line that says why.
+  // No result to draw (Z1 ÷ 0, or beyond the range of numbers): the operands alone, and a line
+  // that says why.
   double r = 1.1 * LargestComponent(BinZ1, BinZ2, BinZ2);
   if (!(r > 0)) r = 5;
   surface.SetForeColor(ProjectionGrey);
@@ -86,7 +87,7 @@ void Form1::DrawBinaryGraph(int k) {
   surface.SetForeColor(ResultRed);
   surface.CurrentX = 60;
   surface.CurrentY = 30;
-  surface.Print(QStringLiteral("Z1 \u00f7 Z2 not defined: Z2 = 0"));
+  surface.Print(OpCaptions[k].trimmed() + QStringLiteral(" not defined: ") + BinaryFailureReason(k));
 }
 
 void Form1::OpGrfs_Click() {

@@ -176,6 +176,27 @@ class BinaryPanelTests : public QObject {
     QVERIFY(f.BtG2->isEnabled());
     QVERIFY(f.OpG[0]->isEnabled());
   }
+
+  // A product beyond the range of numbers: that row alone is not defined.
+  void AProductTooLargeIsNotDefined() {
+    Form1Driver d;
+    StoreAll(d, {"1e150, 0"});
+    Form1& f = *d.form;
+    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    QTest::mouseClick(f.OkPot, Qt::LeftButton);  // 1e300 comes back as b
+    QTest::mouseDClick(f.PZ[0], Qt::LeftButton);
+    QCOMPARE(f.Store.Count, std::int16_t(2));
+    Pick(f, 0, 'b');
+    f.PBTblOp2->surface().StartRecording();
+    QTest::mouseClick(f.OkOp2, Qt::LeftButton);
+    const TableTexts shown = ShownTable(f);
+    QCOMPARE(shown[2][0], QStringLiteral("not defined"));
+    QCOMPARE(shown[2][1], QStringLiteral("(too large)"));
+    QCOMPARE(shown[3][0], QStringLiteral("1+0i"));
+    QVERIFY(!f.BtG2->isEnabled());
+    DoubleClickTableRow(f, 2);
+    QCOMPARE(f.Store.Count, std::int16_t(2));
+  }
 };
 
 QTEST_MAIN(BinaryPanelTests)
