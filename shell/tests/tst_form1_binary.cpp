@@ -3,7 +3,6 @@
 // results table, taking a row back, and what a change of the store or a reset does to it.
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -107,23 +106,6 @@ class BinaryPanelTests : public QObject {
 
     DoubleClickTableRow(f, 3);
     QCOMPARE(d.Column(1).last(), QStringLiteral("-1+2i"));
-  }
-
-  // With 26 letters taken the row cannot come back: the user is told, and nothing changes.
-  void ARowIsRefusedWhenTheStoreIsFull() {
-    Form1Driver d;
-    Form1& f = *d.form;
-    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
-    SetUniformSource(std::make_unique<QueuedSource>(std::deque<double>{}));
-    f.LstN->setEditText(QStringLiteral("26"));
-    QTest::mouseClick(f.BtRnd, Qt::LeftButton);
-    SetUniformSource(nullptr);
-    QCOMPARE(f.Store.Count, std::int16_t(26));
-    QTest::mouseClick(f.OkOp2, Qt::LeftButton);
-    DoubleClickTableRow(f, 0);
-    QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
-    QCOMPARE(f.Store.Count, std::int16_t(26));
-    QCOMPARE(d.Column(0).size(), 26);
   }
 
   void TheResetEmptiesThePanelAndKeepsTheMenuEntry() {

@@ -62,7 +62,9 @@ class PowerRootTests : public QObject {
     QCOMPARE(f.PZ[1]->text(), QStringLiteral("2 , 45\u00b0"));
     QCOMPARE(f.EtZ->text(), QStringLiteral("(0+4i)^0.5"));
 
-    Pick(f, 2, 'b');
+    Pick(f, 2, 'b');  // a new Z picked by hand starts the panel afresh
+    QVERIFY(f.PZ[0]->text().isEmpty());
+    QVERIFY(!f.BtGP->isEnabled());
     CalculatePower(f, QStringLiteral("1/3"));
     QCOMPARE(f.PZ[0]->text(), QStringLiteral("1+1.73i"));
     QCOMPARE(f.EtZ->text(), QStringLiteral("(-8+0i)^0.333333333333333"));

@@ -3,7 +3,6 @@
 // shown and drawn by a calculation, placed beside the main window, closed and made again, the
 // Graphs option both ways, and gone with the main window.
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QPointer>
 #include <QToolButton>
@@ -242,28 +241,6 @@ class GraphWindowTests : public QObject {
       QVERIFY(windows[k].isNull());
       QVERIFY(f.GraphWindows[k] == nullptr);
     }
-  }
-
-  // A binary calculation with the four windows on show: the table and all four graphs.
-  void ACalculationRedrawsAllFourWithinAFrame() {
-    Form1Driver d;
-    StoreAll(d, {"3, 4", "1, -2"});
-    Form1& f = *d.form;
-    Calculate(f);
-    for (FGraf* w : f.GraphWindows) QVERIFY(QTest::qWaitForWindowExposed(w));
-    std::vector<double> runs;
-    for (int run = 0; run < 40; ++run) {
-      QElapsedTimer timer;
-      timer.start();
-      f.OkOp2_Click();
-      f.PBTblOp2->repaint();
-      for (FGraf* w : f.GraphWindows) w->PBox->repaint();
-      runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(runs.begin(), runs.end());
-    const double median = runs[runs.size() / 2];
-    qInfo("binary calculation with four graph windows: median %.2f ms, worst %.2f ms", median, runs.back());
-    QVERIFY2(median < 16, qPrintable(QString::number(median)));
   }
 };
 
