@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -132,6 +133,13 @@ int main(int argc, char* argv[]) {
     ok = Save(*window, folder, QStringLiteral("graph_window_%1").arg(k)) && ok;
   }
   ok = SaveGraphWindows(form, folder) && ok;
+
+  // Z2 = 0: three results, the quotient not defined, and its window with the operands alone.
+  Enter(form, 0, "0, 0");
+  form.LstZ[1]->setCurrentIndex(4);
+  form.OkOp2->click();
+  ok = Save(*form.POpBin, folder, QStringLiteral("binary_division_by_zero")) && ok;
+  ok = Save(*form.GraphWindows[3], folder, QStringLiteral("graph_window_3_no_quotient")) && ok;
 
   processes.Succeed = false;
   form.BtHCmb->click();

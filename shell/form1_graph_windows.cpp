@@ -84,10 +84,15 @@ void Form1::DrawBinaryGraph(int k) {
   DrawComplexVector(BinZ1, surface);
   surface.SetForeColor(OperandBlue);
   DrawComplexVector(BinZ2, surface);
+  // Small, in the bottom left corner, clear of the operands' arrows as far as it can be.
+  const double size = surface.FontSize();
+  surface.SetFontSize(7);
   surface.SetForeColor(ResultRed);
-  surface.CurrentX = 60;
-  surface.CurrentY = 30;
-  surface.Print(OpCaptions[k].trimmed() + QStringLiteral(" not defined: ") + BinaryFailureReason(k));
+  const QString note = QStringLiteral("not defined: ") + BinaryFailureReason(k);
+  surface.CurrentX = 45;
+  surface.CurrentY = surface.ScaleHeight() - surface.TextHeight(note) - 30;
+  surface.Print(note);
+  surface.SetFontSize(size);
 }
 
 void Form1::OpGrfs_Click() {
