@@ -19,10 +19,11 @@ const QString Captions[4] = {QStringLiteral(" Z1 + Z2"), QStringLiteral(" Z1 - Z
 
 void Calculate(Form1& f) { QTest::mouseClick(f.OkOp2, Qt::LeftButton); }
 
+// The operation windows on show (the spare window, unlinked, is not one).
 int VisibleGraphWindows(Form1& f) {
   int n = 0;
   for (FGraf* w : f.findChildren<FGraf*>())
-    if (w->isVisible()) ++n;
+    if (w->isVisible() && w->Linked()) ++n;
   return n;
 }
 
@@ -102,6 +103,27 @@ class GraphWindowTests : public QObject {
         QVERIFY2(std::abs((w.top() - above.bottom() - 1) - 0.1 * above.height()) <= 1.5,
                  qPrintable(QStringLiteral("%1 below %2").arg(w.top()).arg(above.bottom())));
       }
+    }
+  }
+
+  // The step between the windows is taken from the spare window (the one that shows opened
+  // pictures), as the user has sized it.
+  void TheStepFollowsTheSpareWindowsHeight() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "1, -1"});
+    Form1& f = *d.form;
+    Calculate(f);
+    auto* spare = new FGraf(&f);
+    spare->show();
+    QVERIFY(QTest::qWaitForWindowExposed(spare));
+    spare->resize(200, 300);
+    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    QCOMPARE(VisibleGraphWindows(f), 4);
+    const int h = spare->frameGeometry().height();
+    for (int k = 1; k < 4; ++k) {
+      const int step = f.GraphWindows[k]->frameGeometry().top() - f.GraphWindows[k - 1]->frameGeometry().top();
+      QVERIFY2(std::abs(step - 1.1 * h) <= 1, qPrintable(QStringLiteral("%1 for %2").arg(step).arg(h)));
     }
   }
 
