@@ -7,6 +7,7 @@
 #include "platform/program_folder.h"
 #include "shell/about/program_icon.h"
 #include "shell/form1.h"
+#include "shell/safe_application.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ long ResidentKilobytes() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  SafeApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorbit"));
   EnterWorkFolder();
   QApplication::setWindowIcon(ProgramIcon());

@@ -38,14 +38,23 @@ void Form1::EdN_KeyDown(int i, int keyCode, Qt::KeyboardModifiers) {
   if (!ParsePairEntry(FromQ(EdN[i]->text()), pair, *notice_)) return;
   // A new complex that would be the 27th is refused before anything changes.
   if (!StoredComplexOpen() && RefuseWhenFull(1)) return;
+  Cplx entry = EntryCplx;
   if (i == 0) {
-    EntryCplx.Re = pair.First;
-    EntryCplx.Im = pair.Second;
+    entry.Re = pair.First;
+    entry.Im = pair.Second;
   } else {
-    EntryCplx.Mod = pair.First;
-    EntryCplx.Arg = pair.Second;
+    entry.Mod = pair.First;
+    entry.Arg = pair.Second;
   }
-  SyncCplx(EntryCplx, static_cast<std::int16_t>(i));
+  try {
+    SyncCplx(entry, static_cast<std::int16_t>(i));
+  } catch (const ArithmeticError&) {
+    // A number such as 1e200 reads well, but its modulus is beyond the doubles: nothing changes.
+    seams_.Messages->Show(QStringLiteral("The number is too large to be calculated."), QStringLiteral("Not feasible"),
+                          MsgButtons::Ok, MsgIcon::Information);
+    return;
+  }
+  EntryCplx = entry;
   ShowInGraphPanel(EntryCplx);
   StoreEntry(EntryCplx);
   Btrst->setEnabled(true);

@@ -72,6 +72,19 @@ class Form1EntryTests : public QObject {
     }
   }
 
+  void ANumberTooLargeForItsModulusIsRefusedWithoutHarm() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("1, 1"));
+    d.Enter(0, QStringLiteral("1e200, 0"));
+    QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
+    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.Column(1), (QStringList{"1+1i"}));
+    // The panel goes on working afterwards.
+    d.form->EdN[0]->clear();
+    d.Enter(0, QStringLiteral("2, 0"));
+    QCOMPARE(d.Column(1), (QStringList{"1+1i", "2+0i"}));
+  }
+
   void TheIncorporateButtonReadsOnlyTheCartesianBox() {
     Form1Driver d;
     QTest::keyClicks(d.form->EdN[1], QStringLiteral("2 , 90"));
