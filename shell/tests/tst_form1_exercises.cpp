@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+// The exercise command and the saving of graph images as the user meets them in the main
+// window: the Save items, the panels' exercise buttons, the graph panel's save button.
+#include <QAction>
+#include <QCheckBox>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <functional>
+
+#include "exercises/fprbls.h"
+#include "filedlg/dftxs.h"
+#include "panel_actions.h"
+
+namespace {
+
+// Acts on each of the next `count` modal windows of type W as they come up.
+template <typename W>
+void OnEachModal(int count, std::function<void(W*)> act) {
+  auto* timer = new QTimer(qApp);
+  auto* left = new int(count);
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, left, act] {
+    auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+    if (!window || !window->isVisible()) return;
+    act(window);
+    if (--*left == 0) {
+      timer->stop();
+      timer->deleteLater();
+      delete left;
+    }
+  });
+  timer->start();
+}
+
+// What the exercise window showed before the user closed it.
+struct Shown {
+  QString Caption, Statement, Answer;
+};
+
+void ReadAndClose(Shown& shown) {
+  OnEachModal<FPrbls>(1, [&shown](FPrbls* window) {
+    shown = {window->windowTitle(), window->IdEn->toPlainText(), window->IdResp->toPlainText()};
+    window->close();
+  });
+}
+
+void TypeFormula(Form1& f, const QString& text) {
+  f.TxtOp->setFocus();
+  f.TxtOp->selectAll();
+  QTest::keyClick(f.TxtOp, Qt::Key_Delete);
+  QTest::keyClicks(f.TxtOp, text);
+}
+
+// a = 1+1i and b = 2, picked as Z1 and Z2, the four operations calculated; images and sheets go
+// to the test's folder, and the real converter runs.
+void BinaryExample(Form1Driver& d) {
+  StoreAll(d, {"1, 1", "2, 0"});
+  d.form->ProgramFolder = d.folder.path();
+  d.processes.AlsoStart = true;
+  QTest::mouseClick(d.form->OkOp2, Qt::LeftButton);
+  QVERIFY(d.form->BtG2->isEnabled());
+}
+
+const QStringList GraphNames = {QStringLiteral("(1+1i)+(2+0i)"), QStringLiteral("(1+1i)-(2+0i)"),
+                                QStringLiteral("(1+1i)\u00b7(2+0i)"), QStringLiteral("(1+1i)\u00f7(2+0i)")};
+
+}  // namespace
+
+class Form1ExerciseTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void SaveBinaryOperationsShowsTheExerciseThenSavesTheFourGraphs() {
+    Form1Driver d;
+    BinaryExample(d);
+    Shown shown;
+    ReadAndClose(shown);
+    d.form->OpG[0]->trigger();
+
+    QCOMPARE(shown.Caption, QStringLiteral("Problema"));
+    QCOMPARE(shown.Statement, QStringLiteral("If z1 = 1+1i and z2 = 2+0i calculate: z1+z2, z1-z2, z1*z2, z1/z2."));
+    QCOMPARE(shown.Answer.split(QLatin1Char('\n')).first(), QString());
+    QVERIFY(shown.Answer.contains(QStringLiteral("\n Z1 + Z2= 3+1i = 3.16 , 18.4\u00b0")));
+    QCOMPARE(d.messages.Shown.size(), 2);
+    QCOMPARE(d.messages.Shown[0].Title, QStringLiteral("Save graphics?"));
+    QCOMPARE(d.messages.Shown[1].Title, QStringLiteral("Graphics saved"));
+    QCOMPARE(d.messages.Shown[1].Text, QStringLiteral("  ") + GraphNames.join(QStringLiteral("  ")));
+    for (const QString& name : GraphNames) {
+      const QString jpeg = d.folder.filePath(QStringLiteral("Graphs/%1.jpg").arg(name));
+      QVERIFY2(!QImage(jpeg).isNull(), qPrintable(jpeg));
+    }
+    QCOMPARE(QDir::currentPath(), QDir(d.folder.path()).canonicalPath());
+  }
+
+  void TheExerciseButtonWithGraphsOffOrAnsweredNo() {
+    Form1Driver d;
+    BinaryExample(d);
+    QTest::mouseClick(d.form->OpGrfs, Qt::LeftButton);
+    QVERIFY(!d.form->GraphsOn);
+    Shown shown;
+    ReadAndClose(shown);
+    QTest::mouseClick(d.form->BtG2, Qt::LeftButton);
+    QCOMPARE(shown.Caption, QStringLiteral("Problema"));
+    QVERIFY(d.messages.Shown.isEmpty());
+
+    QTest::mouseClick(d.form->OpGrfs, Qt::LeftButton);
+    QVERIFY(d.form->GraphsOn);
+    d.messages.QueueAnswer(MsgAnswer::No);
+    ReadAndClose(shown);
+    QTest::mouseClick(d.form->BtG2, Qt::LeftButton);
+    QCOMPARE(d.messages.LastTitle(), QStringLiteral("Save graphics?"));
+    QCOMPARE(d.messages.Shown.size(), 1);
+    QVERIFY(QDir(d.folder.filePath(QStringLiteral("Graphs"))).entryList(QDir::Files).isEmpty());
+  }
+
+  void PowerRootsAndCombinedExercisesFromTheirButtons() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "2, 0"});
+    Form1& f = *d.form;
+    Shown shown;
+
+    TypeInto(f.LstNp, QStringLiteral("0.5"));
+    QTest::mouseClick(f.OkPot, Qt::LeftButton);
+    ReadAndClose(shown);
+    QTest::mouseClick(f.BtGP, Qt::LeftButton);
+    QCOMPARE(shown.Statement, QStringLiteral("Find the power 0.5 of Z= 1+1i"));
+    QVERIFY(shown.Answer.startsWith(QStringLiteral(" Z^0.5 = ")));
+
+    TypeInto(f.LstNr, QStringLiteral("3"));
+    QTest::mouseClick(f.OkRel, Qt::LeftButton);
+    ReadAndClose(shown);
+    QTest::mouseClick(f.BtGR, Qt::LeftButton);
+    QCOMPARE(shown.Statement, QStringLiteral("Find the roots of index 3 of Z= 1+1i"));
+    QCOMPARE(shown.Answer.count(QLatin1Char('\n')), 3);
+
+    TypeFormula(f, QStringLiteral("A*a+b"));
+    QTest::mouseClick(f.OkCmb, Qt::LeftButton);
+    const QString cart = f.IdRes[0]->text();
+    QVERIFY(!cart.isEmpty());
+    ReadAndClose(shown);
+    QTest::mouseClick(f.BtGC, Qt::LeftButton);
+    QCOMPARE(shown.Statement, QStringLiteral("Calculate A*a+b . Where:\na = 1+1i\na = 1+1i\nb = 2+0i\n"));
+    QCOMPARE(shown.Answer, QStringLiteral(" cart.: ") + cart + QStringLiteral("  polar: ") + f.IdRes[1]->text());
+    QVERIFY(d.messages.Shown.isEmpty());
+  }
+
+  void TheGraphPanelIsSavedThroughTheFileDialog() {
+    Form1Driver d;
+    StoreAll(d, {"3, 4"});
+    d.form->ProgramFolder = d.folder.path();
+    QString proposed;
+    OnEachModal<DFtxs>(1, [&](DFtxs* dialog) {
+      proposed = dialog->IdNom->text();
+      dialog->IdNom->setText(QStringLiteral("panel.bmp"));
+      QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
+    });
+    QTest::mouseClick(d.form->BtGrf, Qt::LeftButton);
+    QCOMPARE(proposed, d.form->EtZ->text());
+    QCOMPARE(d.messages.LastTitle(), QStringLiteral("Saved"));
+    QCOMPARE(d.messages.LastText(), QStringLiteral("panel.bmp"));
+    QCOMPARE(d.form->LastSavedName, QStringLiteral("panel.bmp"));
+    QVERIFY(!QImage(d.folder.filePath(QStringLiteral("Graphs/panel.bmp"))).isNull());
+  }
+
+  void AllGraphicsCancelledGiveOneNotSavedBox() {
+    Form1Driver d;
+    BinaryExample(d);
+    OnEachModal<DFtxs>(4, [](DFtxs* dialog) { QTest::mouseClick(dialog->BtFuig, Qt::LeftButton); });
+    d.form->GGr[5]->trigger();
+    QCOMPARE(d.messages.Shown.size(), 1);
+    QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not saved"));
+    QCOMPARE(d.messages.LastText(), GraphNames.join(QLatin1Char(' ')) + QLatin1Char(' '));
+  }
+};
+
+QTEST_MAIN(Form1ExerciseTests)
+#include "tst_form1_exercises.moc"
