@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include "core/power_root.h"
 #include "exercises/exercise_command.h"
 #include "exercises/tests/graph_test_support.h"
 #include "exercises/tests/modal_support.h"
@@ -90,35 +89,6 @@ class ExerciseCommandTest : public QObject {
       QVERIFY(!QFileInfo::exists(work.filePath(QStringLiteral("Graphs/%1.bmp").arg(name))));
     }
     QCOMPARE(processes_.Started.size(), 4);
-  }
-
-  void NoToSaveGraphicsSavesNoImage() {
-    WorkInTemporaryFolder work;
-    GraphSaveContext context = Context(work.path());
-    messages_.QueueAnswer(MsgAnswer::No);
-    CloseTheExerciseWindow();
-    RunExerciseCommand(ProblemBinary, BinaryInputs(), Graphs(true), nullptr, context);
-    QCOMPARE(messages_.Shown.size(), 1);
-    QVERIFY(!QFileInfo::exists(work.filePath(QStringLiteral("Graphs"))));
-    QVERIFY(processes_.Started.isEmpty());
-  }
-
-  void GraphsOffOrAnotherKindAskNothing() {
-    WorkInTemporaryFolder work;
-    GraphSaveContext context = Context(work.path());
-    CloseTheExerciseWindow();
-    RunExerciseCommand(ProblemBinary, BinaryInputs(), Graphs(false), nullptr, context);
-    QVERIFY(messages_.Shown.isEmpty());
-
-    ProblemInputs power;
-    power.PowBase = Cart(1, 1);
-    power.PowExponent = 2;
-    power.PowResult = CplxPower(power.PowBase, 2);
-    CloseTheExerciseWindow();
-    RunExerciseCommand(ProblemPower, power, Graphs(true), nullptr, context);
-    QCOMPARE(shownStatement_, QStringLiteral("Find the power 2 of Z= 1+1i"));
-    QVERIFY(messages_.Shown.isEmpty());
-    QVERIFY(!QFileInfo::exists(work.filePath(QStringLiteral("Graphs"))));
   }
 
   void TheListNamesEveryGraphWhateverBecameOfIt() {
