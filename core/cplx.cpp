@@ -68,6 +68,14 @@ Cplx MakeCplx(double re, double im) {
   return z;
 }
 
+Cplx MakePolarCplx(double mod, double arg) {
+  Cplx z;
+  z.Mod = mod;
+  z.Arg = arg;
+  SyncCplx(z, 1);
+  return z;
+}
+
 Cplx Conjugate(const Cplx& z) {
   // The argument is recomputed, not negated: -1+0i keeps 180.
   return MakeCplx(z.Re, -z.Im);

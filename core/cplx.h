@@ -42,6 +42,8 @@ double ArgDegrees(double re, double im);
 double DegToRad(double degrees);
 double Reduce360(double degrees);
 Cplx MakeCplx(double re, double im);
+// A complex given by its polar pair (argument in degrees, kept as given), cartesian pair filled.
+Cplx MakePolarCplx(double mod, double arg);
 Cplx Conjugate(const Cplx& z);
 Cplx CplxOp(OpCode op, const Cplx& a, const Cplx& b);
 double LargestComponent(const Cplx& a, const Cplx& b, const Cplx& c);

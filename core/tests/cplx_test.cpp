@@ -8,13 +8,7 @@
 
 namespace {
 
-Cplx Polar(double mod, double arg) {
-  Cplx z;
-  z.Mod = mod;
-  z.Arg = arg;
-  SyncCplx(z, 1);
-  return z;
-}
+Cplx Polar(double mod, double arg) { return MakePolarCplx(mod, arg); }
 
 TEST(ArgDegrees, CoversTheAxesAndQuadrants) {
   EXPECT_EQ(ArgDegrees(0, 0), 0);

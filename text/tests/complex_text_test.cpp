@@ -5,13 +5,7 @@
 
 namespace {
 
-Cplx Polar(double mod, double arg) {
-  Cplx z;
-  z.Mod = mod;
-  z.Arg = arg;
-  SyncCplx(z, 1);
-  return z;
-}
+Cplx Polar(double mod, double arg) { return MakePolarCplx(mod, arg); }
 
 TEST(CartText, SignComesFromTheValue) {
   EXPECT_EQ(CartText(MakeCplx(3, 4)), "3+4i");
