@@ -67,6 +67,20 @@ class Form1 : public QMainWindow, public GraphSource {
   Cplx RootFirst;
   double RootStep = 0;
   Cplx CmbResult;
+  // The last power and roots that succeeded, as their exercises pose them. A failed attempt
+  // leaves the fields above mixed (a new base beside the old result), which must never reach an
+  // exercise: its answer would not belong to its statement.
+  struct PowerCalc {
+    Cplx Base;
+    double Exponent = 0;
+    Cplx Result;
+  } LastPower;
+  struct RootsCalc {
+    Cplx Radicand;
+    std::int16_t Index = 0;
+    Cplx First;
+    double Step = 0;
+  } LastRoots;
 
   // ---- store operations
   // Each answers false when it refused because the 26 letters are taken (the user was told).

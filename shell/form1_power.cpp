@@ -87,6 +87,7 @@ void Form1::OkPot_Click() {
     PZ[f]->setText(ToQ(CplxText(PowResult, 2, static_cast<std::int16_t>(f))));
     PZ[f]->setToolTip(QStringLiteral("Incorporar: doble click"));
   }
+  LastPower = {PowBase, PowExponent, PowResult};
   BtGP->setEnabled(true);
   OpG[1]->setEnabled(true);
   ShowInGraphPanel(PowResult);
@@ -154,6 +155,7 @@ void Form1::OkRel_Click() {
     LstRels[1]->addItem(ToQ(PolarText(root, 2)));
   }
   DrawRootsGraph(PBox0->surface(), RootFirst, RootStep, RootIndex);
+  LastRoots = {RootRadicand, RootIndex, RootFirst, RootStep};
   BtGR->setEnabled(true);
   OpG[2]->setEnabled(true);
   for (QListWidget* list : LstRels) list->setToolTip(QStringLiteral("Incorporar: doble click"));

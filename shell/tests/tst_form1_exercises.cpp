@@ -146,6 +146,26 @@ class Form1ExerciseTests : public QObject {
     QVERIFY(d.messages.Shown.isEmpty());
   }
 
+  void AFailedPowerAttemptNeverMixesIntoTheExercise() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "2, 0"});
+    Form1& f = *d.form;
+    Shown before, after;
+    TypeInto(f.LstNp, QStringLiteral("0.5"));
+    QTest::mouseClick(f.OkPot, Qt::LeftButton);
+    ReadAndClose(before);
+    f.OpG[1]->trigger();
+    // A new base with an exponent that does not read: the panel keeps its last result.
+    f.LstZ[2]->setCurrentIndex(1);
+    TypeInto(f.LstNp, QStringLiteral("x"));
+    QTest::mouseClick(f.OkPot, Qt::LeftButton);
+    QCOMPARE(f.PowBase.Re, 2.0);
+    ReadAndClose(after);
+    f.OpG[1]->trigger();
+    QCOMPARE(after.Statement, QStringLiteral("Find the power 0.5 of Z= 1+1i"));
+    QCOMPARE(after.Answer, before.Answer);
+  }
+
   void TheGraphPanelIsSavedThroughTheFileDialog() {
     Form1Driver d;
     StoreAll(d, {"3, 4"});
