@@ -80,13 +80,19 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
                       TwipsToPixelsRounded(height));
 }
 
-// A label's text in a font small enough to leave a gap before the field beside it.
-void FitLabel(QLabel* label, const QString& text) {
-  label->setText(text);
-  QFont font = label->parentWidget()->font();
-  while (QFontMetrics(font).horizontalAdvance(text) > label->width() - 4 && font.pointSizeF() > 6)
-    font.setPointSizeF(font.pointSizeF() - 0.5);
-  label->setFont(font);
+// Labels in one font small enough for each to leave a gap before the field beside it: the
+// labels of a column keep the same size whichever of them is the longest in the language.
+void FitLabels(std::initializer_list<std::pair<QLabel*, QString>> labels) {
+  QFont font = labels.begin()->first->parentWidget()->font();
+  const auto tooWide = [&font](QLabel* label, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text) > label->width() - 4;
+  };
+  for (const auto& [label, text] : labels)
+    while (tooWide(label, text) && font.pointSizeF() > 6) font.setPointSizeF(font.pointSizeF() - 0.5);
+  for (const auto& [label, text] : labels) {
+    label->setText(text);
+    label->setFont(font);
+  }
 }
 
 // A volume a user keeps files on: not the system's own mounts (memory file systems, packaged
@@ -220,8 +226,7 @@ void DFtxs::Open(std::int16_t mode, const QString& startFolder, const QString& t
   dialogResult_.clear();
 
   setWindowTitle(DialogTitle(mode));
-  FitLabel(EtNom, InLang(DialogTexts::EtNom));
-  FitLabel(EtTp, InLang(DialogTexts::EtTp));
+  FitLabels({{EtNom, InLang(DialogTexts::EtNom)}, {EtTp, InLang(DialogTexts::EtTp)}});
   BtFuig->setText(InLang(DialogTexts::BtFuig));
   BtRere->setToolTip(InLang(DialogTexts::BtRereTip));
   BtAm->setToolTip(InLang(DialogTexts::BtAmTip));
