@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The menu commands that belong to no panel, and the Tools menu.
+// Exit and the Tools menu; the other menu commands are in form1_menus.cpp.
 #include <QCoreApplication>
 
 #include "shell/form1.h"
@@ -7,15 +7,5 @@
 
 void Form1::BuildToolsMenu() { ::BuildToolsMenu(Tools, seams_); }
 
-void Form1::OpObr_Click() {}
-
 // Ends the program at once, without the unload step.
 void Form1::OpSurt_Click() { QCoreApplication::exit(0); }
-
-void Form1::OpInfo_Click() {}
-
-void Form1::OpSobre_Click() {}
-
-void Form1::OpEdTools_Click() {}
-
-void Form1::ITool_Click(int) {}

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "filedlg/dftxs.h"
+#include "graphics/fgraf.h"
+#include "platform/picture_box.h"
+#include "platform/program_folder.h"
+#include "platform/testing/recording_seams.h"
+#include "shell/about/fquant.h"
+#include "shell/form1.h"
+#include "tools/ftools.h"
+
+namespace {
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// Answers the next file dialog with `path`, as a user typing it into the name field.
+void ChooseInNextDialog(QObject* context, const QString& path) {
+  QTimer::singleShot(0, context, [path] {
+    auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->IdNom->setText(path);
+    QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
+  });
+}
+
+FGraf* VisibleSpare(Form1& form) {
+  for (FGraf* window : form.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!window->Linked() && window->isVisible()) return window;
+  return nullptr;
+}
+
+}  // namespace
+
+class Form1MenusTests : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir_;
+  RecordingMessages messages_;
+  RecordingProcesses processes_;
+
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+
+ private slots:
+  void initTestCase() {
+    SetExecutableFolder(dir_.path());
+    QVERIFY(QDir::setCurrent(dir_.path()));
+  }
+
+  void OpenShowsLowerCasePicturesAndHandsEverythingElseOn() {
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(Path("pic.jpg"), "JPG"));
+    QVERIFY(QFile::copy(Path("pic.jpg"), Path("PIC2.JPG")));
+    WriteAll(Path("notes.txt"), "1 + i\r\n");
+    WriteAll(Path("broken.jpg"), "not a picture at all");
+    Form1 form(Seams{&messages_, &processes_});
+
+    ChooseInNextDialog(this, Path("pic.jpg"));
+    form.OpObr->trigger();
+    FGraf* spare = VisibleSpare(form);
+    QVERIFY(spare != nullptr);
+    const QColor shown = spare->PBox->surface().Image().pixelColor(20, 15);
+    QVERIFY(shown.red() > 200 && shown.green() < 60);
+    QCOMPARE(QDir::currentPath(), QDir(form.ProgramFolder).absolutePath());
+
+    for (const char* name : {"PIC2.JPG", "notes.txt"}) {
+      ChooseInNextDialog(this, Path(QString::fromLatin1(name)));
+      form.OpObr->trigger();
+      QCOMPARE(processes_.LastCommandLine(), QStringLiteral("cmd.exe /c ") + QDir::toNativeSeparators(Path(QString::fromLatin1(name))));
+    }
+    QCOMPARE(processes_.Started.size(), 2);
+
+    ChooseInNextDialog(this, Path("broken.jpg"));
+    form.OpObr->trigger();
+    QVERIFY(messages_.LastText().contains(QStringLiteral("cannot be read")));
+    QCOMPARE(processes_.Started.size(), 2);
+  }
+
+  void InfoAboutEditToolsAndToolItems() {
+    WriteAll(Path("Tools.rel"), "Editor\r\neditor.exe\r\n\r\nnotes.txt\r\n\r\n");
+    WriteAll(Path("Zorbit.pdf"), "%PDF-1.4\n%%EOF\n");
+    processes_.Started.clear();
+    Form1 form(Seams{&messages_, &processes_});
+    QVERIFY(form.ITool[1]->isVisible());
+    QCOMPARE(form.ITool[1]->text(), QStringLiteral("Editor"));
+    form.ITool[1]->trigger();
+    QCOMPARE(processes_.LastCommandLine(), QStringLiteral("editor.exe notes.txt"));
+    form.OpInfo->trigger();
+    QCOMPARE(processes_.Started.last().Command.Arguments, QStringList{Path("Zorbit.pdf")});
+    form.OpSobre->trigger();
+    auto* about = form.findChild<FQuant*>();
+    QVERIFY(about && about->isVisible() && !about->isModal());
+    form.OpEdTools->trigger();
+    auto* editor = form.findChild<FTools*>();
+    QVERIFY(editor && editor->isVisible());
+    QCOMPARE(editor->OpenerWindow.data(), static_cast<QWidget*>(&form));
+    about->close();
+    editor->close();
+  }
+};
+
+QTEST_MAIN(Form1MenusTests)
+#include "tst_form1_menus.moc"
