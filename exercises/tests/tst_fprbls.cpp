@@ -22,6 +22,8 @@
 #include "platform/testing/recording_seams.h"
 #include "shell/lang/language.h"
 
+#include "platform/testing/file_bytes.h"
+
 namespace {
 
 const Problem RootsOfMinus8{"Find the roots of index 3 of Z= -8+0i",
@@ -29,17 +31,6 @@ const Problem RootsOfMinus8{"Find the roots of index 3 of Z= -8+0i",
 
 QByteArray Block(const char* statement, const char* answer) {
   return QByteArray(statement) + "\r\nR:     " + answer + "\r\n\r\n";
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  QCOMPARE(f.write(bytes), bytes.size());
 }
 
 #ifdef Q_OS_UNIX

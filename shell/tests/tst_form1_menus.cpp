@@ -19,13 +19,9 @@
 #include "shell/form1.h"
 #include "tools/ftools.h"
 
-namespace {
+#include "platform/testing/file_bytes.h"
 
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
+namespace {
 
 // Answers the next file dialog with `path`, as a user typing it into the name field.
 void ChooseInNextDialog(QObject* context, const QString& path) {

@@ -10,18 +10,9 @@
 #include "tools/tools_file.h"
 #include "tools/tools_menu.h"
 
+#include "platform/testing/file_bytes.h"
+
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 QByteArray Records(int count) {
   QByteArray bytes;
