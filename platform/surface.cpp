@@ -17,10 +17,9 @@ int PixelsFor(double twips, double ratio) {
   return std::clamp(static_cast<int>(pixels), 1, 20000);
 }
 
-QFont MakeFont(const QString& name, double points, bool bold) {
+QFont MakeFont(const QString& name, double points) {
   QFont font(name);
   font.setPointSizeF(std::max(0.5, points));
-  font.setBold(bold);
   return font;
 }
 
@@ -112,7 +111,7 @@ void Surface::Print(const QString& text) {
   if (!text.isEmpty()) {
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont font = MakeFont(fontName_, fontSize_, bold_);
+    const QFont font = MakeFont(fontName_, fontSize_);
     painter.setFont(font);
     painter.setPen(fore_);
     const QFontMetricsF metrics(font, &image_);
@@ -124,13 +123,13 @@ void Surface::Print(const QString& text) {
 }
 
 double Surface::TextWidth(const QString& text) const {
-  const QFontMetricsF metrics(MakeFont(fontName_, fontSize_, bold_), &image_);
+  const QFontMetricsF metrics(MakeFont(fontName_, fontSize_), &image_);
   return PixelsToTwips(metrics.horizontalAdvance(text));
 }
 
 double Surface::TextHeight(const QString& text) const {
   (void)text;
-  const QFontMetricsF metrics(MakeFont(fontName_, fontSize_, bold_), &image_);
+  const QFontMetricsF metrics(MakeFont(fontName_, fontSize_), &image_);
   return PixelsToTwips(metrics.height());
 }
 

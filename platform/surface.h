@@ -61,7 +61,6 @@ class Surface {
   double FontSize() const { return fontSize_; }
   void SetFontName(const QString& name) { fontName_ = name; }
   void SetFontSize(double points) { fontSize_ = points; }
-  void SetBold(bool bold) { bold_ = bold; }
   void Print(const QString& text);
   double TextWidth(const QString& text) const;
   double TextHeight(const QString& text = QStringLiteral("X")) const;
@@ -75,7 +74,6 @@ class Surface {
 
   // Tests record what is drawn.
   void StartRecording() { recording_ = true; ops_.clear(); }
-  void StopRecording() { recording_ = false; }
   const std::vector<SurfaceOp>& Recorded() const { return ops_; }
 
   // The widget that shows the surface listens here.
@@ -96,7 +94,6 @@ class Surface {
   bool dotted_ = false;
   QString fontName_ = QStringLiteral("DejaVu Sans");
   double fontSize_ = 9;
-  bool bold_ = false;
   QImage image_;
   bool recording_ = false;
   std::vector<SurfaceOp> ops_;

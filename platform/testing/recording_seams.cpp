@@ -3,7 +3,6 @@
 
 MsgAnswer RecordingMessages::Show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon) {
   Shown.push_back({text, title, buttons});
-  if (OnShow) OnShow(Shown.last());
   if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
   if (answers_.empty()) return MsgAnswer::Yes;
   const MsgAnswer answer = answers_.front();

@@ -21,8 +21,6 @@ class RecordingMessages final : public MessageSeam {
 
   // Answers for the next Yes/No questions, in order; Yes when none is queued.
   void QueueAnswer(MsgAnswer answer) { answers_.push_back(answer); }
-  // Runs when a message is shown, as the user would act while the box is open.
-  std::function<void(const ShownMessage&)> OnShow;
 
   QList<ShownMessage> Shown;
   QString LastText() const { return Shown.isEmpty() ? QString() : Shown.last().Text; }
