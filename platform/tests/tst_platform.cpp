@@ -15,12 +15,6 @@ class PlatformTests : public QObject {
   Q_OBJECT
 
  private slots:
-  void TwipsRoundTripThroughPixels() {
-    QCOMPARE(PixelsToTwips(TwipsToPixels(4000)), 4000.0);
-    QVERIFY(TwipsPerPixel() > 0);
-    QCOMPARE(TwipsToPixelsRounded(TwipsPerInch), qRound(TwipsPerInch / TwipsPerPixel()));
-  }
-
   void SurfaceDrawsInItsForeColourAndKeepsThePicture() {
     Surface surface(PixelsToTwips(100), PixelsToTwips(50));
     surface.SetForeColor(Qt::red);
