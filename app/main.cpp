@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "platform/program_folder.h"
-#include "shell/about/program_icon.h"
+#include "about/program_icon.h"
 #include "shell/form1.h"
 #include "shell/safe_application.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "exercises/fprbls.h"
-#include "exercises/problem.h"
+#include "calc/problem.h"
 #include "graphics/save_graph.h"
 
 class QWidget;

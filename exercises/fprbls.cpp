@@ -11,7 +11,7 @@
 #include "exercises/sheet_file.h"
 #include "filedlg/ask_file.h"
 #include "platform/qtext.h"
-#include "shell/lang/language.h"
+#include "lang/language.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "exercises/problem.h"
+#include "calc/problem.h"
 #include "platform/seams.h"
 
 class QLabel;

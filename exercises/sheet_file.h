@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "exercises/problem.h"
+#include "calc/problem.h"
 
 class QFile;
 

@@ -19,7 +19,7 @@
 #include "filedlg/path_helpers_qt.h"
 #include "platform/processes.h"
 #include "platform/twips.h"
-#include "shell/lang/language.h"
+#include "lang/language.h"
 
 namespace {
 constexpr int PathRole = Qt::UserRole;

@@ -24,7 +24,7 @@
 #include "platform/program_folder.h"
 #include "shell/form1_look.h"
 #include "shell/form1_notice.h"
-#include "shell/lang/language.h"
+#include "lang/language.h"
 
 Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) {
   if (seams_.Messages == nullptr) seams_.Messages = DefaultSeams().Messages;

@@ -11,7 +11,7 @@
 #include "platform/qtext.h"
 #include "shell/form1.h"
 #include "shell/help_window.h"
-#include "shell/lang/language.h"
+#include "lang/language.h"
 #include "text/complex_text.h"
 
 // A key's caption replaces the selection of the string, or goes in at its caret.

@@ -11,7 +11,7 @@
 #include "filedlg/path_helpers_qt.h"
 #include "graphics/fgraf.h"
 #include "platform/picture_box.h"
-#include "shell/about/fquant.h"
+#include "about/fquant.h"
 #include "shell/form1.h"
 #include "tools/ftools.h"
 #include "tools/run_tool.h"

@@ -16,7 +16,7 @@
 #include "filedlg/ask_file.h"
 #include "filedlg/path_helpers_qt.h"
 #include "platform/twips.h"
-#include "shell/lang/language.h"
+#include "lang/language.h"
 #include "tools/tools_file.h"
 #include "tools/tools_menu.h"
 

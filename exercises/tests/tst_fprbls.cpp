@@ -20,7 +20,7 @@
 #include "exercises/tests/graph_test_support.h"
 #include "exercises/tests/modal_support.h"
 #include "platform/testing/recording_seams.h"
-#include "shell/lang/language.h"
+#include "lang/language.h"
 
 #include "platform/testing/file_bytes.h"
 

@@ -18,7 +18,7 @@
 #include "platform/processes.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
-#include "shell/lang/language.h"
+#include "lang/language.h"
 
 // The file dialog driven as a user drives it, on real folders:
 //   <tmp>/work          the current folder of the "program"

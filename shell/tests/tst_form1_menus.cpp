@@ -15,7 +15,7 @@
 #include "platform/picture_box.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
-#include "shell/about/fquant.h"
+#include "about/fquant.h"
 #include "shell/form1.h"
 #include "tools/ftools.h"
 

@@ -15,7 +15,7 @@
 #include "filedlg/dftxs.h"
 #include "platform/testing/recording_seams.h"
 #include "platform/twips.h"
-#include "shell/lang/language.h"
+#include "lang/language.h"
 #include "tools/ftools.h"
 #include "tools/tests/tools_window.h"
 #include "tools/tools_file.h"

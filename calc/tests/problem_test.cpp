@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "exercises/problem.h"
+#include "calc/problem.h"
 
 #include <gtest/gtest.h>
 

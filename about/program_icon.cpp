@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/about/program_icon.h"
+#include "about/program_icon.h"
 
 #include <QApplication>
 #include <QPainter>

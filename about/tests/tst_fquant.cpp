@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "platform/twips.h"
-#include "shell/about/fquant.h"
+#include "about/fquant.h"
 
 class AboutTests : public QObject {
   Q_OBJECT

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/about/fquant.h"
+#include "about/fquant.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,8 +9,8 @@
 #include <QScreen>
 
 #include "platform/twips.h"
-#include "shell/about/program_icon.h"
-#include "shell/about/version.h"
+#include "about/program_icon.h"
+#include "about/version.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/lang/language.h"
+#include "lang/language.h"
 
 #include <QCoreApplication>
 #include <QDir>

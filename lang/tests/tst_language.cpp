@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "shell/lang/language.h"
+#include "lang/language.h"
 
 class LanguageTests : public QObject {
   Q_OBJECT
