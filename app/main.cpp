@@ -4,8 +4,9 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "platform/program_folder.h"
 #include "about/program_icon.h"
+#include "app/command_line.h"
+#include "platform/program_folder.h"
 #include "shell/form1.h"
 #include "shell/safe_application.h"
 
@@ -20,11 +21,36 @@ long ResidentKilobytes() {
   return 0;
 }
 
+// The worksheet command (--worksheet ...) plugs in here; it runs without the window.
+int RunWorksheet(const QStringList& arguments) {
+  (void)arguments;
+  std::fprintf(stderr, "Zorbit: --worksheet is not available in this build\n");
+  return CommandLineRefused;
+}
+
+// Answers the command line's options before any window or display is needed; -1 opens the window.
+int AnswerCommandLine(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const CommandLineRequest request = ReadCommandLine(arguments);
+  switch (request.Action) {
+    case CommandLineAction::OpenWindow: return -1;
+    case CommandLineAction::ShowHelp: std::fputs(qPrintable(UsageText()), stdout); return 0;
+    case CommandLineAction::ShowVersion: std::printf("%s\n", qPrintable(VersionLine())); return 0;
+    case CommandLineAction::Worksheet: return RunWorksheet(arguments);
+    case CommandLineAction::Refuse: std::fprintf(stderr, "%s\n", qPrintable(request.Refusal)); return CommandLineRefused;
+  }
+  return -1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const int code = AnswerCommandLine(argc, argv); code >= 0) return code;
   SafeApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorbit"));
+  // Desktops match the window to its menu entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zorbit"));
   EnterWorkFolder();
   QApplication::setWindowIcon(ProgramIcon());
   Form1 form;

@@ -33,10 +33,10 @@ class QtProcesses final : public ProcessSeam {
 // "Kovel" on Linux, "Kovel.exe" on Windows: a companion program's file name.
 QString CompanionFileName(const QString& baseName);
 
-// The full path of a companion program in the program folder.
+// The full path of a companion program, in the companions' folder (CompanionFolder).
 QString CompanionPath(const QString& baseName);
 
-// A command that starts a companion program of the program folder with one argument.
+// A command that starts a companion program with one argument.
 // The command line reads "<name> <argument>", as written by plain joining.
 ProcessCommand CompanionCommand(const QString& baseName, const QString& argument);
 

@@ -29,7 +29,7 @@ QString CompanionFileName(const QString& baseName) {
 }
 
 QString CompanionPath(const QString& baseName) {
-  return QDir::toNativeSeparators(QDir(ExecutableFolder()).filePath(CompanionFileName(baseName)));
+  return QDir::toNativeSeparators(QDir(CompanionFolder()).filePath(CompanionFileName(baseName)));
 }
 
 ProcessCommand CompanionCommand(const QString& baseName, const QString& argument) {

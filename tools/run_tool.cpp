@@ -134,5 +134,5 @@ void OpenDocument(const QString& path, const Seams& seams) {
 }
 
 void OpenManual(const Seams& seams) {
-  OpenDocument(QDir(ExecutableFolder()).filePath(QStringLiteral("Zorbit.pdf")), seams);
+  OpenDocument(ManualPath(), seams);
 }

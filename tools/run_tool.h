@@ -35,5 +35,5 @@ void RunTool(const ToolRecord& tool, const Seams& seams = DefaultSeams());
 // path is taken from the current folder. A missing file, or no application to start, is reported.
 void OpenDocument(const QString& path, const Seams& seams = DefaultSeams());
 
-// Opens the manual "Zorbit.pdf" of the program folder.
+// Opens the manual "Zorbit.pdf" where the program keeps it (ManualPath).
 void OpenManual(const Seams& seams = DefaultSeams());

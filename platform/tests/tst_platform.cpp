@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QDir>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -116,6 +117,49 @@ class PlatformTests : public QObject {
     QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
     QDir::setCurrent(before);
     SetExecutableFolder(QString());
+  }
+
+  void BuiltProgramFindsEverythingBesideIt() {
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    SetExecutableFolder(bin);
+    QCOMPARE(CurrentLayout(), ProgramLayout::Beside);
+    QCOMPARE(QDir::fromNativeSeparators(CompanionPath(QStringLiteral("Trasko"))),
+             bin + QLatin1Char('/') + CompanionFileName(QStringLiteral("Trasko")));
+    QCOMPARE(ManualPath(), bin + QStringLiteral("/Zorbit.pdf"));
+    QCOMPARE(PagesFolder(), bin);
+    QCOMPARE(WorkFolder(), bin);
+    SetExecutableFolder(QString());
+  }
+
+  void InstalledProgramFindsItsFilesInThePrefixAndWorksInTheUsersFolder() {
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("prefix"));
+    for (const char* folder : {"bin", "lib/zorbit", "share/doc/zorbit", "share/zorbit"})
+      QVERIFY(QDir(prefix).mkpath(QString::fromUtf8(folder)));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
+    QCoreApplication::setApplicationName(QStringLiteral("Zorbit"));
+    SetExecutableFolder(prefix + QStringLiteral("/bin"));
+
+    QCOMPARE(CurrentLayout(), ProgramLayout::Installed);
+    const ProcessCommand kovel = CompanionCommand(QStringLiteral("Kovel"), QStringLiteral("/tmp"));
+    QCOMPARE(QDir::fromNativeSeparators(kovel.Program),
+             prefix + QStringLiteral("/lib/zorbit/") + CompanionFileName(QStringLiteral("Kovel")));
+    QCOMPARE(ManualPath(), prefix + QStringLiteral("/share/doc/zorbit/Zorbit.pdf"));
+    QCOMPARE(PagesFolder(), prefix + QStringLiteral("/share/zorbit"));
+    // The prefix is writable here, as it is for root or for a prefix in the user's home: the
+    // program still keeps its work out of it.
+    const QString work = WorkFolder();
+    QCOMPARE(work, dir.filePath(QStringLiteral("data/Zorbit")));
+    QVERIFY(QFileInfo(work).isDir());
+    QCOMPARE(QDir(prefix + QStringLiteral("/bin")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+
+    SetExecutableFolder(QString());
+    QCoreApplication::setApplicationName(QStringLiteral("platform_tests"));
+    if (dataHome.isNull()) qunsetenv("XDG_DATA_HOME");
+    else qputenv("XDG_DATA_HOME", dataHome);
   }
 };
 

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+#include "app/command_line.h"
+
+#include "about/version.h"
+
+namespace {
+
+// The worksheet command's own options, known only after --worksheet.
+const QStringList WorksheetOptions = {QStringLiteral("--exercises"), QStringLiteral("--kinds"),
+                                      QStringLiteral("--seed"), QStringLiteral("--decimals"),
+                                      QStringLiteral("--graphs")};
+
+// Qt reads these options of every Qt program itself, with one dash or two; they keep working.
+const QStringList QtOptionsWithValue = {
+    QStringLiteral("platform"),   QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),     QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"), QStringLiteral("style"),            QStringLiteral("stylesheet"),
+    QStringLiteral("session"),    QStringLiteral("display"),            QStringLiteral("geometry"),
+    QStringLiteral("title"),      QStringLiteral("name")};
+const QStringList QtOptionsAlone = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                    QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+
+CommandLineRequest Refuse(const QString& line) { return {CommandLineAction::Refuse, line}; }
+
+}  // namespace
+
+CommandLineRequest ReadCommandLine(const QStringList& arguments) {
+  for (const QString& argument : arguments) {
+    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) return {CommandLineAction::ShowHelp, {}};
+    if (argument == QStringLiteral("--version")) return {CommandLineAction::ShowVersion, {}};
+  }
+  if (arguments.contains(QStringLiteral("--worksheet"))) return {CommandLineAction::Worksheet, {}};
+
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (!argument.startsWith(QStringLiteral("--"))) continue;
+    const QString name = argument.mid(2).section(QLatin1Char('='), 0, 0);
+    if (QtOptionsWithValue.contains(name)) {
+      if (!argument.contains(QLatin1Char('='))) ++i;  // its value is the next argument
+      continue;
+    }
+    if (QtOptionsAlone.contains(name)) continue;
+    const QString option = argument.section(QLatin1Char('='), 0, 0);
+    if (WorksheetOptions.contains(option))
+      return Refuse(QStringLiteral("Zorbit: %1 goes with --worksheet; see Zorbit --help").arg(option));
+    return Refuse(QStringLiteral("Zorbit: unknown option %1; see Zorbit --help").arg(argument));
+  }
+  return {CommandLineAction::OpenWindow, {}};
+}
+
+QString UsageText() {
+  return QStringLiteral(
+      "Usage: Zorbit [cat | esp]\n"
+      "       Zorbit --worksheet OUT.pdf [--exercises N] [--kinds binary,power,roots,combined]\n"
+      "              [--seed S] [--decimals D] [--graphs]\n"
+      "       Zorbit --help | --version\n"
+      "\n"
+      "Zorbit is a teaching calculator for complex numbers: the four operations, powers, roots\n"
+      "and typed formulas, drawn in the complex plane and written out as exercises.\n"
+      "\n"
+      "Language of the file dialog, the tools editor and the exercise window:\n"
+      "  cat                 Catalan\n"
+      "  esp                 Spanish\n"
+      "  any other word      English\n"
+      "  no word             the first word of Lng.txt in the work folder, else English\n"
+      "\n"
+      "A worksheet without a window:\n"
+      "  --worksheet OUT     write numbered exercises and their answers to OUT.pdf,\n"
+      "                      or as text when OUT ends in .txt\n"
+      "  --exercises N       how many exercises (20 by default), spread evenly over the kinds\n"
+      "  --kinds LIST        the kinds, separated by commas: binary,power,roots,combined\n"
+      "  --seed S            the same seed gives the same sheet\n"
+      "  --decimals D        decimals of the answers\n"
+      "  --graphs            draw the graph of each answer\n"
+      "\n"
+      "  -h, --help          show this text and end\n"
+      "  --version           show the version and end\n"
+      "\n"
+      "Zorbit keeps its work (Tools.rel, Lng.txt, the exercise sheets in Prbls/, the images in\n"
+      "Graphs/) beside the program when it runs from a writable folder of its own, and otherwise,\n"
+      "as when it is installed, in the per-user data folder (~/.local/share/Zorbit).\n");
+}
+
+QString VersionLine() {
+  return QStringLiteral("%1 %2.%3.%4")
+      .arg(QString::fromUtf8(ProgramTitle))
+      .arg(ProgramVersionMajor)
+      .arg(ProgramVersionMinor)
+      .arg(ProgramVersionRevision);
+}
