@@ -78,10 +78,9 @@ void Form1::Form_Load() {
   OpGrfs->setStyleSheet(QStringLiteral("QCheckBox#OpGrfs { background-color: %1; }")
                             .arg(POpBin->property("panelColor").value<QColor>().name()));
 
-  OpCaptions = {QStringLiteral(" Z1 + Z2"), QStringLiteral(" Z1 - Z2"), QStringLiteral(" Z1 \u00b7 Z2"),
-                QStringLiteral(" Z1 \u00f7 Z2")};
+  for (std::size_t k = 0; k < 4; ++k) OpCaptions[k] = QString::fromStdString(::OpCaptions[k]);
 
-  Store.Count = 0;
+  Store.Clear();
   EditIndex = 0;
 
   ResetGraphPanel();

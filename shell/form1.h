@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "calc/complex_store.h"
+#include "calc/problem.h"
 #include "core/cplx.h"
 #include "graphics/fgraf.h"
 #include "platform/seams.h"
@@ -47,7 +48,6 @@ class Form1 : public QMainWindow, public GraphSource {
   std::array<FGraf*, 4> GraphWindows{};
   bool GraphsOn = true;
   bool BinaryResultsReady = false;
-  std::array<Cplx, 4> BinaryResults{};
   std::unique_ptr<TextGrid> ResultsTable;
   QString LastSavedName;
   std::int16_t Decimals = 2;
@@ -57,30 +57,8 @@ class Form1 : public QMainWindow, public GraphSource {
   std::int16_t EditIndex = 0;  // slot open in the entry panel; 0: a new, unstored complex
   Cplx EntryCplx;
 
-  // ---- operands and results of the panels
-  Cplx BinZ1, BinZ2;
-  Cplx PowBase;
-  double PowExponent = 0;
-  Cplx PowResult;
-  Cplx RootRadicand;
-  std::int16_t RootIndex = 0;
-  Cplx RootFirst;
-  double RootStep = 0;
-  Cplx CmbResult;
-  // The last power and roots that succeeded, as their exercises pose them. A failed attempt
-  // leaves the fields above mixed (a new base beside the old result), which must never reach an
-  // exercise: its answer would not belong to its statement.
-  struct PowerCalc {
-    Cplx Base;
-    double Exponent = 0;
-    Cplx Result;
-  } LastPower;
-  struct RootsCalc {
-    Cplx Radicand;
-    std::int16_t Index = 0;
-    Cplx First;
-    double Step = 0;
-  } LastRoots;
+  // ---- the panels' last calculations that succeeded
+  LastCalculations Last;
 
   // ---- store operations
   // Each answers false when it refused because the 26 letters are taken (the user was told).
@@ -103,8 +81,6 @@ class Form1 : public QMainWindow, public GraphSource {
   void AccioGrf(const QString& tag) override;
 
   // ---- binary results and the graph windows
-  // Which results of the last binary calculation exist: the quotient does not when Z2 is 0.
-  std::array<bool, 4> BinaryResultDefined{true, true, true, true};
   void UpdateBinaryResults(const Cplx& z1, const Cplx& z2);
   void CreateGraphWindow(int k);
   // Graph window k's picture of the last binary calculation.

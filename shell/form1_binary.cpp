@@ -19,7 +19,7 @@ const QString NotDefined = QStringLiteral("not defined");
 // Why result k of the last calculation does not exist: a divisor of 0, or a result beyond the
 // range of numbers (a product of two huge complexes).
 QString Form1::BinaryFailureReason(int k) const {
-  if (k == OpDivide && BinZ2.Mod == 0) return QStringLiteral("Z2 = 0");
+  if (k == OpDivide && Last.Binary.Z2.Mod == 0) return QStringLiteral("Z2 = 0");
   return QStringLiteral("too large");
 }
 
@@ -45,14 +45,11 @@ void Form1::OkOp2_Click() {
   const int a = LstZ[0]->currentIndex();
   const int b = LstZ[1]->currentIndex();
   if (a < 0 || b < 0) return;
-  BinZ1 = Store.StoreSlots[a + 1];
-  BinZ2 = Store.StoreSlots[b + 1];
   GridClear(*ResultsTable);
-  UpdateBinaryResults(BinZ1, BinZ2);
+  UpdateBinaryResults(Store.At(a + 1), Store.At(b + 1));
 
   // An exercise needs all four results: after a division by a zero Z2 there is none to write.
-  bool complete = true;
-  for (const bool defined : BinaryResultDefined) complete = complete && defined;
+  const bool complete = Last.Binary.Complete();
   BtG2->setEnabled(complete);
   OpG[0]->setEnabled(complete);
   PBTblOp2->setToolTip(QStringLiteral("Dbl Click: incorpora complejo"));
@@ -61,17 +58,14 @@ void Form1::OkOp2_Click() {
 
 void Form1::UpdateBinaryResults(const Cplx& z1, const Cplx& z2) {
   BinaryResultsReady = true;
+  Last.Binary = CalcBinary(z1, z2);
   for (int k = 0; k < 4; ++k) {
-    try {
-      BinaryResults[k] = CplxOp(static_cast<OpCode>(k), z1, z2);
-      BinaryResultDefined[k] = true;
-      GridSetCell(ToQ(CartText(BinaryResults[k], 2)), *ResultsTable, k, 0);
-      GridSetCell(ToQ(PolarText(BinaryResults[k], 2)), *ResultsTable, k, 1);
-    } catch (const ArithmeticError&) {
-      // The row says so, and no number is left behind that could pass for a result.
-      constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-      BinaryResults[k] = Cplx{nan, nan, nan, nan};
-      BinaryResultDefined[k] = false;
+    const Cplx& result = Last.Binary.Results[static_cast<std::size_t>(k)];
+    if (Last.Binary.Defined[static_cast<std::size_t>(k)]) {
+      GridSetCell(ToQ(CartText(result, 2)), *ResultsTable, k, 0);
+      GridSetCell(ToQ(PolarText(result, 2)), *ResultsTable, k, 1);
+    } else {
+      // The row says so.
       GridSetCell(NotDefined, *ResultsTable, k, 0);
       GridSetCell(QStringLiteral("(") + BinaryFailureReason(k) + QStringLiteral(")"), *ResultsTable, k, 1);
     }
@@ -97,8 +91,8 @@ void Form1::PBTblOp2_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x,
 // operation failed has nothing to give.
 void Form1::PBTblOp2_DblClick() {
   const int r = ResultsTable->CurRow;
-  if (!BinaryResultsReady || r < 0 || r > 3 || !BinaryResultDefined[r]) return;
-  IncorporateCplx(BinaryResults[r]);
+  if (!BinaryResultsReady || r < 0 || r > 3 || !Last.Binary.Defined[static_cast<std::size_t>(r)]) return;
+  IncorporateCplx(Last.Binary.Results[static_cast<std::size_t>(r)]);
 }
 
 void Form1::POpBin_DblClick() {

@@ -43,17 +43,17 @@ void Form1::TxtOp_DblClick() {
 void Form1::OkCmb_Click() {
   const QString text = TxtOp->text();
   if (text.isEmpty()) return;
-  // The value is kept only when the evaluation succeeds, so CmbResult stays the value on show
-  // even if the store has changed since and a new attempt fails.
+  // The calculation is kept only when the evaluation succeeds, so the last one stays the value
+  // on show even if the store has changed since and a new attempt fails.
   Cplx value;
   if (!EvalCombined(FromQ(text), Store, value)) {
     seams_.Messages->Show(QStringLiteral("Wrong string"), QStringLiteral("Error"), MsgButtons::Ok,
                           MsgIcon::Warning);
     return;
   }
-  CmbResult = value;
-  IdRes[0]->setText(ToQ(CartText(CmbResult, 2)));
-  IdRes[1]->setText(ToQ(PolarText(CmbResult, 2)));
+  Last.Combined = {FromQ(text), value, Store};
+  IdRes[0]->setText(ToQ(CartText(value, 2)));
+  IdRes[1]->setText(ToQ(PolarText(value, 2)));
   BtGC->setEnabled(true);
   OpG[3]->setEnabled(true);
 }
@@ -65,7 +65,7 @@ void Form1::IdRes_Change() {
 
 void Form1::IdRes_DblClick(int index) {
   if (index < 0 || index > 1 || IdRes[index]->text().isEmpty()) return;
-  IncorporateCplx(CmbResult);
+  IncorporateCplx(Last.Combined.Result);
 }
 
 void Form1::BtHCmb_Click() {

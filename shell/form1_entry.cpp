@@ -89,7 +89,7 @@ void Form1::BtRnd_Click() {
 
 void Form1::IdX_Click() {
   Decimals = static_cast<std::int16_t>(IdX->currentText().toInt());
-  if (StoredComplexOpen()) ShowInEntry(Store.StoreSlots[EditIndex]);
+  if (StoredComplexOpen()) ShowInEntry(Store.At(EditIndex));
 }
 
 void Form1::BtHEntr_Click() {

@@ -70,20 +70,21 @@ void Form1::DrawBinaryGraph(int k) {
   FGraf* window = GraphWindows[k];
   if (window == nullptr) return;
   Surface& surface = window->PBox->surface();
-  if (BinaryResultDefined[k]) {
-    ::DrawBinaryGraph(surface, BinZ1, BinZ2, BinaryResults[k]);
+  const BinaryCalc& calc = Last.Binary;
+  if (calc.Defined[static_cast<std::size_t>(k)]) {
+    ::DrawBinaryGraph(surface, calc.Z1, calc.Z2, calc.Results[static_cast<std::size_t>(k)]);
     return;
   }
   // No result to draw (Z1 ÷ 0, or beyond the range of numbers): the operands alone, and a line
   // that says why.
-  double r = 1.1 * LargestComponent(BinZ1, BinZ2, BinZ2);
+  double r = 1.1 * LargestComponent(calc.Z1, calc.Z2, calc.Z2);
   if (!(r > 0)) r = 5;
   surface.SetForeColor(ProjectionGrey);
   NewPlane(surface, -r, -r, r, r);
   surface.SetForeColor(OperandBlue);
-  DrawComplexVector(BinZ1, surface);
+  DrawComplexVector(calc.Z1, surface);
   surface.SetForeColor(OperandBlue);
-  DrawComplexVector(BinZ2, surface);
+  DrawComplexVector(calc.Z2, surface);
   // Small, in the bottom left corner, clear of the operands' arrows as far as it can be.
   const double size = surface.FontSize();
   surface.SetFontSize(7);

@@ -44,14 +44,6 @@ bool ReadRootIndex(const QString& text, std::int16_t& n) {
   return true;
 }
 
-// Root k of the last roots, from the principal root and the step, completed from its polar pair.
-Cplx RootNumber(const Cplx& first, double step, int k) {
-  Cplx root = first;
-  root.Arg = first.Arg + k * step;
-  SyncCplx(root, 1);
-  return root;
-}
-
 }  // namespace
 
 // ---- power
@@ -70,28 +62,29 @@ void Form1::LstNp_Click() {
 void Form1::OkPot_Click() {
   const int a = LstZ[2]->currentIndex();
   if (a < 0) return;
-  PowBase = Store.StoreSlots[a + 1];
-  if (!ParseReal(FromQ(LstNp->currentText()), PowExponent)) return;
+  const Cplx base = Store.At(a + 1);
+  double exponent = 0;
+  if (!ParseReal(FromQ(LstNp->currentText()), exponent)) return;
   try {
-    PowResult = CplxPower(PowBase, PowExponent);
+    Last.Power = CalcPower(base, exponent);
   } catch (const ArithmeticError&) {
     // The panel is left without a result: nothing shown, nothing to keep, no exercise to write.
     PZ[0]->clear();
     PZ[1]->clear();
     BtGP->setEnabled(false);
-    seams_.Messages->Show(QStringLiteral("Z^n cannot be calculated. ") + PowerFailureReason(PowBase, PowExponent),
+    seams_.Messages->Show(QStringLiteral("Z^n cannot be calculated. ") + PowerFailureReason(base, exponent),
                           QStringLiteral("Not feasible"), MsgButtons::Ok, MsgIcon::Information);
     return;
   }
+  const PowerCalc& power = Last.Power;
   for (int f = 0; f < 2; ++f) {
-    PZ[f]->setText(ToQ(CplxText(PowResult, 2, static_cast<std::int16_t>(f))));
+    PZ[f]->setText(ToQ(CplxText(power.Result, 2, static_cast<std::int16_t>(f))));
     PZ[f]->setToolTip(QStringLiteral("Incorporar: doble click"));
   }
-  LastPower = {PowBase, PowExponent, PowResult};
   BtGP->setEnabled(true);
   OpG[1]->setEnabled(true);
-  ShowInGraphPanel(PowResult);
-  EtZ->setText(QStringLiteral("(") + ToQ(CartText(PowBase, 2)) + QStringLiteral(")^") + PlainNumber(PowExponent));
+  ShowInGraphPanel(power.Result);
+  EtZ->setText(QStringLiteral("(") + ToQ(CartText(power.Base, 2)) + QStringLiteral(")^") + PlainNumber(power.Exponent));
 }
 
 // The hint grows with the text it belongs to: an empty box has none.
@@ -101,7 +94,7 @@ void Form1::PZ_Change() {
 
 void Form1::PZ_DblClick(int index) {
   if (index < 0 || index > 1 || PZ[index]->text().isEmpty()) return;
-  IncorporateCplx(PowResult);
+  IncorporateCplx(Last.Power.Result);
 }
 
 void Form1::RstPot() {
@@ -131,36 +124,32 @@ void Form1::OkRel_Click() {
     seams_.Messages->Show(QStringLiteral("Only integers >= 2"), QStringLiteral("Wrong index"), MsgButtons::Ok,
                           MsgIcon::Warning);
   };
-  RootRadicand = Store.StoreSlots[a + 1];
+  const Cplx radicand = Store.At(a + 1);
   const QString typed = LstNr->currentText();
   if (typed.contains(QLatin1Char('.'))) return wrongIndex();
   std::int16_t n = 0;
   if (!ReadRootIndex(typed, n)) return wrongIndex();
-  RootIndex = n;
-  if (RootIndex < 2) return wrongIndex();
+  if (n < 2) return wrongIndex();
   try {
-    double step = 0;
-    const Cplx first = CplxRoot(RootRadicand, RootIndex, step);
-    RootFirst = first;
-    RootStep = step;
+    Last.Roots = CalcRoots(radicand, n);
   } catch (const ArithmeticError&) {
     return wrongIndex();  // a radicand of modulus 0
   }
+  const RootsCalc& roots = Last.Roots;
 
   LstRels[0]->clear();
   LstRels[1]->clear();
-  for (int k = 0; k < RootIndex; ++k) {
-    const Cplx root = RootNumber(RootFirst, RootStep, k);
+  for (int k = 0; k < roots.Index; ++k) {
+    const Cplx root = roots.Root(k);
     LstRels[0]->addItem(ToQ(CartText(root, 2)));
     LstRels[1]->addItem(ToQ(PolarText(root, 2)));
   }
-  DrawRootsGraph(PBox0->surface(), RootFirst, RootStep, RootIndex);
-  LastRoots = {RootRadicand, RootIndex, RootFirst, RootStep};
+  DrawRootsGraph(PBox0->surface(), roots.First, roots.Step, roots.Index);
   BtGR->setEnabled(true);
   OpG[2]->setEnabled(true);
   for (QListWidget* list : LstRels) list->setToolTip(QStringLiteral("Incorporar: doble click"));
-  EtZ->setText(QStringLiteral("R") + QString::number(RootIndex) + QStringLiteral("(") +
-               ToQ(CartText(RootRadicand, 2)) + QStringLiteral(")"));
+  EtZ->setText(QStringLiteral("R") + QString::number(roots.Index) + QStringLiteral("(") +
+               ToQ(CartText(roots.Radicand, 2)) + QStringLiteral(")"));
 }
 
 // Both lists select and show the same rows.
@@ -184,7 +173,7 @@ void Form1::LstRels_DblClick(int index) {
   if (index < 0 || index > 1) return;
   const int k = LstRels[index]->currentRow();
   if (k < 0 || k >= LstRels[index]->count()) return;
-  IncorporateCplx(RootNumber(RootFirst, RootStep, k));
+  IncorporateCplx(Last.Roots.Root(k));
 }
 
 void Form1::RstRel() {

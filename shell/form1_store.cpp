@@ -15,10 +15,10 @@
 #include "shell/form1.h"
 #include "text/complex_text.h"
 
-bool Form1::StoredComplexOpen() const { return EditIndex >= 1 && EditIndex <= Store.Count; }
+bool Form1::StoredComplexOpen() const { return Store.Holds(EditIndex); }
 
 bool Form1::RefuseWhenFull(int added) {
-  if (added <= 0 || Store.Count + added <= StoreCapacity) return false;
+  if (Store.Fits(added)) return false;
   seams_.Messages->Show(QStringLiteral("No more than 26 complexes"), QStringLiteral("Not feasible"), MsgButtons::Ok,
                         MsgIcon::Information);
   return true;
@@ -30,14 +30,14 @@ bool Form1::StoreEntry(const Cplx& z) {
   if (!StoredComplexOpen()) EditIndex = 0;
   if (EditIndex == 0) {
     if (RefuseWhenFull(1)) return false;
-    ++Store.Count;
-    EditIndex = Store.Count;
+    EditIndex = static_cast<std::int16_t>(Store.Append(z));
+  } else {
+    Store.Replace(EditIndex, z);
   }
-  Store.StoreSlots[EditIndex] = z;
   RefreshStoreLists();
-  if (Store.Count == 1) {
+  if (Store.Count() == 1) {
     for (int i = 0; i < 5; ++i) SelectStoreRow(i, 0);
-  } else if (Store.Count == 2) {
+  } else if (Store.Count() == 2) {
     SelectStoreRow(1, 1);
   }
   ClearEntry();
@@ -57,8 +57,7 @@ void Form1::SuprCplx() {
     ClearEntry();
     return;
   }
-  --Store.Count;
-  for (int i = EditIndex; i <= Store.Count; ++i) Store.StoreSlots[i] = Store.StoreSlots[i + 1];
+  Store.Remove(EditIndex);
   RefreshStoreLists();
   ClearEntry();
   PBox0->surface().Clear();
@@ -71,9 +70,9 @@ void Form1::RefreshStoreLists() {
   ++programSelecting_;
   for (QListWidget* column : LZ) column->clear();
   for (QComboBox* selector : LstZ) selector->clear();
-  for (int k = 1; k <= Store.Count; ++k) {
+  for (int k = 1; k <= Store.Count(); ++k) {
     const QString letter = ToQ(LetterOf(k));
-    const Cplx& z = Store.StoreSlots[k];
+    const Cplx& z = Store.At(k);
     LZ[0]->addItem(letter);
     LZ[1]->addItem(ToQ(CartText(z, 2)));
     LZ[2]->addItem(ToQ(PolarText(z, 2)));
@@ -82,12 +81,12 @@ void Form1::RefreshStoreLists() {
   for (QComboBox* selector : LstZ) selector->setCurrentIndex(-1);
   --programSelecting_;
 
-  if (Store.Count == 0) return;
+  if (Store.Empty()) return;
   for (int i = 0; i < 5; ++i) {
     if (remembered[i] < 0) continue;
     // A selector whose complex has gone (the last one was deleted) is left without a selection,
     // and its panel is told so.
-    SelectStoreRow(i, remembered[i] < Store.Count ? remembered[i] : -1);
+    SelectStoreRow(i, remembered[i] < Store.Count() ? remembered[i] : -1);
   }
 }
 
@@ -102,8 +101,8 @@ void Form1::SelectStoreRow(int i, int row) {
 
 Cplx Form1::SelectedCplx(int i) const {
   const int row = LstZ[i]->currentIndex();
-  if (row < 0 || row + 1 > Store.Count) return Store.StoreSlots[0];
-  return Store.StoreSlots[row + 1];
+  if (row < 0 || !Store.Holds(row + 1)) return Store.At(0);
+  return Store.At(row + 1);
 }
 
 bool Form1::UserPick(int i) const {
@@ -137,9 +136,9 @@ void Form1::LstZ_Click(int i) {
 }
 
 void Form1::SelCplx(std::int16_t k) {
-  if (k < 1 || k > Store.Count) return;
+  if (!Store.Holds(k)) return;
   EditIndex = k;
-  ShowInEntry(Store.StoreSlots[k]);
+  ShowInEntry(Store.At(k));
   BtNou->setEnabled(true);
   BtSupr->setEnabled(true);
 }
@@ -200,7 +199,7 @@ void Form1::BtSupr_Click() {
 }
 
 void Form1::Btrst_Click() {
-  Store.Count = 0;
+  Store.Clear();
   ++programSelecting_;
   for (QListWidget* column : LZ) column->clear();
   for (QComboBox* selector : LstZ) selector->clear();

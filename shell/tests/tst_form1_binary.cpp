@@ -72,7 +72,7 @@ class BinaryPanelTests : public QObject {
     QVERIFY(TableIsEmpty(*d.form));
     // Nor does a double-click on the empty table.
     DoubleClickTableRow(*d.form, 0);
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    QCOMPARE(d.form->Store.Count(), 0);
   }
 
   void ANewZ2EmptiesTheTableButKeepsTheResults() {
@@ -87,7 +87,7 @@ class BinaryPanelTests : public QObject {
     QVERIFY(f.BinaryResultsReady);
     // The hidden results still come back: the row of the product.
     DoubleClickTable(f, 2500, 600);
-    QCOMPARE(f.Store.Count, std::int16_t(3));
+    QCOMPARE(f.Store.Count(), 3);
     QCOMPARE(d.Column(1).last(), QStringLiteral("11-2i"));
   }
 
@@ -100,7 +100,7 @@ class BinaryPanelTests : public QObject {
     QCOMPARE(f.ResultsTable->CurRow, 2);
     QCOMPARE(d.Column(0), (QStringList{"a", "b", "c"}));
     QCOMPARE(d.Column(1).last(), QStringLiteral("11-2i"));
-    QCOMPARE(f.Store.StoreSlots[3].Mod, f.BinaryResults[2].Mod);
+    QCOMPARE(f.Store.At(3).Mod, f.Last.Binary.Results[2].Mod);
     // The store refreshed its selectors, which empties the table.
     QVERIFY(TableIsEmpty(f));
 
@@ -120,7 +120,7 @@ class BinaryPanelTests : public QObject {
     QVERIFY(!f.BinaryResultsReady);
     QVERIFY(f.OpG[0]->isEnabled());
     DoubleClickTableRow(f, 0);
-    QCOMPARE(f.Store.Count, std::int16_t(0));
+    QCOMPARE(f.Store.Count(), 0);
   }
 
   // Z2 = 0: the three results that exist are shown and can be kept; the quotient is "not
@@ -143,13 +143,13 @@ class BinaryPanelTests : public QObject {
     QVERIFY(d.messages.Shown.isEmpty());
 
     DoubleClickTableRow(f, 3);
-    QCOMPARE(f.Store.Count, std::int16_t(2));
+    QCOMPARE(f.Store.Count(), 2);
     DoubleClickTableRow(f, 0);
-    QCOMPARE(f.Store.Count, std::int16_t(3));
+    QCOMPARE(f.Store.Count(), 3);
     QCOMPARE(d.Column(1).last(), QStringLiteral("2+1i"));
     // Even with the table hidden by the refresh, the quotient stays out of reach.
     DoubleClickTableRow(f, 3);
-    QCOMPARE(f.Store.Count, std::int16_t(3));
+    QCOMPARE(f.Store.Count(), 3);
 
     // A good calculation afterwards makes the exercise possible again.
     Pick(f, 1, 'a');
@@ -167,7 +167,7 @@ class BinaryPanelTests : public QObject {
     QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
     QTest::mouseClick(f.OkPot, Qt::LeftButton);  // 1e300 comes back as b
     QTest::mouseDClick(f.PZ[0], Qt::LeftButton);
-    QCOMPARE(f.Store.Count, std::int16_t(2));
+    QCOMPARE(f.Store.Count(), 2);
     Pick(f, 0, 'b');
     f.PBTblOp2->surface().StartRecording();
     QTest::mouseClick(f.OkOp2, Qt::LeftButton);
@@ -177,7 +177,7 @@ class BinaryPanelTests : public QObject {
     QCOMPARE(shown[3][0], QStringLiteral("1+0i"));
     QVERIFY(!f.BtG2->isEnabled());
     DoubleClickTableRow(f, 2);
-    QCOMPARE(f.Store.Count, std::int16_t(2));
+    QCOMPARE(f.Store.Count(), 2);
   }
 };
 

@@ -89,7 +89,7 @@ class CombinedPanelTests : public QObject {
     QVERIFY(f.IdRes[1]->toolTip().isEmpty());
     QVERIFY(!f.BtGC->isEnabled());
     DoubleClickBox(f.IdRes[0]);
-    QCOMPARE(f.Store.Count, std::int16_t(2));
+    QCOMPARE(f.Store.Count(), 2);
   }
 
   void WrongStringsAreReportedAndEmptyOnesIgnored() {
@@ -127,7 +127,7 @@ class CombinedPanelTests : public QObject {
     QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string"));
     QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-2i"));
     DoubleClickBox(f.IdRes[1]);
-    QCOMPARE(f.Store.Count, std::int16_t(4));
+    QCOMPARE(f.Store.Count(), 4);
     QCOMPARE(d.Column(1).last(), QStringLiteral("2-2i"));
   }
 

@@ -45,13 +45,13 @@ class Form1EntryTests : public QObject {
   void PolarEntriesKeepTheArgumentAsTyped() {
     Form1Driver d;
     d.Enter(1, QStringLiteral("2 , 90"));
-    const Cplx& b = d.form->Store.StoreSlots[1];
+    const Cplx& b = d.form->Store.At(1);
     QCOMPARE(b.Re, 0.0);
     QCOMPARE(b.Im, 2.0);
     QCOMPARE(b.Arg, 90.0);
     QCOMPARE(d.Column(1)[0], QStringLiteral("0+2i"));
     d.Enter(1, QStringLiteral("1 , 450"));
-    QCOMPARE(d.form->Store.StoreSlots[2].Arg, 450.0);
+    QCOMPARE(d.form->Store.At(2).Arg, 450.0);
     QCOMPARE(d.Column(1)[1], QStringLiteral("0+1i"));
     QCOMPARE(d.Column(2)[1], QStringLiteral("1 , 450\u00b0"));
   }
@@ -67,7 +67,7 @@ class Form1EntryTests : public QObject {
       QCOMPARE(d.messages.Shown.last().Buttons, MsgButtons::Ok);
       QCOMPARE(d.form->EdN[0]->text(), QString::fromLatin1(text));
       QCOMPARE(d.form->EditIndex, std::int16_t(1));
-      QCOMPARE(d.form->Store.Count, std::int16_t(1));
+      QCOMPARE(d.form->Store.Count(), 1);
       QCOMPARE(d.Column(1), (QStringList{"1+1i"}));
     }
   }
@@ -77,7 +77,7 @@ class Form1EntryTests : public QObject {
     d.Enter(0, QStringLiteral("1, 1"));
     d.Enter(0, QStringLiteral("1e200, 0"));
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.form->Store.Count(), 1);
     QCOMPARE(d.Column(1), (QStringList{"1+1i"}));
     // The panel goes on working afterwards.
     d.form->EdN[0]->clear();
@@ -90,7 +90,7 @@ class Form1EntryTests : public QObject {
     QTest::keyClicks(d.form->EdN[1], QStringLiteral("2 , 90"));
     d.form->BtInc->click();
     QCOMPARE(d.messages.LastText(), QStringLiteral("wrong expression"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    QCOMPARE(d.form->Store.Count(), 0);
     QTest::keyClicks(d.form->EdN[0], QStringLiteral("-1, 2"));
     d.form->BtInc->click();
     QCOMPARE(d.Column(1), (QStringList{"-1+2i"}));
@@ -104,7 +104,7 @@ class Form1EntryTests : public QObject {
     QCOMPARE(d.messages.LastText(), QStringLiteral("wrong expression"));
     QCOMPARE(d.form->EditIndex, std::int16_t(1));
     QTest::keyClick(d.form->EdN[1], Qt::Key_Return);
-    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.form->Store.Count(), 1);
     QCOMPARE(d.Column(2), (QStringList{QStringLiteral("5 , 90\u00b0")}));
     QCOMPARE(d.form->EditIndex, std::int16_t(0));
   }
@@ -140,13 +140,13 @@ class Form1EntryTests : public QObject {
     // 0 draws nothing and says nothing, but enables the reset all the same.
     d.form->LstN->setEditText(QStringLiteral("0"));
     d.form->BtRnd->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    QCOMPARE(d.form->Store.Count(), 0);
     QVERIFY(d.messages.Shown.isEmpty());
     QVERIFY(d.form->Btrst->isEnabled());
     // Halves go to the even number.
     d.form->LstN->setEditText(QStringLiteral("2.5"));
     d.form->BtRnd->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(2));
+    QCOMPARE(d.form->Store.Count(), 2);
     d.form->LstN->setEditText(QStringLiteral("27"));
     d.form->BtRnd->click();
     QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
@@ -159,7 +159,7 @@ class Form1EntryTests : public QObject {
     d.form->BtRnd->click();
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not a number"));
     QVERIFY(d.messages.LastText().contains(QStringLiteral("whole number")));
-    QCOMPARE(d.form->Store.Count, std::int16_t(2));
+    QCOMPARE(d.form->Store.Count(), 2);
   }
 
   void ATypedCountIsUsedButNotAddedToTheOfferedOnes() {
@@ -170,7 +170,7 @@ class Form1EntryTests : public QObject {
     QTest::keyClick(typed, Qt::Key_Return);
     QCOMPARE(d.form->LstN->count(), 9);
     d.form->BtRnd->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(12));
+    QCOMPARE(d.form->Store.Count(), 12);
   }
 
   void DecimalsRewriteTheOpenComplexOnly() {
@@ -228,7 +228,7 @@ class Form1EntryTests : public QObject {
       d.Enter(e.Box, e.Typed);
       if (e.Value == QStringLiteral("wrong expression")) {
         QCOMPARE(d.messages.LastText(), e.Value);
-        QCOMPARE(d.form->Store.Count, std::int16_t(0));
+        QCOMPARE(d.form->Store.Count(), 0);
       } else {
         QVERIFY2(d.messages.Shown.isEmpty(), qPrintable(e.Typed));
         QCOMPARE(d.Column(1), QStringList{e.Value});

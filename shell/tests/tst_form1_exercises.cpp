@@ -159,7 +159,7 @@ class Form1ExerciseTests : public QObject {
     f.LstZ[2]->setCurrentIndex(1);
     TypeInto(f.LstNp, QStringLiteral("x"));
     QTest::mouseClick(f.OkPot, Qt::LeftButton);
-    QCOMPARE(f.PowBase.Re, 2.0);
+    QCOMPARE(f.Last.Power.Base.Re, 1.0);
     ReadAndClose(after);
     f.OpG[1]->trigger();
     QCOMPARE(after.Statement, QStringLiteral("Find the power 0.5 of Z= 1+1i"));

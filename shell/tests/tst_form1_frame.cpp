@@ -117,7 +117,7 @@ class Form1FrameTests : public QObject {
     QVERIFY(f.GraphsOn);
     QVERIFY(!f.BinaryResultsReady);
     QVERIFY(f.OpGrfs->isChecked());
-    QCOMPARE(f.Store.Count, std::int16_t(0));
+    QCOMPARE(f.Store.Count(), 0);
     QCOMPARE(f.EditIndex, std::int16_t(0));
     QCOMPARE(f.LineBreak, QStringLiteral("\r\n"));
     QCOMPARE(f.OpCaptions[3], QStringLiteral(" Z1 \u00f7 Z2"));

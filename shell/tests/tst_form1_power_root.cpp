@@ -70,9 +70,9 @@ class PowerRootTests : public QObject {
     QCOMPARE(f.EtZ->text(), QStringLiteral("(-8+0i)^0.333333333333333"));
     // Both boxes take back the full-precision value.
     DoubleClickBox(f.PZ[1]);
-    QCOMPARE(f.Store.Count, std::int16_t(3));
-    QCOMPARE(f.Store.StoreSlots[3].Re, f.PowResult.Re);
-    QCOMPARE(f.Store.StoreSlots[3].Im, f.PowResult.Im);
+    QCOMPARE(f.Store.Count(), 3);
+    QCOMPARE(f.Store.At(3).Re, f.Last.Power.Result.Re);
+    QCOMPARE(f.Store.At(3).Im, f.Last.Power.Result.Im);
   }
 
   // An exponent that does not read as a number does nothing, silently; the fields keep what was
@@ -82,13 +82,13 @@ class PowerRootTests : public QObject {
     StoreAll(d, {"1, 1"});
     Form1& f = *d.form;
     CalculatePower(f, QStringLiteral("2"));
-    const Cplx last = f.PowResult;
+    const Cplx last = f.Last.Power.Result;
     CalculatePower(f, QStringLiteral("x+"));
     QVERIFY(d.messages.Shown.isEmpty());
     QCOMPARE(f.PZ[0]->text(), QStringLiteral("0+2i"));
     QVERIFY(f.BtGP->isEnabled());
     QCOMPARE(f.PowExponent, 0.0);
-    QCOMPARE(f.PowResult.Im, last.Im);
+    QCOMPARE(f.Last.Power.Result.Im, last.Im);
   }
 
   // 0 to a negative power and an overflow cannot be calculated: the user is told why, and the
@@ -111,7 +111,7 @@ class PowerRootTests : public QObject {
     QVERIFY(f.PZ[1]->text().isEmpty());
     QVERIFY(!f.BtGP->isEnabled());
     DoubleClickBox(f.PZ[0]);
-    QCOMPARE(f.Store.Count, std::int16_t(3));
+    QCOMPARE(f.Store.Count(), 3);
 
     Pick(f, 2, 'c');
     CalculatePower(f, QStringLiteral("3"));
@@ -132,7 +132,7 @@ class PowerRootTests : public QObject {
     QVERIFY(f.PZ[0]->toolTip().isEmpty());
     QVERIFY(f.BtGP->isEnabled());
     DoubleClickBox(f.PZ[0]);
-    QCOMPARE(f.Store.Count, std::int16_t(1));
+    QCOMPARE(f.Store.Count(), 1);
   }
 
   // The store's own re-selections rewrite Z but keep the results; the user's pick resets them.
@@ -180,7 +180,7 @@ class PowerRootTests : public QObject {
 
     DoubleClickListRow(f.LstRels[0], 1);
     QCOMPARE(d.Column(1), (QStringList{"-8+0i", "-2+0i"}));
-    QVERIFY(std::abs(f.Store.StoreSlots[2].Re + 2) < 1e-12);
+    QVERIFY(std::abs(f.Store.At(2).Re + 2) < 1e-12);
   }
 
   void RootIndicesThatAreRefused() {
@@ -188,7 +188,7 @@ class PowerRootTests : public QObject {
     StoreAll(d, {"-8, 0"});
     Form1& f = *d.form;
     CalculateRoots(f, QStringLiteral("3"));
-    const Cplx first = f.RootFirst;
+    const Cplx first = f.Last.Roots.First;
     for (const char* index : {"2.5", "1", "0", "-3", "40000", "three", ""}) {
       d.messages.Shown.clear();
       CalculateRoots(f, QString::fromLatin1(index));
@@ -200,7 +200,7 @@ class PowerRootTests : public QObject {
     // The index that was read stays, with the roots of the last success.
     CalculateRoots(f, QStringLiteral("1"));
     QCOMPARE(f.RootIndex, std::int16_t(1));
-    QCOMPARE(f.RootFirst.Arg, first.Arg);
+    QCOMPARE(f.Last.Roots.First.Arg, first.Arg);
     QVERIFY(f.BtGR->isEnabled());
   }
 

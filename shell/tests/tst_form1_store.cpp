@@ -63,7 +63,7 @@ class Form1StoreTests : public QObject {
     QCOMPARE(d.messages.LastText(), QStringLiteral("Eliminate item?"));
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Confirm elimination"));
     QCOMPARE(d.messages.Shown.last().Buttons, MsgButtons::YesNo);
-    QCOMPARE(d.form->Store.Count, std::int16_t(4));
+    QCOMPARE(d.form->Store.Count(), 4);
 
     d.messages.QueueAnswer(MsgAnswer::Yes);
     d.form->BtSupr->click();
@@ -90,7 +90,7 @@ class Form1StoreTests : public QObject {
     QCOMPARE(d.SelectedRows(), (QList<int>{0, -1, 0, 0, 0}));
     // With nothing open the key does nothing.
     QTest::keyClick(d.form->LZ[0], Qt::Key_Delete);
-    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.form->Store.Count(), 1);
   }
 
   void StoringAnOpenComplexReplacesItInItsSlot() {
@@ -99,7 +99,7 @@ class Form1StoreTests : public QObject {
     d.ClickRow(2, 1);
     d.Enter(0, QStringLiteral("7, -7"));
     QCOMPARE(d.Column(1), (QStringList{"1+1i", "7-7i", "3+3i"}));
-    QCOMPARE(d.form->Store.Count, std::int16_t(3));
+    QCOMPARE(d.form->Store.Count(), 3);
     QCOMPARE(d.SelectedRows(), (QList<int>{0, 1, 0, 0, 0}));
     QCOMPARE(d.form->EditIndex, std::int16_t(0));
     QVERIFY(d.form->EdN[0]->hasFocus());
@@ -108,7 +108,7 @@ class Form1StoreTests : public QObject {
   void ClickingARowMarksItInAllColumnsAndTheyScrollTogether() {
     Form1Driver d;
     FillWithRandom(d, 20);
-    QCOMPARE(d.form->Store.Count, std::int16_t(20));
+    QCOMPARE(d.form->Store.Count(), 20);
     d.ClickRow(2, 3);
     for (QListWidget* column : d.form->LZ) QCOMPARE(column->currentRow(), 3);
     QCOMPARE(d.form->EditIndex, std::int16_t(4));
@@ -152,7 +152,7 @@ class Form1StoreTests : public QObject {
     d.ClickRow(0, 1);
     QVERIFY(d.form->Btrst->isEnabled());
     d.form->Btrst->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    QCOMPARE(d.form->Store.Count(), 0);
     for (QListWidget* column : d.form->LZ) QCOMPARE(column->count(), 0);
     for (QComboBox* selector : d.form->LstZ) QCOMPARE(selector->count(), 0);
     QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("2 , 2"));
@@ -171,7 +171,7 @@ class Form1StoreTests : public QObject {
     d.form->Btrst->click();
     // Deleting the vanished slot deletes nothing and closes the entry.
     d.form->BtSupr->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    QCOMPARE(d.form->Store.Count(), 0);
     QCOMPARE(d.form->EditIndex, std::int16_t(0));
     QVERIFY(!d.form->BtSupr->isEnabled());
 
@@ -181,7 +181,7 @@ class Form1StoreTests : public QObject {
     d.form->Btrst->click();
     // Storing with the stale slot open appends "a" instead of writing slot 2 beyond Count.
     d.Enter(0, QStringLiteral("5, 6"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.form->Store.Count(), 1);
     QCOMPARE(d.Column(0), (QStringList{"a"}));
     QCOMPARE(d.Column(1), (QStringList{"5+6i"}));
     QCOMPARE(d.SelectedRows(), (QList<int>{0, 0, 0, 0, 0}));
@@ -190,7 +190,7 @@ class Form1StoreTests : public QObject {
   void ATwentySeventhComplexIsRefusedAndNothingChanges() {
     Form1Driver d;
     FillWithRandom(d, 26);
-    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+    QCOMPARE(d.form->Store.Count(), 26);
     QCOMPARE(d.Column(0).last(), QStringLiteral("z"));
     const QStringList before = d.Column(1);
 
@@ -198,7 +198,7 @@ class Form1StoreTests : public QObject {
     QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
     QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("3, 4"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+    QCOMPARE(d.form->Store.Count(), 26);
 
     d.messages.Shown.clear();
     QVERIFY(!d.form->IncorporateCplx(MakeCplx(1, 2)));
@@ -222,11 +222,11 @@ class Form1StoreTests : public QObject {
     d.form->LstN->setEditText(QStringLiteral("2"));
     d.form->BtRnd->click();
     QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(25));
+    QCOMPARE(d.form->Store.Count(), 25);
     // With a complex open, the first one replaces it, so two fit.
     d.ClickRow(0, 0);
     d.form->BtRnd->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+    QCOMPARE(d.form->Store.Count(), 26);
   }
 
   void OnlyTheFocusedSelectorCountsAsTheUsersPick() {
