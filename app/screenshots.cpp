@@ -16,7 +16,14 @@
 #include "core/random.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
+#include "shell/binary_panel.h"
+#include "shell/combined_panel.h"
+#include "shell/entry_panel.h"
 #include "shell/form1.h"
+#include "shell/graph_panel.h"
+#include "shell/power_panel.h"
+#include "shell/roots_panel.h"
+#include "shell/store_panel.h"
 
 namespace {
 
@@ -35,9 +42,9 @@ bool SaveGraphWindows(Form1& form, const QDir& folder) {
   QApplication::processEvents();
   const QRect main = form.frameGeometry();
   const QFontMetrics metrics(form.font());
-  const int legend = metrics.horizontalAdvance(form.GraphWindows[2]->windowTitle()) + 24;
+  const int legend = metrics.horizontalAdvance(form.Binary->GraphWindows[2]->windowTitle()) + 24;
   QRect area = main;
-  for (FGraf* window : form.GraphWindows) area |= window->frameGeometry().adjusted(0, 0, legend, 0);
+  for (FGraf* window : form.Binary->GraphWindows) area |= window->frameGeometry().adjusted(0, 0, legend, 0);
   area.adjust(-8, -8, 8, 8);
   const qreal ratio = form.devicePixelRatioF();
   QImage image(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -47,7 +54,7 @@ bool SaveGraphWindows(Form1& form, const QDir& folder) {
   painter.drawPixmap(main.topLeft() - area.topLeft(), form.grab());
   painter.setPen(Qt::white);
   painter.setFont(form.font());
-  for (FGraf* window : form.GraphWindows) {
+  for (FGraf* window : form.Binary->GraphWindows) {
     const QRect at = window->frameGeometry().translated(-area.topLeft());
     painter.drawPixmap(at.topLeft(), window->grab());
     painter.drawText(QRect(at.right() + 12, at.top(), legend, at.height()), Qt::AlignVCenter | Qt::AlignLeft,
@@ -61,8 +68,8 @@ bool SaveGraphWindows(Form1& form, const QDir& folder) {
 }
 
 void Enter(Form1& form, int box, const char* text) {
-  form.EdN[box]->setText(QString::fromUtf8(text));
-  QTest::keyClick(form.EdN[box], Qt::Key_Return);
+  form.Entry->EdN[box]->setText(QString::fromUtf8(text));
+  QTest::keyClick(form.Entry->EdN[box], Qt::Key_Return);
 }
 
 }  // namespace
@@ -90,41 +97,41 @@ int main(int argc, char* argv[]) {
   Enter(form, 0, "1/3, -pi");
   ok = Save(form, folder, QStringLiteral("form1_five_complexes")) && ok;
 
-  form.LZ[2]->setCurrentRow(0);  // open "a" for editing, as a click on its row does
+  form.Stored->LZ[2]->setCurrentRow(0);  // open "a" for editing, as a click on its row does
   ok = Save(form, folder, QStringLiteral("form1_editing_a")) && ok;
 
-  form.BtNou->click();
-  form.Btrst->click();
+  form.Stored->BtNou->click();
+  form.Stored->Btrst->click();
   SetUniformSource(nullptr);
-  form.LstN->setEditText(QStringLiteral("20"));
-  form.BtRnd->click();
+  form.Entry->LstN->setEditText(QStringLiteral("20"));
+  form.Entry->BtRnd->click();
   ok = Save(form, folder, QStringLiteral("form1_twenty_random")) && ok;
 
   // The program's own help, as it opens when the help viewer cannot be started.
   processes.Succeed = false;
-  form.BtHEntr->click();
+  form.Entry->BtHEntr->click();
   if (auto* help = form.findChild<QWidget*>(QStringLiteral("HelpWindow")))
     ok = Save(*help, folder, QStringLiteral("help_entry")) && ok;
 
   // Every operation panel with its results, and the four graph windows of the binary operations.
   processes.Succeed = true;
-  form.Btrst->click();
+  form.Stored->Btrst->click();
   Enter(form, 0, "3, 4");
   Enter(form, 0, "1, -2");
   Enter(form, 0, "-8, 0");
   Enter(form, 0, "1, 1");
-  form.OkOp2->click();
+  form.Binary->OkOp2->click();
   form.LstZ[2]->setCurrentIndex(3);
-  form.LstNp->setEditText(QStringLiteral("2"));
-  form.OkPot->click();
+  form.Power->LstNp->setEditText(QStringLiteral("2"));
+  form.Power->OkPot->click();
   form.LstZ[3]->setCurrentIndex(2);
-  form.LstNr->setEditText(QStringLiteral("3"));
-  form.OkRel->click();
-  form.TxtOp->setText(QStringLiteral("a*b+c'"));
-  form.OkCmb->click();
+  form.Roots->LstNr->setEditText(QStringLiteral("3"));
+  form.Roots->OkRel->click();
+  form.Combined->TxtOp->setText(QStringLiteral("a*b+c'"));
+  form.Combined->OkCmb->click();
   ok = Save(form, folder, QStringLiteral("form1_panel_results")) && ok;
   for (int k = 0; k < 4; ++k) {
-    FGraf* window = form.GraphWindows[k];
+    FGraf* window = form.Binary->GraphWindows[k];
     if (window == nullptr || !window->isVisible()) {
       std::printf("FAILED graph window %d is not on show\n", k);
       ok = false;
@@ -137,12 +144,12 @@ int main(int argc, char* argv[]) {
   // Z2 = 0: three results, the quotient not defined, and its window with the operands alone.
   Enter(form, 0, "0, 0");
   form.LstZ[1]->setCurrentIndex(4);
-  form.OkOp2->click();
-  ok = Save(*form.POpBin, folder, QStringLiteral("binary_division_by_zero")) && ok;
-  ok = Save(*form.GraphWindows[3], folder, QStringLiteral("graph_window_3_no_quotient")) && ok;
+  form.Binary->OkOp2->click();
+  ok = Save(*form.Binary, folder, QStringLiteral("binary_division_by_zero")) && ok;
+  ok = Save(*form.Binary->GraphWindows[3], folder, QStringLiteral("graph_window_3_no_quotient")) && ok;
 
   processes.Succeed = false;
-  form.BtHCmb->click();
+  form.Combined->BtHCmb->click();
   for (QWidget* help : form.findChildren<QWidget*>(QStringLiteral("HelpWindow"))) {
     if (help->windowTitle().contains(QStringLiteral("combined")))
       ok = Save(*help, folder, QStringLiteral("help_combined")) && ok;

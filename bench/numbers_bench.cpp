@@ -14,10 +14,7 @@ namespace {
 
 ComplexStore SmallStore() {
   ComplexStore store;
-  store.Count = 3;
-  store.StoreSlots[1] = MakeCplx(1, 2);
-  store.StoreSlots[2] = MakeCplx(3, -1);
-  store.StoreSlots[3] = MakeCplx(-2, 0.5);
+  for (const Cplx& z : {MakeCplx(1, 2), MakeCplx(3, -1), MakeCplx(-2, 0.5)}) store.Append(z);
   return store;
 }
 

@@ -16,7 +16,14 @@
 
 #include "platform/picture_box.h"
 #include "platform/testing/recording_seams.h"
+#include "shell/binary_panel.h"
+#include "shell/combined_panel.h"
+#include "shell/entry_panel.h"
 #include "shell/form1.h"
+#include "shell/graph_panel.h"
+#include "shell/power_panel.h"
+#include "shell/roots_panel.h"
+#include "shell/store_panel.h"
 
 namespace {
 
@@ -41,37 +48,37 @@ int main(int argc, char* argv[]) {
   Form1 form(Seams{&messages, &processes});
   form.show();
   for (const char* text : {"3, 4", "1, -2", "-8, 0"}) {
-    form.EdN[0]->setText(QString::fromLatin1(text));
-    QTest::keyClick(form.EdN[0], Qt::Key_Return);
+    form.Entry->EdN[0]->setText(QString::fromLatin1(text));
+    QTest::keyClick(form.Entry->EdN[0], Qt::Key_Return);
   }
-  form.OkOp2_Click();
-  for (FGraf* window : form.GraphWindows) {
+  form.Binary->OkOp2_Click();
+  for (FGraf* window : form.Binary->GraphWindows) {
     if (!QTest::qWaitForWindowExposed(window)) return 2;
   }
 
   Measure("binary operations, four graph windows", [&] {
-    form.OkOp2_Click();
-    form.PBTblOp2->repaint();
-    for (FGraf* window : form.GraphWindows) window->PBox->repaint();
+    form.Binary->OkOp2_Click();
+    form.Binary->PBTblOp2->repaint();
+    for (FGraf* window : form.Binary->GraphWindows) window->PBox->repaint();
   });
-  form.LstNp->setEditText(QStringLiteral("1/3"));
+  form.Power->LstNp->setEditText(QStringLiteral("1/3"));
   Measure("power 1/3", [&] {
-    form.OkPot_Click();
-    form.PBox0->repaint();
+    form.Power->OkPot_Click();
+    form.Graph->PBox0->repaint();
   });
   form.LstZ[3]->setCurrentIndex(2);
-  form.LstNr->setEditText(QStringLiteral("9"));
+  form.Roots->LstNr->setEditText(QStringLiteral("9"));
   Measure("ninth roots of -8, listed and drawn", [&] {
-    form.OkRel_Click();
-    form.PBox0->repaint();
-    form.LstRels[0]->repaint();
-    form.LstRels[1]->repaint();
+    form.Roots->OkRel_Click();
+    form.Graph->PBox0->repaint();
+    form.Roots->LstRels[0]->repaint();
+    form.Roots->LstRels[1]->repaint();
   });
-  form.TxtOp->setText(QStringLiteral("(a+b)^2/c+a*b'-c^(1/3)"));
+  form.Combined->TxtOp->setText(QStringLiteral("(a+b)^2/c+a*b'-c^(1/3)"));
   Measure("combined (a+b)^2/c+a*b'-c^(1/3)", [&] {
-    form.OkCmb_Click();
-    form.IdRes[0]->repaint();
-    form.IdRes[1]->repaint();
+    form.Combined->OkCmb_Click();
+    form.Combined->IdRes[0]->repaint();
+    form.Combined->IdRes[1]->repaint();
   });
   return messages.Shown.isEmpty() ? 0 : 1;
 }

@@ -63,8 +63,8 @@ bool Eval(std::string_view s, const ComplexStore& store, Cplx& z, int depth) {
 
   if (s.size() == 1) {
     const int k = static_cast<unsigned char>(s.front()) - 64;
-    if (k < 0 || k > 64 || k > store.Count) return false;
-    z = store.StoreSlots[static_cast<std::size_t>(k)];
+    if (k < 0 || k > 64 || k > store.Count()) return false;
+    z = store.At(k);
     return true;
   }
 

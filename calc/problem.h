@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
-#include "calc/complex_store.h"
-#include "core/cplx.h"
+#include "calc/calculations.h"
 
 // Carriage return + line feed: the line break inside exercise texts and sheet files.
 inline constexpr const char* LineBreak = "\r\n";
@@ -19,43 +17,26 @@ struct Problem {
 };
 
 // The exercise kinds, in the order of the Save submenu and the panels' exercise buttons.
-inline constexpr std::int16_t ProblemBinary = 0;
-inline constexpr std::int16_t ProblemPower = 1;
-inline constexpr std::int16_t ProblemRoots = 2;
-inline constexpr std::int16_t ProblemCombined = 3;
+enum class ProblemKind : std::int16_t { Binary = 0, Power = 1, Roots = 2, Combined = 3 };
 
-// What the panels last computed, as the main window keeps it. Only the fields of the kind asked
-// for are read.
-struct ProblemInputs {
-  // Binary operations: the operands, the four results in operation order and their captions.
-  Cplx BinZ1;
-  Cplx BinZ2;
-  std::array<Cplx, 4> BinaryResults{};
-  std::array<std::string, 4> OpCaptions = {" Z1 + Z2", " Z1 - Z2", " Z1 \u00b7 Z2", " Z1 \u00f7 Z2"};
-
-  // Power.
-  Cplx PowBase;
-  double PowExponent = 0;
-  Cplx PowResult;
-
-  // Roots: the principal root and the angle between consecutive roots.
-  Cplx RootRadicand;
-  std::int16_t RootIndex = 0;
-  Cplx RootFirst;
-  double RootStep = 0;
-
-  // Combined operation: the formula as it stands in its box, the two result boxes as they show,
-  // and the store the formula's letters name.
-  std::string Formula;
-  std::string ResultCart;
-  std::string ResultPolar;
-  const ComplexStore* Store = nullptr;
+// The last calculation of each panel that succeeded.
+struct LastCalculations {
+  BinaryCalc Binary;
+  PowerCalc Power;
+  RootsCalc Roots;
+  CombinedCalc Combined;
 };
 
-// The exercise of one kind (0 binary operations, 1 power, 2 roots, 3 combined operation),
-// always in English. Numbers are written with 2 decimals; the exponent and the root index as
-// plain numbers. A kind outside 0..3 gives an empty problem.
-Problem FesPrbl(std::int16_t kind, const ProblemInputs& in);
+// The exercise of one calculation, always in English. Numbers are written with 2 decimals; the
+// exponent and the root index as plain numbers.
+Problem FesPrbl(const BinaryCalc& calc);
+Problem FesPrbl(const PowerCalc& calc);
+Problem FesPrbl(const RootsCalc& calc);
+// The statement lists every letter of the formula as often as it occurs, with the value its
+// slot holds; the answer is the result with 2 decimals, as the result boxes show it.
+Problem FesPrbl(const CombinedCalc& calc);
+// The exercise of the given kind from the last calculations.
+Problem FesPrbl(ProblemKind kind, const LastCalculations& last);
 
 // A real as the exercises write an exponent: the shortest form with up to 15 significant
 // digits and "." as separator whatever the locale: 2, 0.5, -1, 0.333333333333333, 1e+20.

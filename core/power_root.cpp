@@ -28,18 +28,20 @@ Cplx CplxRoot(const Cplx& z, std::int16_t n, double& step) {
   return r;
 }
 
+Cplx RootNumber(const Cplx& first, double step, int k) {
+  Cplx root;
+  root.Mod = first.Mod;
+  root.Arg = first.Arg + k * step;
+  SyncCplx(root, 1);
+  return root;
+}
+
 std::vector<Cplx> AllRoots(const Cplx& z, int n) {
   if (n < 1 || n > INT16_MAX) throw ArithmeticError("invalid operation");
   double step = 0;
   const Cplx first = CplxRoot(z, static_cast<std::int16_t>(n), step);
   std::vector<Cplx> roots;
   roots.reserve(static_cast<std::size_t>(n));
-  for (int k = 0; k < n; ++k) {
-    Cplx root;
-    root.Mod = first.Mod;
-    root.Arg = first.Arg + k * step;
-    SyncCplx(root, 1);
-    roots.push_back(root);
-  }
+  for (int k = 0; k < n; ++k) roots.push_back(RootNumber(first, step, k));
   return roots;
 }

@@ -14,6 +14,10 @@ Cplx CplxPower(const Cplx& z, double n);
 // between consecutive roots. Written only when the root exists.
 Cplx CplxRoot(const Cplx& z, std::int16_t n, double& step);
 
+// Root k of the roots listed from the principal root `first`, `step` degrees apart: its argument
+// is first.Arg + k * step, never reduced, and its cartesian pair follows from the polar one.
+Cplx RootNumber(const Cplx& first, double step, int k);
+
 // exp(ln(x) / n); x must be positive.
 double NthRootReal(double x, std::int16_t n);
 

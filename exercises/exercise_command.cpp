@@ -18,11 +18,11 @@ QString SaveExerciseGraphs(const ExerciseGraphs& graphs, GraphSaveContext& graph
   return list;
 }
 
-void RunExerciseCommand(std::int16_t k, const ProblemInputs& inputs, const ExerciseGraphs& graphs, QWidget* parent,
+void RunExerciseCommand(ProblemKind kind, const LastCalculations& last, const ExerciseGraphs& graphs, QWidget* parent,
                         GraphSaveContext& graphContext, AskSheetPath askSheet) {
-  const Problem problem = FesPrbl(k, inputs);
+  const Problem problem = FesPrbl(kind, last);
   ShowProblem(parent, QStringLiteral("Problema"), problem, graphContext.seams, std::move(askSheet));
-  if (k != ProblemBinary || !graphs.GraphsOn) return;
+  if (kind != ProblemKind::Binary || !graphs.GraphsOn) return;
   MessageSeam& messages = *graphContext.seams.Messages;
   if (messages.Show(QString(), QStringLiteral("Save graphics?"), MsgButtons::YesNo, MsgIcon::Question) ==
       MsgAnswer::No)

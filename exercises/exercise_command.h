@@ -23,11 +23,11 @@ struct ExerciseGraphs {
 };
 
 // The Save submenu's exercise items and the panels' exercise buttons: builds the exercise of
-// kind k (0 binary operations, 1 power, 2 roots, 3 combined operation), shows it in the
+// the given kind from the panels' last calculations, shows it in the
 // exercise window captioned "Problema" and, once that is closed, for the binary operations with
 // graphs on, asks "Save graphics?" and saves the four graphs as Graphs/<name>.jpg without
 // further questions, listing their names in "Graphics saved".
-void RunExerciseCommand(std::int16_t k, const ProblemInputs& inputs, const ExerciseGraphs& graphs, QWidget* parent,
+void RunExerciseCommand(ProblemKind kind, const LastCalculations& last, const ExerciseGraphs& graphs, QWidget* parent,
                         GraphSaveContext& graphContext, AskSheetPath askSheet = {});
 
 // The four graphs saved without a dialog; answers the text of the "Graphics saved" box: each

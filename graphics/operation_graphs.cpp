@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/power_root.h"
 #include "graphics/plane.h"
 
 namespace {
@@ -96,12 +97,9 @@ void DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n) {
   }
   const double r = Finite(1.05 * r0.Mod);
   NewPlane(surface, -r, -r, r, r);
-  Cplx c = r0;
   n = std::min(n, 32767);  // the index is a 16-bit count
   for (int j = 1; j <= n; ++j) {
-    c.Arg = r0.Arg + j * step;  // not reduced
-    SyncCplx(c, 1);
     surface.SetForeColor(PanelBlue);
-    DrawComplexVector(c, surface);
+    DrawComplexVector(RootNumber(r0, step, j), surface);
   }
 }

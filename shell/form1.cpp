@@ -1,44 +1,59 @@
 // SPDX-License-Identifier: MIT
-// The frame of the main window: load and unload, the menu bar, the wiring of the controls.
+// The frame of the main window: load and unload, the panels and the wiring between them.
 #include "shell/form1.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QPushButton>
+#include <QFrame>
 #include <QScreen>
-#include <QScrollBar>
-#include <QTextEdit>
-#include <QToolButton>
 
 #include "core/random.h"
-#include "graphics/text_grid.h"
+#include "lang/language.h"
 #include "platform/picture_box.h"
 #include "platform/program_folder.h"
+#include "platform/twips.h"
+#include "shell/binary_panel.h"
+#include "shell/combined_panel.h"
+#include "shell/entry_panel.h"
 #include "shell/form1_look.h"
-#include "shell/form1_notice.h"
-#include "lang/language.h"
+#include "shell/graph_panel.h"
+#include "shell/panel_widgets.h"
+#include "shell/power_panel.h"
+#include "shell/roots_panel.h"
+#include "shell/store_panel.h"
+#include "tools/tools_menu.h"
+
+namespace {
+
+// A coloured card a little larger than its panel, behind it, in the panel's colours.
+QFrame* Shape(QWidget* parent, const char* name, const QWidget* panel) {
+  auto* shape = Named(new QFrame(parent), QLatin1String(name));
+  shape->setGeometry(panel->geometry().adjusted(-3, -3, 3, 3));
+  const QColor color = panel->property("panelColor").value<QColor>();
+  shape->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; }")
+                           .arg(shape->objectName(), color.name(), color.darker(125).name()));
+  shape->lower();
+  return shape;
+}
+
+}  // namespace
 
 Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) {
   if (seams_.Messages == nullptr) seams_.Messages = DefaultSeams().Messages;
   if (seams_.Processes == nullptr) seams_.Processes = DefaultSeams().Processes;
-  notice_ = std::make_unique<MessageNotice>(*seams_.Messages);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("ZORBIT: Elementary calculations with complex numbers."));
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPointSizeF(8.5);
   setFont(font);
   setStyleSheet(Form1StyleSheet());
-  CreateControls();
+  CreatePanels();
   CreateMenus();
-  ConnectControls();
+  ConnectPanels();
+  ConnectMenus();
   // The designed client area, centred on the screen.
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -51,55 +66,92 @@ Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) 
 
 Form1::~Form1() = default;
 
+void Form1::CreatePanels() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Client"));
+  // The background picture: a soft gradient.
+  QLinearGradient paper(0, 0, 0.4, 1);
+  paper.setCoordinateMode(QGradient::ObjectBoundingMode);
+  paper.setColorAt(0, QColor(246, 248, 252));
+  paper.setColorAt(1, QColor(222, 229, 240));
+  QPalette palette = client->palette();
+  palette.setBrush(QPalette::Window, QBrush(paper));
+  client->setPalette(palette);
+  client->setAutoFillBackground(true);
+  client->setFixedSize(TwipsToPixelsRounded(12000), TwipsToPixelsRounded(9300));
+  setCentralWidget(client);
+
+  // In the order of the focus chain.
+  Entry = new EntryPanel(seams_, client);
+  Stored = new StorePanel(seams_, client);
+  Graph = new GraphPanel(client);
+  Entry->Use(*Stored, *Graph);
+  Binary = new BinaryPanel(*Stored, client);
+  POpUn = new QGroupBox(QStringLiteral("Unary operations:    "), client);
+  MakePanel(POpUn, "POpUn", PanelColors::Unary, 4110, 3150, 7800, 3810);
+  Power = new PowerPanel(*Stored, *Graph, seams_, POpUn);
+  Roots = new RootsPanel(*Stored, *Graph, seams_, POpUn);
+  Combined = new CombinedPanel(*Stored, seams_, client);
+  LstZ = {Binary->LstZ[0], Binary->LstZ[1], Power->LstZ, Roots->LstZ, Combined->LstZ};
+  Stored->SetSelectors(LstZ);
+
+  MarcEdN = Shape(client, "MarcEdN", Entry);
+  FLst = Shape(client, "FLst", Stored);
+  MarcBin = Shape(client, "MarcBin", Binary);
+  MarcUn = Shape(client, "MarcUn", POpUn);
+  Shape5 = Shape(client, "Shape5", Combined);
+}
+
+void Form1::ConnectPanels() {
+  // The store and the entry panel: what is open, and what is left when nothing is.
+  connect(Stored, &StorePanel::Opened, Entry, &EntryPanel::ShowInEntry);
+  connect(Stored, &StorePanel::EntryClosed, Entry, &EntryPanel::ClearEntry);
+  connect(Stored, &StorePanel::Deleted, Graph, [this] { Graph->surface().Clear(); });
+  connect(Stored, &StorePanel::NewEntryAsked, Graph, &GraphPanel::ResetGraphPanel);
+  connect(Stored, &StorePanel::Emptied, this, [this] {
+    Power->RstPot();
+    Roots->RstRel();
+    Binary->RstBin();
+    Combined->RstCmb();
+    Binary->PBTblOp2->setToolTip(QString());
+    Graph->Empty();
+  });
+  // The store's own selections: the operand boxes follow, and no panel starts afresh.
+  connect(Stored, &StorePanel::OperandSelected, this, [this](int i) {
+    switch (i) {
+      case 0:
+      case 1: Binary->ShowOperand(i); break;
+      case 2: Power->ShowOperand(false); break;
+      case 3: Roots->ShowOperand(false); break;
+      default: break;
+    }
+  });
+
+  connect(Graph, &GraphPanel::SaveAsked, this, &Form1::BtGrf_Click);
+  connect(Binary, &BinaryPanel::Calculated, this, [this](bool complete) {
+    OpG[0]->setEnabled(complete);
+    for (int i = 1; i <= 5; ++i) GGr[i]->setEnabled(true);
+  });
+  connect(Power, &PowerPanel::Calculated, OpG[1], [this] { OpG[1]->setEnabled(true); });
+  connect(Roots, &RootsPanel::Calculated, OpG[2], [this] { OpG[2]->setEnabled(true); });
+  connect(Combined, &CombinedPanel::Calculated, OpG[3], [this] { OpG[3]->setEnabled(true); });
+  connect(Binary, &BinaryPanel::ExerciseAsked, this, [this] { OpG_Click(0); });
+  connect(Power, &PowerPanel::ExerciseAsked, this, [this] { OpG_Click(1); });
+  connect(Roots, &RootsPanel::ExerciseAsked, this, [this] { OpG_Click(2); });
+  connect(Combined, &CombinedPanel::ExerciseAsked, this, [this] { OpG_Click(3); });
+}
+
+LastCalculations Form1::Last() const { return {Binary->Last, Power->Last, Roots->Last, Combined->Last}; }
+
 void Form1::Form_Load() {
   LangIndex() = 0;
-  BuildToolsMenu();
-
-  IdX->setCurrentIndex(1);
-  Decimals = static_cast<std::int16_t>(IdX->currentText().toInt());
-
-  InitResultsTable();
-
+  BuildToolsMenu(Tools, seams_);
   LineBreak = QStringLiteral("\r\n");
   ProgramFolder = WorkFolder();
   SheetFolderName = QDir(QDir::currentPath()).exists(QStringLiteral("Prbls")) ? QStringLiteral("Prbls") : QString();
-
-  // The shapes take their panels' colours.
-  const auto paint = [](QWidget* shape, const QWidget* panel) {
-    const QColor color = panel->property("panelColor").value<QColor>();
-    shape->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; }")
-                             .arg(shape->objectName(), color.name(), color.darker(125).name()));
-  };
-  paint(MarcEdN, PEdN);
-  paint(MarcBin, POpBin);
-  paint(MarcUn, POpUn);
-  paint(FLst, PLst);
-  paint(Shape5, PComb);
-  OpGrfs->setStyleSheet(QStringLiteral("QCheckBox#OpGrfs { background-color: %1; }")
-                            .arg(POpBin->property("panelColor").value<QColor>().name()));
-
-  OpCaptions = {QStringLiteral(" Z1 + Z2"), QStringLiteral(" Z1 - Z2"), QStringLiteral(" Z1 \u00b7 Z2"),
-                QStringLiteral(" Z1 \u00f7 Z2")};
-
-  Store.Count = 0;
-  EditIndex = 0;
-
-  ResetGraphPanel();
-
-  for (int n = 2; n <= 9; ++n) {
-    LstNp->addItem(QString::number(n));
-    LstNr->addItem(QString::number(n));
-  }
-  LstNp->setCurrentIndex(0);
-  LstNr->setCurrentIndex(0);
-  LstN->setCurrentIndex(0);
-
-  LayOutKeypad();
-  CreateGraphWindows();
-
-  GraphsOn = true;
-  BinaryResultsReady = false;
-
+  Stored->EditIndex = 0;
+  Graph->ResetGraphPanel();
+  Binary->CreateGraphWindows();
   SeedRandomFromClock();
 }
 
@@ -109,7 +161,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::Form_Unload() {
-  for (FGraf*& window : GraphWindows) {
+  for (FGraf*& window : Binary->GraphWindows) {
     if (window != nullptr) {
       window->close();
       window->deleteLater();
@@ -117,168 +169,4 @@ void Form1::Form_Unload() {
     }
   }
   QCoreApplication::quit();
-}
-
-void Form1::CreateMenus() {
-  QMenuBar* bar = menuBar();
-  bar->setObjectName(QStringLiteral("MenuBar"));
-  const auto action = [this](QMenu* menu, const QString& name, const QString& caption, bool enabled = true) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    a->setEnabled(enabled);
-    return a;
-  };
-  const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
-
-  OpFtx = bar->addMenu(QStringLiteral("File"));
-  OpFtx->setObjectName(QStringLiteral("OpFtx"));
-  OpGuard = OpFtx->addMenu(QStringLiteral("Save"));
-  OpGuard->setObjectName(QStringLiteral("OpGuard"));
-  OpG[0] = action(OpGuard, QStringLiteral("OpG(0)"), QStringLiteral("Binary operations"), false);
-  OpG[1] = action(OpGuard, QStringLiteral("OpG(1)"), QStringLiteral("n Power"), false);
-  OpG[2] = action(OpGuard, QStringLiteral("OpG(2)"), QStringLiteral("n Root"), false);
-  OpG[3] = action(OpGuard, QStringLiteral("OpG(3)"), QStringLiteral("Combined operation"), false);
-  separator(OpGuard, "sep0");
-  const char* const graphs[5] = {"Graph Z1 + Z2", "Graph Z1 - Z2", "Graph Z1 * Z2", "Graph Z1 / Z2",
-                                 "All graphics Z1 @ Z2"};
-  for (int i = 1; i <= 5; ++i)
-    GGr[i] = action(OpGuard, QStringLiteral("GGr(%1)").arg(i), QString::fromLatin1(graphs[i - 1]), false);
-  OpObr = action(OpFtx, QStringLiteral("OpObr"), QStringLiteral("Open..."));
-  separator(OpFtx, "sep");
-  OpSurt = action(OpFtx, QStringLiteral("OpSurt"), QStringLiteral("Exit"));
-
-  Tools = bar->addMenu(QStringLiteral("&Tools"));
-  Tools->setObjectName(QStringLiteral("Tools"));
-  OpEdTools = action(Tools, QStringLiteral("OpEdTools"), QStringLiteral("Edit tools"));
-  separator(Tools, "sept");
-  for (int i = 1; i <= 12; ++i) {
-    ITool[i] = action(Tools, QStringLiteral("ITool(%1)").arg(i), QString());
-    ITool[i]->setVisible(false);
-  }
-
-  Inf = bar->addMenu(QStringLiteral("Info"));
-  Inf->setObjectName(QStringLiteral("Inf"));
-  OpInfo = action(Inf, QStringLiteral("OpInfo"), QStringLiteral("Info"));
-  OpSobre = action(Inf, QStringLiteral("OpSobre"), QStringLiteral("About..."));
-}
-
-void Form1::ConnectControls() {
-  for (int i = 0; i < 2; ++i) EdN[i]->installEventFilter(this);
-  connect(BtInc, &QToolButton::clicked, this, &Form1::BtInc_Click);
-  connect(BtRnd, &QToolButton::clicked, this, &Form1::BtRnd_Click);
-  connect(IdX, &QComboBox::currentIndexChanged, this, [this] {
-    if (programSelecting_ == 0) IdX_Click();
-  });
-  connect(BtHEntr, &QToolButton::clicked, this, &Form1::BtHEntr_Click);
-
-  for (int i = 0; i < 3; ++i) {
-    LZ[i]->installEventFilter(this);
-    connect(LZ[i], &QListWidget::currentRowChanged, this, [this, i](int row) {
-      if (programSelecting_ == 0 && row >= 0) LZ_Click(i);
-    });
-    // A click on the row that is already current opens it again.
-    connect(LZ[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem*) {
-      if (programSelecting_ == 0 && EditIndex != LZ[i]->currentRow() + 1) LZ_Click(i);
-    });
-    connect(LZ[i]->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, i] {
-      if (programSelecting_ == 0) LZ_Scroll(i);
-    });
-  }
-  connect(BtNou, &QPushButton::clicked, this, &Form1::BtNou_Click);
-  connect(BtSupr, &QPushButton::clicked, this, &Form1::BtSupr_Click);
-  connect(Btrst, &QPushButton::clicked, this, &Form1::Btrst_Click);
-  for (int i = 0; i < 5; ++i) {
-    connect(LstZ[i], &QComboBox::currentIndexChanged, this, [this, i] {
-      if (programSelecting_ == 0) LstZ_Click(i);
-    });
-  }
-
-  connect(OkOp2, &QToolButton::clicked, this, &Form1::OkOp2_Click);
-  connect(PBTblOp2, &PictureBox::MouseDown, this, &Form1::PBTblOp2_MouseDown);
-  connect(PBTblOp2, &PictureBox::DblClick, this, &Form1::PBTblOp2_DblClick);
-  POpBin->installEventFilter(this);
-  TxtTblOp2->installEventFilter(this);
-  connect(OpGrfs, &QCheckBox::clicked, this, &Form1::OpGrfs_Click);
-  connect(BtG2, &QToolButton::clicked, this, &Form1::BtG2_Click);
-
-  connect(LstNp, &QComboBox::currentIndexChanged, this, [this] {
-    if (programSelecting_ == 0) LstNp_Click();
-  });
-  connect(LstNr, &QComboBox::currentIndexChanged, this, [this] {
-    if (programSelecting_ == 0) LstNr_Click();
-  });
-  connect(OkPot, &QToolButton::clicked, this, &Form1::OkPot_Click);
-  connect(OkRel, &QToolButton::clicked, this, &Form1::OkRel_Click);
-  connect(BtGP, &QToolButton::clicked, this, &Form1::BtGP_Click);
-  connect(BtGR, &QToolButton::clicked, this, &Form1::BtGR_Click);
-  for (int i = 0; i < 2; ++i) {
-    connect(PZ[i], &QLineEdit::textChanged, this, &Form1::PZ_Change);
-    PZ[i]->installEventFilter(this);
-    connect(LstRels[i], &QListWidget::currentRowChanged, this, [this, i] { LstRels_Click(i); });
-    connect(LstRels[i]->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, i] { LstRels_Scroll(i); });
-    connect(LstRels[i], &QListWidget::itemDoubleClicked, this, [this, i] { LstRels_DblClick(i); });
-  }
-
-  for (int i = 0; i < 20; ++i) connect(BtN[i], &QPushButton::clicked, this, [this, i] { BtN_Click(i); });
-  connect(TxtOp, &QLineEdit::textChanged, this, &Form1::TxtOp_Change);
-  TxtOp->installEventFilter(this);
-  connect(OkCmb, &QPushButton::clicked, this, &Form1::OkCmb_Click);
-  for (int i = 0; i < 2; ++i) {
-    connect(IdRes[i], &QLineEdit::textChanged, this, &Form1::IdRes_Change);
-    IdRes[i]->installEventFilter(this);
-  }
-  connect(BtGC, &QToolButton::clicked, this, &Form1::BtGC_Click);
-  connect(BtHCmb, &QToolButton::clicked, this, &Form1::BtHCmb_Click);
-
-  connect(BtGrf, &QToolButton::clicked, this, &Form1::BtGrf_Click);
-
-  for (int i = 0; i < 4; ++i) connect(OpG[i], &QAction::triggered, this, [this, i] { OpG_Click(i); });
-  for (int i = 1; i <= 5; ++i) connect(GGr[i], &QAction::triggered, this, [this, i] { GGr_Click(i); });
-  connect(OpObr, &QAction::triggered, this, &Form1::OpObr_Click);
-  connect(OpSurt, &QAction::triggered, this, &Form1::OpSurt_Click);
-  connect(OpEdTools, &QAction::triggered, this, &Form1::OpEdTools_Click);
-  for (int i = 1; i <= 12; ++i) connect(ITool[i], &QAction::triggered, this, [this, i] { ITool_Click(i); });
-  connect(OpInfo, &QAction::triggered, this, &Form1::OpInfo_Click);
-  connect(OpSobre, &QAction::triggered, this, &Form1::OpSobre_Click);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    // Enter arrives as Return from the main keyboard and as Enter from the keypad; both are 13.
-    const int code = key->key() == Qt::Key_Enter ? int(Qt::Key_Return) : key->key();
-    for (int i = 0; i < 2; ++i) {
-      if (watched == EdN[i] && code == Qt::Key_Return) {
-        EdN_KeyDown(i, code, key->modifiers());
-        return true;
-      }
-    }
-    for (int i = 0; i < 3; ++i) {
-      if (watched == LZ[i] && code == Qt::Key_Delete) {
-        LZ_KeyDown(i, code, key->modifiers());
-        return true;
-      }
-    }
-    if (watched == TxtOp && code == Qt::Key_Return) {
-      TxtOp_KeyDown(code, key->modifiers());
-      return true;
-    }
-    if (watched == TxtTblOp2 && (code == Qt::Key_Return || code == Qt::Key_Escape)) {
-      TxtTblOp2_KeyDown(code);
-      return true;
-    }
-  } else if (event->type() == QEvent::MouseButtonDblClick) {
-    for (int i = 0; i < 2; ++i) {
-      if (watched == PZ[i]) PZ_DblClick(i);
-      if (watched == IdRes[i]) IdRes_DblClick(i);
-    }
-    if (watched == TxtOp) {
-      // Let the box select the word under the pointer first; the letter then replaces it.
-      TxtOp->event(event);
-      TxtOp_DblClick();
-      return true;
-    }
-    if (watched == POpBin) POpBin_DblClick();
-  }
-  return QMainWindow::eventFilter(watched, event);
 }

@@ -1,28 +1,50 @@
 // SPDX-License-Identifier: MIT
-// The menu commands that belong to no panel: Open..., Info, About..., Edit tools and the user's
-// tools.
+// The menu bar and its commands: saving exercises and graphs, Open..., Exit, the tools, Info and
+// About...
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
-#include <algorithm>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
+#include "about/fquant.h"
+#include "exercises/exercise_command.h"
 #include "filedlg/ask_file.h"
 #include "filedlg/path_helpers_qt.h"
 #include "graphics/fgraf.h"
+#include "graphics/save_graph.h"
 #include "platform/picture_box.h"
-#include "about/fquant.h"
+#include "shell/binary_panel.h"
 #include "shell/form1.h"
+#include "shell/graph_panel.h"
 #include "tools/ftools.h"
 #include "tools/run_tool.h"
 
 namespace {
 
+// Saving with the program's file dialog; the last saved name carries over between saves.
+GraphSaveContext DialogSaving(Form1& form, const Seams& seams) {
+  GraphSaveContext context;
+  context.seams = seams;
+  context.ProgramFolder = form.ProgramFolder;
+  context.LastSavedName = form.LastSavedName;
+  context.AskSavePath = [&form, seams](const QString& proposedName, const QString& startFolder,
+                                       const QString& typeList) {
+    return AskFile(&form, 1, startFolder, typeList, proposedName, seams);
+  };
+  return context;
+}
+
 // The graph window that shows pictures: the one child graph window bound to no operation,
 // made when first needed.
 FGraf* SpareGraphWindow(Form1& form) {
+  const auto& linked = form.Binary->GraphWindows;
   for (FGraf* window : form.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly))
-    if (!window->Linked() && !std::count(form.GraphWindows.begin(), form.GraphWindows.end(), window)) return window;
+    if (!window->Linked() && !std::count(linked.begin(), linked.end(), window)) return window;
   auto* spare = new FGraf(&form);
   spare->setObjectName(QStringLiteral("FGraf"));
   return spare;
@@ -53,6 +75,86 @@ void ShowPictureFile(Form1& form, const Seams& seams, const QString& path) {
 
 }  // namespace
 
+void Form1::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MenuBar"));
+  const auto action = [](QMenu* menu, const QString& name, const QString& caption, bool enabled = true) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setEnabled(enabled);
+    return a;
+  };
+  const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
+
+  OpFtx = bar->addMenu(QStringLiteral("File"));
+  OpFtx->setObjectName(QStringLiteral("OpFtx"));
+  OpGuard = OpFtx->addMenu(QStringLiteral("Save"));
+  OpGuard->setObjectName(QStringLiteral("OpGuard"));
+  OpG[0] = action(OpGuard, QStringLiteral("OpG(0)"), QStringLiteral("Binary operations"), false);
+  OpG[1] = action(OpGuard, QStringLiteral("OpG(1)"), QStringLiteral("n Power"), false);
+  OpG[2] = action(OpGuard, QStringLiteral("OpG(2)"), QStringLiteral("n Root"), false);
+  OpG[3] = action(OpGuard, QStringLiteral("OpG(3)"), QStringLiteral("Combined operation"), false);
+  separator(OpGuard, "sep0");
+  const char* const graphs[5] = {"Graph Z1 + Z2", "Graph Z1 - Z2", "Graph Z1 * Z2", "Graph Z1 / Z2",
+                                 "All graphics Z1 @ Z2"};
+  for (int i = 1; i <= 5; ++i)
+    GGr[i] = action(OpGuard, QStringLiteral("GGr(%1)").arg(i), QString::fromLatin1(graphs[i - 1]), false);
+  OpObr = action(OpFtx, QStringLiteral("OpObr"), QStringLiteral("Open..."));
+  separator(OpFtx, "sep");
+  OpSurt = action(OpFtx, QStringLiteral("OpSurt"), QStringLiteral("Exit"));
+
+  Tools = bar->addMenu(QStringLiteral("&Tools"));
+  Tools->setObjectName(QStringLiteral("Tools"));
+  OpEdTools = action(Tools, QStringLiteral("OpEdTools"), QStringLiteral("Edit tools"));
+  separator(Tools, "sept");
+  for (int i = 1; i <= 12; ++i) {
+    ITool[i] = action(Tools, QStringLiteral("ITool(%1)").arg(i), QString());
+    ITool[i]->setVisible(false);
+  }
+
+  Inf = bar->addMenu(QStringLiteral("Info"));
+  Inf->setObjectName(QStringLiteral("Inf"));
+  OpInfo = action(Inf, QStringLiteral("OpInfo"), QStringLiteral("Info"));
+  OpSobre = action(Inf, QStringLiteral("OpSobre"), QStringLiteral("About..."));
+}
+
+void Form1::ConnectMenus() {
+  for (int i = 0; i < 4; ++i) connect(OpG[i], &QAction::triggered, this, [this, i] { OpG_Click(i); });
+  for (int i = 1; i <= 5; ++i) connect(GGr[i], &QAction::triggered, this, [this, i] { GGr_Click(i); });
+  connect(OpObr, &QAction::triggered, this, &Form1::OpObr_Click);
+  connect(OpSurt, &QAction::triggered, this, &Form1::OpSurt_Click);
+  connect(OpEdTools, &QAction::triggered, this, &Form1::OpEdTools_Click);
+  for (int i = 1; i <= 12; ++i) connect(ITool[i], &QAction::triggered, this, [this, i] { ITool_Click(i); });
+  connect(OpInfo, &QAction::triggered, this, &Form1::OpInfo_Click);
+  connect(OpSobre, &QAction::triggered, this, &Form1::OpSobre_Click);
+}
+
+// The exercise of the Save submenu's item, also asked by the panels' exercise buttons. The
+// graphs are saved without a dialog.
+void Form1::OpG_Click(int index) {
+  GraphSaveContext context;
+  context.seams = seams_;
+  context.ProgramFolder = ProgramFolder;
+  context.LastSavedName = LastSavedName;
+  const ExerciseGraphs graphs{Binary->GraphsOn, Binary->IdZ1[0]->text(), Binary->IdZ2[0]->text(),
+                              GraphSurfaces(Binary->GraphWindows)};
+  RunExerciseCommand(static_cast<ProblemKind>(index), Last(), graphs, this, context);
+  LastSavedName = context.LastSavedName;
+}
+
+void Form1::GGr_Click(int index) {
+  GraphSaveContext context = DialogSaving(*this, seams_);
+  SaveOperationGraphs(index, Binary->IdZ1[0]->text(), Binary->IdZ2[0]->text(), GraphSurfaces(Binary->GraphWindows),
+                      context);
+  LastSavedName = context.LastSavedName;
+}
+
+void Form1::BtGrf_Click() {
+  GraphSaveContext context = DialogSaving(*this, seams_);
+  SaveGraphPanel(Graph->EtZ->text(), Graph->surface(), context);
+  LastSavedName = context.LastSavedName;
+}
+
 void Form1::OpObr_Click() {
   const QString start = ProgramFolder + QDir::separator() + SheetFolderName;
   const QString path = AskFile(this, 0, start, QStringLiteral("*.txt|*.*"), QString(), seams_);
@@ -67,6 +169,9 @@ void Form1::OpObr_Click() {
   }
   QDir::setCurrent(ProgramFolder);
 }
+
+// Ends the program at once, without the unload step.
+void Form1::OpSurt_Click() { QCoreApplication::exit(0); }
 
 void Form1::OpInfo_Click() { OpenManual(seams_); }
 

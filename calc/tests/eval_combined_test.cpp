@@ -12,7 +12,7 @@ namespace {
 
 ComplexStore StoreOf(std::initializer_list<Cplx> values) {
   ComplexStore store;
-  for (const Cplx& z : values) store.StoreSlots[static_cast<std::size_t>(++store.Count)] = z;
+  for (const Cplx& z : values) store.Append(z);
   return store;
 }
 

@@ -15,11 +15,7 @@ namespace {
 
 ComplexStore SmallStore() {
   ComplexStore store;
-  store.Count = 4;
-  store.StoreSlots[1] = MakeCplx(1, 2);
-  store.StoreSlots[2] = MakeCplx(3, -1);
-  store.StoreSlots[3] = MakeCplx(0, 0);
-  store.StoreSlots[4] = MakeCplx(-2, 0.5);
+  for (const Cplx& z : {MakeCplx(1, 2), MakeCplx(3, -1), MakeCplx(0, 0), MakeCplx(-2, 0.5)}) store.Append(z);
   return store;
 }
 

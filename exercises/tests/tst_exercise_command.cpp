@@ -31,12 +31,10 @@ class ExerciseCommandTest : public QObject {
   Surface graphs_[4] = {GraphPicture(), GraphPicture(), GraphPicture(), GraphPicture()};
   QString shownCaption_, shownStatement_;
 
-  ProblemInputs BinaryInputs() {
-    ProblemInputs in;
-    in.BinZ1 = Cart(1, 1);
-    in.BinZ2 = Cart(2, 0);
-    for (OpCode op = 0; op < 4; ++op) in.BinaryResults[static_cast<std::size_t>(op)] = CplxOp(op, in.BinZ1, in.BinZ2);
-    return in;
+  LastCalculations BinaryInputs() {
+    LastCalculations last;
+    last.Binary = CalcBinary(Cart(1, 1), Cart(2, 0));
+    return last;
   }
 
   ExerciseGraphs Graphs(bool on) {
@@ -73,7 +71,7 @@ class ExerciseCommandTest : public QObject {
     WorkInTemporaryFolder work;
     GraphSaveContext context = Context(work.path());
     CloseTheExerciseWindow();
-    RunExerciseCommand(ProblemBinary, BinaryInputs(), Graphs(true), nullptr, context);
+    RunExerciseCommand(ProblemKind::Binary, BinaryInputs(), Graphs(true), nullptr, context);
 
     QCOMPARE(shownCaption_, QStringLiteral("Problema"));
     QCOMPARE(shownStatement_, QStringLiteral("If z1 = 1+1i and z2 = 2+0i calculate: z1+z2, z1-z2, z1*z2, z1/z2."));
@@ -97,7 +95,7 @@ class ExerciseCommandTest : public QObject {
     SetExecutableFolder(noConverter.path());
     GraphSaveContext context = Context(work.path());
     CloseTheExerciseWindow();
-    RunExerciseCommand(ProblemBinary, BinaryInputs(), Graphs(true), nullptr, context);
+    RunExerciseCommand(ProblemKind::Binary, BinaryInputs(), Graphs(true), nullptr, context);
     SetExecutableFolder(QString());
     QCOMPARE(messages_.LastTitle(), QStringLiteral("Graphics saved"));
     QCOMPARE(messages_.LastText(), QStringLiteral("  ") + GraphNames.join(QStringLiteral("  ")));

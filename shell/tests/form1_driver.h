@@ -14,7 +14,14 @@
 
 #include "core/random.h"
 #include "platform/testing/recording_seams.h"
+#include "shell/binary_panel.h"
+#include "shell/combined_panel.h"
+#include "shell/entry_panel.h"
 #include "shell/form1.h"
+#include "shell/graph_panel.h"
+#include "shell/power_panel.h"
+#include "shell/roots_panel.h"
+#include "shell/store_panel.h"
 
 // The real main window with recording seams, shown and active, working in a temporary folder.
 struct Form1Driver {
@@ -32,14 +39,14 @@ struct Form1Driver {
 
   // Types into an entry box as the user does and presses Enter.
   void Enter(int box, const QString& text) {
-    form->EdN[box]->clear();
-    QTest::keyClicks(form->EdN[box], text);
-    QTest::keyClick(form->EdN[box], Qt::Key_Return);
+    form->Entry->EdN[box]->clear();
+    QTest::keyClicks(form->Entry->EdN[box], text);
+    QTest::keyClick(form->Entry->EdN[box], Qt::Key_Return);
   }
 
   // Clicks row r of a list column.
   void ClickRow(int column, int row) {
-    QListWidget* list = form->LZ[column];
+    QListWidget* list = form->Stored->LZ[column];
     list->scrollToItem(list->item(row));
     const QRect r = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
@@ -47,7 +54,7 @@ struct Form1Driver {
 
   QStringList Column(int column) const {
     QStringList rows;
-    for (int i = 0; i < form->LZ[column]->count(); ++i) rows << form->LZ[column]->item(i)->text();
+    for (int i = 0; i < form->Stored->LZ[column]->count(); ++i) rows << form->Stored->LZ[column]->item(i)->text();
     return rows;
   }
   QStringList Selector(int i) const {

@@ -42,7 +42,7 @@ inline void StoreAll(Form1Driver& d, std::initializer_list<const char*> texts) {
 // PBTblOp2's surface to be recording.
 using TableTexts = std::array<std::array<QString, 2>, 4>;
 inline TableTexts ShownTable(Form1& form) {
-  const std::vector<SurfaceOp>& ops = form.PBTblOp2->surface().Recorded();
+  const std::vector<SurfaceOp>& ops = form.Binary->PBTblOp2->surface().Recorded();
   std::size_t start = 0;
   for (std::size_t i = 0; i < ops.size(); ++i)
     if (ops[i].What == SurfaceOp::Kind::Clear) start = i + 1;
@@ -65,8 +65,8 @@ inline bool TableIsEmpty(Form1& form) {
 
 // A mouse double-click on the results table at (x, y) twips of its cells.
 inline void DoubleClickTable(Form1& form, double x, double y) {
-  PictureBox* table = form.PBTblOp2;
-  const int border = (table->width() - TwipsToPixelsRounded(form.ResultsTable->Cols * 2000)) / 2;
+  PictureBox* table = form.Binary->PBTblOp2;
+  const int border = (table->width() - TwipsToPixelsRounded(form.Binary->ResultsTable->Cols * 2000)) / 2;
   const QPoint at(border + TwipsToPixelsRounded(x), border + TwipsToPixelsRounded(y));
   // The window system delivers a press (which picks the row), then the double-click.
   QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, at);

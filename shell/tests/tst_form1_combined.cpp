@@ -12,13 +12,13 @@
 
 namespace {
 
-void Key(Form1& f, int i) { QTest::mouseClick(f.BtN[i], Qt::LeftButton); }
+void Key(Form1& f, int i) { QTest::mouseClick(f.Combined->BtN[i], Qt::LeftButton); }
 
 void TypeFormula(Form1& f, const QString& text) {
-  f.TxtOp->setFocus();
-  f.TxtOp->selectAll();
-  QTest::keyClick(f.TxtOp, Qt::Key_Delete);
-  QTest::keyClicks(f.TxtOp, text);
+  f.Combined->TxtOp->setFocus();
+  f.Combined->TxtOp->selectAll();
+  QTest::keyClick(f.Combined->TxtOp, Qt::Key_Delete);
+  QTest::keyClicks(f.Combined->TxtOp, text);
 }
 
 HelpWindow* OpenHelpWindow(Form1& f) { return f.findChild<HelpWindow*>(QStringLiteral("HelpWindow")); }
@@ -35,46 +35,46 @@ class CombinedPanelTests : public QObject {
     StoreAll(d, {"1, 1", "2, 0", "0, 3"});
     Form1& f = *d.form;
     QCOMPARE(f.LstZ[4]->currentText(), QStringLiteral("a"));
-    QVERIFY(f.TxtOp->text().isEmpty());  // the store's selections insert nothing
+    QVERIFY(f.Combined->TxtOp->text().isEmpty());  // the store's selections insert nothing
 
-    DoubleClickBox(f.TxtOp);  // the letter last picked goes in at the caret
+    DoubleClickBox(f.Combined->TxtOp);  // the letter last picked goes in at the caret
     Key(f, 14);
     Pick(f, 4, 'b');
     Key(f, 12);
     Pick(f, 4, 'c');
     Key(f, 17);
-    QCOMPARE(f.TxtOp->text(), QStringLiteral("a*b+c'"));
-    QTest::mouseClick(f.OkCmb, Qt::LeftButton);
-    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-1i"));
-    QCOMPARE(f.IdRes[1]->text(), QStringLiteral("2.24 , -26.6\u00b0"));
-    QVERIFY(f.BtGC->isEnabled());
+    QCOMPARE(f.Combined->TxtOp->text(), QStringLiteral("a*b+c'"));
+    QTest::mouseClick(f.Combined->OkCmb, Qt::LeftButton);
+    QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("2-1i"));
+    QCOMPARE(f.Combined->IdRes[1]->text(), QStringLiteral("2.24 , -26.6\u00b0"));
+    QVERIFY(f.Combined->BtGC->isEnabled());
     QVERIFY(f.OpG[3]->isEnabled());
     // The hint is as long as the text it belongs to.
-    QCOMPARE(f.IdRes[0]->toolTip(), QStringLiteral("dbl "));
-    QCOMPARE(f.IdRes[1]->toolTip(), QStringLiteral("dbl click: in"));  // 13 characters
+    QCOMPARE(f.Combined->IdRes[0]->toolTip(), QStringLiteral("dbl "));
+    QCOMPARE(f.Combined->IdRes[1]->toolTip(), QStringLiteral("dbl click: in"));  // 13 characters
 
     // (a+b)^2: the keys replace the selection, and Enter evaluates.
-    f.TxtOp->setFocus();
-    f.TxtOp->selectAll();
+    f.Combined->TxtOp->setFocus();
+    f.Combined->TxtOp->selectAll();
     Key(f, 18);
-    QCOMPARE(f.TxtOp->text(), QStringLiteral("("));
-    QVERIFY(f.IdRes[0]->text().isEmpty());
-    QVERIFY(!f.BtGC->isEnabled());
+    QCOMPARE(f.Combined->TxtOp->text(), QStringLiteral("("));
+    QVERIFY(f.Combined->IdRes[0]->text().isEmpty());
+    QVERIFY(!f.Combined->BtGC->isEnabled());
     QVERIFY(f.OpG[3]->isEnabled());
     Pick(f, 4, 'a');
     Key(f, 12);
     Pick(f, 4, 'b');
     for (int key : {19, 16, 2}) Key(f, key);
-    QCOMPARE(f.TxtOp->text(), QStringLiteral("(a+b)^2"));
-    QTest::keyClick(f.TxtOp, Qt::Key_Return);
-    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("8+6i"));
+    QCOMPARE(f.Combined->TxtOp->text(), QStringLiteral("(a+b)^2"));
+    QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
+    QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("8+6i"));
 
     // A double-click on the string replaces the word under the pointer with the letter.
     TypeFormula(f, QStringLiteral("2*a"));
-    const QFontMetrics metrics = f.TxtOp->fontMetrics();
+    const QFontMetrics metrics = f.Combined->TxtOp->fontMetrics();
     const int overA = 4 + metrics.horizontalAdvance(QStringLiteral("2*")) + metrics.horizontalAdvance(QLatin1Char('a')) / 2;
-    QTest::mouseDClick(f.TxtOp, Qt::LeftButton, Qt::NoModifier, QPoint(overA, f.TxtOp->height() / 2));
-    QCOMPARE(f.TxtOp->text(), QStringLiteral("2*b"));
+    QTest::mouseDClick(f.Combined->TxtOp, Qt::LeftButton, Qt::NoModifier, QPoint(overA, f.Combined->TxtOp->height() / 2));
+    QCOMPARE(f.Combined->TxtOp->text(), QStringLiteral("2*b"));
   }
 
   void EditingTheStringEmptiesTheResult() {
@@ -82,30 +82,30 @@ class CombinedPanelTests : public QObject {
     StoreAll(d, {"1, 1", "2, 0"});
     Form1& f = *d.form;
     TypeFormula(f, QStringLiteral("a*b"));
-    QTest::keyClick(f.TxtOp, Qt::Key_Return);
-    QCOMPARE(f.IdRes[1]->text(), QStringLiteral("2.83 , 45\u00b0"));
-    QTest::keyClick(f.TxtOp, Qt::Key_Backspace);
-    QVERIFY(f.IdRes[0]->text().isEmpty());
-    QVERIFY(f.IdRes[1]->toolTip().isEmpty());
-    QVERIFY(!f.BtGC->isEnabled());
-    DoubleClickBox(f.IdRes[0]);
-    QCOMPARE(f.Store.Count, std::int16_t(2));
+    QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
+    QCOMPARE(f.Combined->IdRes[1]->text(), QStringLiteral("2.83 , 45\u00b0"));
+    QTest::keyClick(f.Combined->TxtOp, Qt::Key_Backspace);
+    QVERIFY(f.Combined->IdRes[0]->text().isEmpty());
+    QVERIFY(f.Combined->IdRes[1]->toolTip().isEmpty());
+    QVERIFY(!f.Combined->BtGC->isEnabled());
+    DoubleClickBox(f.Combined->IdRes[0]);
+    QCOMPARE(f.Stored->Store().Count(), 2);
   }
 
   void WrongStringsAreReportedAndEmptyOnesIgnored() {
     Form1Driver d;
     StoreAll(d, {"1, 1", "2, 0"});
     Form1& f = *d.form;
-    QTest::mouseClick(f.OkCmb, Qt::LeftButton);
+    QTest::mouseClick(f.Combined->OkCmb, Qt::LeftButton);
     QVERIFY(d.messages.Shown.isEmpty());
     for (const char* text : {"c", "a + b", "-a", "a^b", "a*", "((a))"}) {
       d.messages.Shown.clear();
       TypeFormula(f, QString::fromLatin1(text));
-      QTest::keyClick(f.TxtOp, Qt::Key_Return);
+      QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
       QCOMPARE(d.messages.Shown.size(), 1);
       QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string"));
       QCOMPARE(d.messages.LastTitle(), QStringLiteral("Error"));
-      QVERIFY(f.IdRes[0]->text().isEmpty());
+      QVERIFY(f.Combined->IdRes[0]->text().isEmpty());
     }
   }
 
@@ -116,18 +116,18 @@ class CombinedPanelTests : public QObject {
     StoreAll(d, {"1, 1", "2, 0", "0, 1"});
     Form1& f = *d.form;
     TypeFormula(f, QStringLiteral("a*b/c"));
-    QTest::keyClick(f.TxtOp, Qt::Key_Return);
-    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-2i"));
+    QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
+    QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("2-2i"));
     // c becomes 0: the string now divides by zero.
     d.ClickRow(1, 2);
     d.Enter(0, QStringLiteral("0, 0"));
-    QCOMPARE(f.TxtOp->text(), QStringLiteral("a*b/c"));
-    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-2i"));
-    QTest::mouseClick(f.OkCmb, Qt::LeftButton);
+    QCOMPARE(f.Combined->TxtOp->text(), QStringLiteral("a*b/c"));
+    QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("2-2i"));
+    QTest::mouseClick(f.Combined->OkCmb, Qt::LeftButton);
     QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string"));
-    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("2-2i"));
-    DoubleClickBox(f.IdRes[1]);
-    QCOMPARE(f.Store.Count, std::int16_t(4));
+    QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("2-2i"));
+    DoubleClickBox(f.Combined->IdRes[1]);
+    QCOMPARE(f.Stored->Store().Count(), 4);
     QCOMPARE(d.Column(1).last(), QStringLiteral("2-2i"));
   }
 
@@ -136,18 +136,18 @@ class CombinedPanelTests : public QObject {
     StoreAll(d, {"1, 1"});
     Form1& f = *d.form;
     TypeFormula(f, QStringLiteral("a'"));
-    QTest::keyClick(f.TxtOp, Qt::Key_Return);
-    QCOMPARE(f.IdRes[0]->text(), QStringLiteral("1-1i"));
-    QTest::mouseClick(f.Btrst, Qt::LeftButton);
-    QVERIFY(f.TxtOp->text().isEmpty());
-    QVERIFY(f.IdRes[0]->text().isEmpty());
-    QVERIFY(!f.BtGC->isEnabled());
+    QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
+    QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("1-1i"));
+    QTest::mouseClick(f.Stored->Btrst, Qt::LeftButton);
+    QVERIFY(f.Combined->TxtOp->text().isEmpty());
+    QVERIFY(f.Combined->IdRes[0]->text().isEmpty());
+    QVERIFY(!f.Combined->BtGC->isEnabled());
     QVERIFY(f.OpG[3]->isEnabled());
   }
 
   void HelpStartsTheViewerWithTheTopic() {
     Form1Driver d;
-    QTest::mouseClick(d.form->BtHCmb, Qt::LeftButton);
+    QTest::mouseClick(d.form->Combined->BtHCmb, Qt::LeftButton);
     QCOMPARE(d.processes.Started.size(), 1);
     QCOMPARE(d.processes.LastCommandLine(), CompanionFileName(QStringLiteral("Mirva")) +
                                                  QStringLiteral(" Combined operations,OpsCmb,0"));
@@ -161,11 +161,11 @@ class CombinedPanelTests : public QObject {
     Form1Driver d;
     d.processes.Succeed = false;
     Form1& f = *d.form;
-    QTest::mouseClick(f.BtHCmb, Qt::LeftButton);
+    QTest::mouseClick(f.Combined->BtHCmb, Qt::LeftButton);
     HelpWindow* help = OpenHelpWindow(f);
     QVERIFY(help != nullptr);
     QVERIFY(help->isVisible());
-    QTest::mouseClick(f.BtHCmb, Qt::LeftButton);
+    QTest::mouseClick(f.Combined->BtHCmb, Qt::LeftButton);
     QCOMPARE(f.findChildren<HelpWindow*>().size(), 1);
 
     const QString page = help->Text->toPlainText();
@@ -179,8 +179,8 @@ class CombinedPanelTests : public QObject {
       QVERIFY2(page.contains(example.Formula), qPrintable(example.Formula));
       d.messages.Shown.clear();
       TypeFormula(f, example.Formula);
-      QTest::keyClick(f.TxtOp, Qt::Key_Return);
-      const QString answer = d.messages.Shown.isEmpty() ? f.IdRes[0]->text() : d.messages.LastText();
+      QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
+      const QString answer = d.messages.Shown.isEmpty() ? f.Combined->IdRes[0]->text() : d.messages.LastText();
       QVERIFY2(answer == example.Value, qPrintable(example.Formula + " gives " + answer));
     }
   }

@@ -32,26 +32,26 @@ class Form1EntryTests : public QObject {
     QCOMPARE(d.Column(0), (QStringList{"a"}));
     QCOMPARE(d.Column(1), (QStringList{"3+4i"}));
     QCOMPARE(d.Column(2), (QStringList{QStringLiteral("5 , 53.1\u00b0")}));
-    QVERIFY(d.form->EdN[0]->text().isEmpty());
-    QVERIFY(d.form->EdN[1]->text().isEmpty());
-    QVERIFY(d.form->EdN[0]->hasFocus());
-    QCOMPARE(d.form->EtZ->text(), QStringLiteral("3+4i"));
-    QVERIFY(HasPanelBlue(d.form->PBox0->surface().Image()));
-    QVERIFY(d.form->Btrst->isEnabled());
-    QVERIFY(d.form->BtGrf->isEnabled());
+    QVERIFY(d.form->Entry->EdN[0]->text().isEmpty());
+    QVERIFY(d.form->Entry->EdN[1]->text().isEmpty());
+    QVERIFY(d.form->Entry->EdN[0]->hasFocus());
+    QCOMPARE(d.form->Graph->EtZ->text(), QStringLiteral("3+4i"));
+    QVERIFY(HasPanelBlue(d.form->Graph->PBox0->surface().Image()));
+    QVERIFY(d.form->Stored->Btrst->isEnabled());
+    QVERIFY(d.form->Graph->BtGrf->isEnabled());
     QVERIFY(d.messages.Shown.isEmpty());
   }
 
   void PolarEntriesKeepTheArgumentAsTyped() {
     Form1Driver d;
     d.Enter(1, QStringLiteral("2 , 90"));
-    const Cplx& b = d.form->Store.StoreSlots[1];
+    const Cplx& b = d.form->Stored->Store().At(1);
     QCOMPARE(b.Re, 0.0);
     QCOMPARE(b.Im, 2.0);
     QCOMPARE(b.Arg, 90.0);
     QCOMPARE(d.Column(1)[0], QStringLiteral("0+2i"));
     d.Enter(1, QStringLiteral("1 , 450"));
-    QCOMPARE(d.form->Store.StoreSlots[2].Arg, 450.0);
+    QCOMPARE(d.form->Stored->Store().At(2).Arg, 450.0);
     QCOMPARE(d.Column(1)[1], QStringLiteral("0+1i"));
     QCOMPARE(d.Column(2)[1], QStringLiteral("1 , 450\u00b0"));
   }
@@ -65,9 +65,9 @@ class Form1EntryTests : public QObject {
       d.Enter(0, QString::fromLatin1(text));
       QCOMPARE(d.messages.LastText(), QStringLiteral("wrong expression"));
       QCOMPARE(d.messages.Shown.last().Buttons, MsgButtons::Ok);
-      QCOMPARE(d.form->EdN[0]->text(), QString::fromLatin1(text));
-      QCOMPARE(d.form->EditIndex, std::int16_t(1));
-      QCOMPARE(d.form->Store.Count, std::int16_t(1));
+      QCOMPARE(d.form->Entry->EdN[0]->text(), QString::fromLatin1(text));
+      QCOMPARE(d.form->Stored->EditIndex, std::int16_t(1));
+      QCOMPARE(d.form->Stored->Store().Count(), 1);
       QCOMPARE(d.Column(1), (QStringList{"1+1i"}));
     }
   }
@@ -77,22 +77,22 @@ class Form1EntryTests : public QObject {
     d.Enter(0, QStringLiteral("1, 1"));
     d.Enter(0, QStringLiteral("1e200, 0"));
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.form->Stored->Store().Count(), 1);
     QCOMPARE(d.Column(1), (QStringList{"1+1i"}));
     // The panel goes on working afterwards.
-    d.form->EdN[0]->clear();
+    d.form->Entry->EdN[0]->clear();
     d.Enter(0, QStringLiteral("2, 0"));
     QCOMPARE(d.Column(1), (QStringList{"1+1i", "2+0i"}));
   }
 
   void TheIncorporateButtonReadsOnlyTheCartesianBox() {
     Form1Driver d;
-    QTest::keyClicks(d.form->EdN[1], QStringLiteral("2 , 90"));
-    d.form->BtInc->click();
+    QTest::keyClicks(d.form->Entry->EdN[1], QStringLiteral("2 , 90"));
+    d.form->Entry->BtInc->click();
     QCOMPARE(d.messages.LastText(), QStringLiteral("wrong expression"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
-    QTest::keyClicks(d.form->EdN[0], QStringLiteral("-1, 2"));
-    d.form->BtInc->click();
+    QCOMPARE(d.form->Stored->Store().Count(), 0);
+    QTest::keyClicks(d.form->Entry->EdN[0], QStringLiteral("-1, 2"));
+    d.form->Entry->BtInc->click();
     QCOMPARE(d.Column(1), (QStringList{"-1+2i"}));
   }
 
@@ -100,103 +100,103 @@ class Form1EntryTests : public QObject {
     Form1Driver d;
     d.Enter(1, QStringLiteral("5 , 90"));
     d.ClickRow(0, 0);
-    QTest::keyClick(d.form->EdN[0], Qt::Key_Return);
+    QTest::keyClick(d.form->Entry->EdN[0], Qt::Key_Return);
     QCOMPARE(d.messages.LastText(), QStringLiteral("wrong expression"));
-    QCOMPARE(d.form->EditIndex, std::int16_t(1));
-    QTest::keyClick(d.form->EdN[1], Qt::Key_Return);
-    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(1));
+    QTest::keyClick(d.form->Entry->EdN[1], Qt::Key_Return);
+    QCOMPARE(d.form->Stored->Store().Count(), 1);
     QCOMPARE(d.Column(2), (QStringList{QStringLiteral("5 , 90\u00b0")}));
-    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(0));
   }
 
   void RandomComplexesAppendOrReplaceTheOpenOne() {
     Form1Driver d;
     SetUniformSource(std::make_unique<QueuedSource>(DrawsFor({{-5, 0}, {9, 9}, {0, 0}, {2, -3}, {4, 4}, {1, 1}})));
-    d.form->LstN->setEditText(QStringLiteral("3"));
-    d.form->BtRnd->click();
+    d.form->Entry->LstN->setEditText(QStringLiteral("3"));
+    d.form->Entry->BtRnd->click();
     QCOMPARE(d.Column(1), (QStringList{"-5+0i", "9+9i", "0+0i"}));
     QCOMPARE(d.Column(2)[0], QStringLiteral("5 , 180\u00b0"));
-    QVERIFY(d.form->EdN[0]->hasFocus());
-    QVERIFY(d.form->Btrst->isEnabled());
+    QVERIFY(d.form->Entry->EdN[0]->hasFocus());
+    QVERIFY(d.form->Stored->Btrst->isEnabled());
     // With "b" open, the first new complex replaces it and the others are appended.
     d.ClickRow(0, 1);
-    d.form->BtRnd->click();
+    d.form->Entry->BtRnd->click();
     QCOMPARE(d.Column(1), (QStringList{"-5+0i", "2-3i", "0+0i", "4+4i", "1+1i"}));
-    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(0));
     SetUniformSource(nullptr);
   }
 
   void OneRandomComplexIsDrawnInTheGraphPanel() {
     Form1Driver d;
     SetUniformSource(std::make_unique<QueuedSource>(DrawsFor({{3, -2}})));
-    d.form->BtRnd->click();
+    d.form->Entry->BtRnd->click();
     SetUniformSource(nullptr);
     QCOMPARE(d.Column(1), (QStringList{"3-2i"}));
-    QCOMPARE(d.form->EtZ->text(), QStringLiteral("3-2i"));
+    QCOMPARE(d.form->Graph->EtZ->text(), QStringLiteral("3-2i"));
   }
 
   void TheCountOfRandomComplexesIsReadWithCare() {
     Form1Driver d;
     // 0 draws nothing and says nothing, but enables the reset all the same.
-    d.form->LstN->setEditText(QStringLiteral("0"));
-    d.form->BtRnd->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
+    d.form->Entry->LstN->setEditText(QStringLiteral("0"));
+    d.form->Entry->BtRnd->click();
+    QCOMPARE(d.form->Stored->Store().Count(), 0);
     QVERIFY(d.messages.Shown.isEmpty());
-    QVERIFY(d.form->Btrst->isEnabled());
+    QVERIFY(d.form->Stored->Btrst->isEnabled());
     // Halves go to the even number.
-    d.form->LstN->setEditText(QStringLiteral("2.5"));
-    d.form->BtRnd->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(2));
-    d.form->LstN->setEditText(QStringLiteral("27"));
-    d.form->BtRnd->click();
+    d.form->Entry->LstN->setEditText(QStringLiteral("2.5"));
+    d.form->Entry->BtRnd->click();
+    QCOMPARE(d.form->Stored->Store().Count(), 2);
+    d.form->Entry->LstN->setEditText(QStringLiteral("27"));
+    d.form->Entry->BtRnd->click();
     QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
-    d.form->LstN->setEditText(QStringLiteral("99999"));
-    d.form->BtRnd->click();
+    d.form->Entry->LstN->setEditText(QStringLiteral("99999"));
+    d.form->Entry->BtRnd->click();
     QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
     // A text that is not a number: a message of its own, nothing drawn.
-    d.form->LstN->setEditText(QStringLiteral("many"));
-    d.form->BtRnd->click();
+    d.form->Entry->LstN->setEditText(QStringLiteral("many"));
+    d.form->Entry->BtRnd->click();
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not a number"));
     QVERIFY(d.messages.LastText().contains(QStringLiteral("whole number")));
-    QCOMPARE(d.form->Store.Count, std::int16_t(2));
+    QCOMPARE(d.form->Stored->Store().Count(), 2);
   }
 
   void ATypedCountIsUsedButNotAddedToTheOfferedOnes() {
     Form1Driver d;
-    QLineEdit* typed = d.form->LstN->lineEdit();
+    QLineEdit* typed = d.form->Entry->LstN->lineEdit();
     typed->selectAll();
     QTest::keyClicks(typed, QStringLiteral("12"));
     QTest::keyClick(typed, Qt::Key_Return);
-    QCOMPARE(d.form->LstN->count(), 9);
-    d.form->BtRnd->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(12));
+    QCOMPARE(d.form->Entry->LstN->count(), 9);
+    d.form->Entry->BtRnd->click();
+    QCOMPARE(d.form->Stored->Store().Count(), 12);
   }
 
   void DecimalsRewriteTheOpenComplexOnly() {
     Form1Driver d;
     d.Enter(0, QStringLiteral("1/3, 0"));
     d.ClickRow(0, 0);
-    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("0.33 , 0"));
-    d.form->IdX->setFocus();
-    for (int i = 0; i < 3; ++i) QTest::keyClick(d.form->IdX, Qt::Key_Down);
-    QCOMPARE(d.form->IdX->currentText(), QStringLiteral("5"));
-    QCOMPARE(d.form->Decimals, std::int16_t(5));
-    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("0.33333 , 0"));
-    QCOMPARE(d.form->EdN[1]->text(), QStringLiteral("0.33333 , 0\u00b0"));
+    QCOMPARE(d.form->Entry->EdN[0]->text(), QStringLiteral("0.33 , 0"));
+    d.form->Entry->IdX->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(d.form->Entry->IdX, Qt::Key_Down);
+    QCOMPARE(d.form->Entry->IdX->currentText(), QStringLiteral("5"));
+    QCOMPARE(d.form->Entry->Decimals, std::int16_t(5));
+    QCOMPARE(d.form->Entry->EdN[0]->text(), QStringLiteral("0.33333 , 0"));
+    QCOMPARE(d.form->Entry->EdN[1]->text(), QStringLiteral("0.33333 , 0\u00b0"));
     QCOMPARE(d.Column(1), (QStringList{"0.33+0i"}));
     // A new, unstored entry keeps its text.
-    d.form->BtNou->click();
-    QTest::keyClicks(d.form->EdN[0], QStringLiteral("1/7, 1"));
-    d.form->IdX->setFocus();
-    QTest::keyClick(d.form->IdX, Qt::Key_Up);
-    QCOMPARE(d.form->Decimals, std::int16_t(4));
-    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("1/7, 1"));
+    d.form->Stored->BtNou->click();
+    QTest::keyClicks(d.form->Entry->EdN[0], QStringLiteral("1/7, 1"));
+    d.form->Entry->IdX->setFocus();
+    QTest::keyClick(d.form->Entry->IdX, Qt::Key_Up);
+    QCOMPARE(d.form->Entry->Decimals, std::int16_t(4));
+    QCOMPARE(d.form->Entry->EdN[0]->text(), QStringLiteral("1/7, 1"));
   }
 
   void HelpStartsTheViewerOnTheEntryTopic() {
     Form1Driver d;
-    d.form->BtHEntr->click();
+    d.form->Entry->BtHEntr->click();
     QCOMPARE(d.processes.Started.size(), 1);
     QCOMPARE(d.processes.LastCommandLine(), QStringLiteral("Mirva Entry/Edition generation of complexes,Entry,0"));
     QCOMPARE(d.processes.Started[0].Style, WindowStyle::NormalFocus);
@@ -208,7 +208,7 @@ class Form1EntryTests : public QObject {
   void WithoutTheViewerTheProgramsOwnHelpOpensOnTheEntryTopic() {
     Form1Driver d;
     d.processes.Succeed = false;
-    d.form->BtHEntr->click();
+    d.form->Entry->BtHEntr->click();
     QVERIFY(d.messages.Shown.isEmpty());
     auto* help = d.form->findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
     QVERIFY(help != nullptr);
@@ -216,7 +216,7 @@ class Form1EntryTests : public QObject {
     QCOMPARE(help->windowTitle(), QStringLiteral("Help: entry and edition of complexes"));
     QVERIFY(help->Text->toPlainText().contains(QStringLiteral("3, 4")));
     // A second click brings the same window back.
-    d.form->BtHEntr->click();
+    d.form->Entry->BtHEntr->click();
     QCOMPARE(d.form->findChildren<HelpWindow*>().size(), 1);
     d.Enter(0, QStringLiteral("3, 4"));
     QCOMPARE(d.Column(1), (QStringList{"3+4i"}));
@@ -228,7 +228,7 @@ class Form1EntryTests : public QObject {
       d.Enter(e.Box, e.Typed);
       if (e.Value == QStringLiteral("wrong expression")) {
         QCOMPARE(d.messages.LastText(), e.Value);
-        QCOMPARE(d.form->Store.Count, std::int16_t(0));
+        QCOMPARE(d.form->Stored->Store().Count(), 0);
       } else {
         QVERIFY2(d.messages.Shown.isEmpty(), qPrintable(e.Typed));
         QCOMPARE(d.Column(1), QStringList{e.Value});

@@ -47,10 +47,10 @@ void ReadAndClose(Shown& shown) {
 }
 
 void TypeFormula(Form1& f, const QString& text) {
-  f.TxtOp->setFocus();
-  f.TxtOp->selectAll();
-  QTest::keyClick(f.TxtOp, Qt::Key_Delete);
-  QTest::keyClicks(f.TxtOp, text);
+  f.Combined->TxtOp->setFocus();
+  f.Combined->TxtOp->selectAll();
+  QTest::keyClick(f.Combined->TxtOp, Qt::Key_Delete);
+  QTest::keyClicks(f.Combined->TxtOp, text);
 }
 
 // a = 1+1i and b = 2, picked as Z1 and Z2, the four operations calculated; images and sheets go
@@ -59,8 +59,8 @@ void BinaryExample(Form1Driver& d) {
   StoreAll(d, {"1, 1", "2, 0"});
   d.form->ProgramFolder = d.folder.path();
   d.processes.AlsoStart = true;
-  QTest::mouseClick(d.form->OkOp2, Qt::LeftButton);
-  QVERIFY(d.form->BtG2->isEnabled());
+  QTest::mouseClick(d.form->Binary->OkOp2, Qt::LeftButton);
+  QVERIFY(d.form->Binary->BtG2->isEnabled());
 }
 
 const QStringList GraphNames = {QStringLiteral("(1+1i)+(2+0i)"), QStringLiteral("(1+1i)-(2+0i)"),
@@ -97,19 +97,19 @@ class Form1ExerciseTests : public QObject {
   void TheExerciseButtonWithGraphsOffOrAnsweredNo() {
     Form1Driver d;
     BinaryExample(d);
-    QTest::mouseClick(d.form->OpGrfs, Qt::LeftButton);
-    QVERIFY(!d.form->GraphsOn);
+    QTest::mouseClick(d.form->Binary->OpGrfs, Qt::LeftButton);
+    QVERIFY(!d.form->Binary->GraphsOn);
     Shown shown;
     ReadAndClose(shown);
-    QTest::mouseClick(d.form->BtG2, Qt::LeftButton);
+    QTest::mouseClick(d.form->Binary->BtG2, Qt::LeftButton);
     QCOMPARE(shown.Caption, QStringLiteral("Problema"));
     QVERIFY(d.messages.Shown.isEmpty());
 
-    QTest::mouseClick(d.form->OpGrfs, Qt::LeftButton);
-    QVERIFY(d.form->GraphsOn);
+    QTest::mouseClick(d.form->Binary->OpGrfs, Qt::LeftButton);
+    QVERIFY(d.form->Binary->GraphsOn);
     d.messages.QueueAnswer(MsgAnswer::No);
     ReadAndClose(shown);
-    QTest::mouseClick(d.form->BtG2, Qt::LeftButton);
+    QTest::mouseClick(d.form->Binary->BtG2, Qt::LeftButton);
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Save graphics?"));
     QCOMPARE(d.messages.Shown.size(), 1);
     QVERIFY(QDir(d.folder.filePath(QStringLiteral("Graphs"))).entryList(QDir::Files).isEmpty());
@@ -121,28 +121,28 @@ class Form1ExerciseTests : public QObject {
     Form1& f = *d.form;
     Shown shown;
 
-    TypeInto(f.LstNp, QStringLiteral("0.5"));
-    QTest::mouseClick(f.OkPot, Qt::LeftButton);
+    TypeInto(f.Power->LstNp, QStringLiteral("0.5"));
+    QTest::mouseClick(f.Power->OkPot, Qt::LeftButton);
     ReadAndClose(shown);
-    QTest::mouseClick(f.BtGP, Qt::LeftButton);
+    QTest::mouseClick(f.Power->BtGP, Qt::LeftButton);
     QCOMPARE(shown.Statement, QStringLiteral("Find the power 0.5 of Z= 1+1i"));
     QVERIFY(shown.Answer.startsWith(QStringLiteral(" Z^0.5 = ")));
 
-    TypeInto(f.LstNr, QStringLiteral("3"));
-    QTest::mouseClick(f.OkRel, Qt::LeftButton);
+    TypeInto(f.Roots->LstNr, QStringLiteral("3"));
+    QTest::mouseClick(f.Roots->OkRel, Qt::LeftButton);
     ReadAndClose(shown);
-    QTest::mouseClick(f.BtGR, Qt::LeftButton);
+    QTest::mouseClick(f.Roots->BtGR, Qt::LeftButton);
     QCOMPARE(shown.Statement, QStringLiteral("Find the roots of index 3 of Z= 1+1i"));
     QCOMPARE(shown.Answer.count(QLatin1Char('\n')), 3);
 
     TypeFormula(f, QStringLiteral("A*a+b"));
-    QTest::mouseClick(f.OkCmb, Qt::LeftButton);
-    const QString cart = f.IdRes[0]->text();
+    QTest::mouseClick(f.Combined->OkCmb, Qt::LeftButton);
+    const QString cart = f.Combined->IdRes[0]->text();
     QVERIFY(!cart.isEmpty());
     ReadAndClose(shown);
-    QTest::mouseClick(f.BtGC, Qt::LeftButton);
+    QTest::mouseClick(f.Combined->BtGC, Qt::LeftButton);
     QCOMPARE(shown.Statement, QStringLiteral("Calculate A*a+b . Where:\na = 1+1i\na = 1+1i\nb = 2+0i\n"));
-    QCOMPARE(shown.Answer, QStringLiteral(" cart.: ") + cart + QStringLiteral("  polar: ") + f.IdRes[1]->text());
+    QCOMPARE(shown.Answer, QStringLiteral(" cart.: ") + cart + QStringLiteral("  polar: ") + f.Combined->IdRes[1]->text());
     QVERIFY(d.messages.Shown.isEmpty());
   }
 
@@ -151,15 +151,15 @@ class Form1ExerciseTests : public QObject {
     StoreAll(d, {"1, 1", "2, 0"});
     Form1& f = *d.form;
     Shown before, after;
-    TypeInto(f.LstNp, QStringLiteral("0.5"));
-    QTest::mouseClick(f.OkPot, Qt::LeftButton);
+    TypeInto(f.Power->LstNp, QStringLiteral("0.5"));
+    QTest::mouseClick(f.Power->OkPot, Qt::LeftButton);
     ReadAndClose(before);
     f.OpG[1]->trigger();
     // A new base with an exponent that does not read: the panel keeps its last result.
     f.LstZ[2]->setCurrentIndex(1);
-    TypeInto(f.LstNp, QStringLiteral("x"));
-    QTest::mouseClick(f.OkPot, Qt::LeftButton);
-    QCOMPARE(f.PowBase.Re, 2.0);
+    TypeInto(f.Power->LstNp, QStringLiteral("x"));
+    QTest::mouseClick(f.Power->OkPot, Qt::LeftButton);
+    QCOMPARE(f.Power->Last.Base.Re, 1.0);
     ReadAndClose(after);
     f.OpG[1]->trigger();
     QCOMPARE(after.Statement, QStringLiteral("Find the power 0.5 of Z= 1+1i"));
@@ -176,8 +176,8 @@ class Form1ExerciseTests : public QObject {
       dialog->IdNom->setText(QStringLiteral("panel.bmp"));
       QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
     });
-    QTest::mouseClick(d.form->BtGrf, Qt::LeftButton);
-    QCOMPARE(proposed, d.form->EtZ->text());
+    QTest::mouseClick(d.form->Graph->BtGrf, Qt::LeftButton);
+    QCOMPARE(proposed, d.form->Graph->EtZ->text());
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Saved"));
     QCOMPARE(d.messages.LastText(), QStringLiteral("panel.bmp"));
     QCOMPARE(d.form->LastSavedName, QStringLiteral("panel.bmp"));

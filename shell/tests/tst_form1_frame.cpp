@@ -31,38 +31,38 @@ class Form1FrameTests : public QObject {
         "LstRels(0)", "LstRels(1)", "OkRel", "BtGR", "PComb", "TxtOp", "LstZ(4)", "OkCmb", "IdRes(0)", "IdRes(1)",
         "BtGC", "BtHCmb", "PGraf", "PBox0", "EtZ", "BtGrf", "MarcEdN", "MarcBin", "MarcUn", "FLst", "Shape5"};
     for (const QString& name : names) QVERIFY2(f.findChild<QWidget*>(name) != nullptr, qPrintable(name));
-    for (int i = 0; i < 20; ++i) QCOMPARE(f.BtN[i]->objectName(), QStringLiteral("BtN(%1)").arg(i));
+    for (int i = 0; i < 20; ++i) QCOMPARE(f.Combined->BtN[i]->objectName(), QStringLiteral("BtN(%1)").arg(i));
     // The members are the named controls.
-    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("EdN(1)")), f.EdN[1]);
+    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("EdN(1)")), f.Entry->EdN[1]);
     QCOMPARE(f.findChild<QComboBox*>(QStringLiteral("LstZ(4)")), f.LstZ[4]);
   }
 
   void PanelsShowTheirCaptionsAndHints() {
     Form1Driver d;
     Form1& f = *d.form;
-    QCOMPARE(f.PEdN->title(), QStringLiteral(" Entry / edition of  Z"));
-    QCOMPARE(f.PEdN->toolTip(), QStringLiteral(" Enter cartesian or polar and press Intro"));
-    QCOMPARE(f.PLst->title(), QStringLiteral("Zs"));
-    QCOMPARE(f.POpBin->title(), QStringLiteral("Binary operations:      Z1 @ Z2"));
+    QCOMPARE(f.Entry->title(), QStringLiteral(" Entry / edition of  Z"));
+    QCOMPARE(f.Entry->toolTip(), QStringLiteral(" Enter cartesian or polar and press Intro"));
+    QCOMPARE(f.Stored->title(), QStringLiteral("Zs"));
+    QCOMPARE(f.Binary->title(), QStringLiteral("Binary operations:      Z1 @ Z2"));
     QCOMPARE(f.POpUn->title(), QStringLiteral("Unary operations:    "));
-    QCOMPARE(f.PPot->title(), QStringLiteral("Power of   Z   "));
-    QCOMPARE(f.PRoot->title(), QStringLiteral("n Root             "));
-    QCOMPARE(f.PComb->title(), QStringLiteral("Combined operations  a,b,..."));
-    QCOMPARE(f.EdN[0]->toolTip(), QStringLiteral("real,imaginary"));
-    QCOMPARE(f.BtInc->toolTip(), QStringLiteral("Incorporate"));
-    QCOMPARE(f.BtRnd->toolTip(), QStringLiteral("Random number"));
-    QCOMPARE(f.Btrst->text(), QStringLiteral("rst"));
-    QCOMPARE(f.BtNou->text(), QStringLiteral("+"));
-    QCOMPARE(f.BtSupr->text(), QStringLiteral("-"));
-    QCOMPARE(f.Text1->toPlainText(), QStringLiteral(" Z1+Z2\n Z1- Z2\n Z1*Z2\n Z1/Z2"));
-    QCOMPARE(f.OpGrfs->text(), QStringLiteral("Graphs"));
+    QCOMPARE(f.Power->title(), QStringLiteral("Power of   Z   "));
+    QCOMPARE(f.Roots->title(), QStringLiteral("n Root             "));
+    QCOMPARE(f.Combined->title(), QStringLiteral("Combined operations  a,b,..."));
+    QCOMPARE(f.Entry->EdN[0]->toolTip(), QStringLiteral("real,imaginary"));
+    QCOMPARE(f.Entry->BtInc->toolTip(), QStringLiteral("Incorporate"));
+    QCOMPARE(f.Entry->BtRnd->toolTip(), QStringLiteral("Random number"));
+    QCOMPARE(f.Stored->Btrst->text(), QStringLiteral("rst"));
+    QCOMPARE(f.Stored->BtNou->text(), QStringLiteral("+"));
+    QCOMPARE(f.Stored->BtSupr->text(), QStringLiteral("-"));
+    QCOMPARE(f.Binary->Text1->toPlainText(), QStringLiteral(" Z1+Z2\n Z1- Z2\n Z1*Z2\n Z1/Z2"));
+    QCOMPARE(f.Binary->OpGrfs->text(), QStringLiteral("Graphs"));
     const QString keys = QStringLiteral("0123456789.E+-*/^'()");
-    for (int i = 0; i < 20; ++i) QCOMPARE(f.BtN[i]->text(), keys.mid(i, 1));
-    QCOMPARE(f.BtN[10]->toolTip(), QStringLiteral("decimal point"));
-    QCOMPARE(f.BtN[11]->toolTip(), QStringLiteral("10 raised to"));
-    QCOMPARE(f.BtN[16]->toolTip(), QStringLiteral("power"));
-    QCOMPARE(f.BtN[17]->toolTip(), QStringLiteral("conjugated"));
-    QVERIFY(f.BtN[12]->toolTip().isEmpty());
+    for (int i = 0; i < 20; ++i) QCOMPARE(f.Combined->BtN[i]->text(), keys.mid(i, 1));
+    QCOMPARE(f.Combined->BtN[10]->toolTip(), QStringLiteral("decimal point"));
+    QCOMPARE(f.Combined->BtN[11]->toolTip(), QStringLiteral("10 raised to"));
+    QCOMPARE(f.Combined->BtN[16]->toolTip(), QStringLiteral("power"));
+    QCOMPARE(f.Combined->BtN[17]->toolTip(), QStringLiteral("conjugated"));
+    QVERIFY(f.Combined->BtN[12]->toolTip().isEmpty());
   }
 
   void MenusHoldTheirItemsWithTheStartStates() {
@@ -106,24 +106,24 @@ class Form1FrameTests : public QObject {
   void LoadLeavesAnEmptyStoreAndTheStartSelections() {
     Form1Driver d;
     Form1& f = *d.form;
-    QCOMPARE(f.Decimals, std::int16_t(2));
-    QCOMPARE(f.IdX->currentText(), QStringLiteral("2"));
-    QCOMPARE(f.IdX->count(), 9);
-    QCOMPARE(f.LstN->currentText(), QStringLiteral("1"));
-    QCOMPARE(f.LstNp->currentText(), QStringLiteral("2"));
-    QCOMPARE(f.LstNr->currentText(), QStringLiteral("2"));
-    QCOMPARE(f.LstNp->count(), 8);
-    QCOMPARE(f.LstNr->itemText(7), QStringLiteral("9"));
-    QVERIFY(f.GraphsOn);
-    QVERIFY(!f.BinaryResultsReady);
-    QVERIFY(f.OpGrfs->isChecked());
-    QCOMPARE(f.Store.Count, std::int16_t(0));
-    QCOMPARE(f.EditIndex, std::int16_t(0));
+    QCOMPARE(f.Entry->Decimals, std::int16_t(2));
+    QCOMPARE(f.Entry->IdX->currentText(), QStringLiteral("2"));
+    QCOMPARE(f.Entry->IdX->count(), 9);
+    QCOMPARE(f.Entry->LstN->currentText(), QStringLiteral("1"));
+    QCOMPARE(f.Power->LstNp->currentText(), QStringLiteral("2"));
+    QCOMPARE(f.Roots->LstNr->currentText(), QStringLiteral("2"));
+    QCOMPARE(f.Power->LstNp->count(), 8);
+    QCOMPARE(f.Roots->LstNr->itemText(7), QStringLiteral("9"));
+    QVERIFY(f.Binary->GraphsOn);
+    QVERIFY(!f.Binary->BinaryResultsReady);
+    QVERIFY(f.Binary->OpGrfs->isChecked());
+    QCOMPARE(f.Stored->Store().Count(), 0);
+    QCOMPARE(f.Stored->EditIndex, std::int16_t(0));
     QCOMPARE(f.LineBreak, QStringLiteral("\r\n"));
-    QCOMPARE(f.OpCaptions[3], QStringLiteral(" Z1 \u00f7 Z2"));
+    QCOMPARE(f.Binary->OpCaptions[3], QStringLiteral(" Z1 \u00f7 Z2"));
     QVERIFY(f.SheetFolderName.isEmpty());  // no "Prbls" in the fresh folder
-    for (QWidget* off : std::initializer_list<QWidget*>{f.BtNou, f.BtSupr, f.Btrst, f.BtG2, f.BtGP, f.BtGR, f.BtGC,
-                                                        f.BtGrf})
+    for (QWidget* off : std::initializer_list<QWidget*>{f.Stored->BtNou, f.Stored->BtSupr, f.Stored->Btrst, f.Binary->BtG2, f.Power->BtGP, f.Roots->BtGR, f.Combined->BtGC,
+                                                        f.Graph->BtGrf})
       QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
     for (QComboBox* selector : f.LstZ) QCOMPARE(selector->count(), 0);
   }
@@ -145,35 +145,35 @@ class Form1FrameTests : public QObject {
     Form1& f = *d.form;
     QCOMPARE(f.centralWidget()->width(), TwipsToPixelsRounded(12000));
     QCOMPARE(f.centralWidget()->height(), TwipsToPixelsRounded(9300));
-    const int x0 = f.TxtOp->x() + TwipsToPixelsRounded(40);
-    const int width = f.BtN[0]->width();
+    const int x0 = f.Combined->TxtOp->x() + TwipsToPixelsRounded(40);
+    const int width = f.Combined->BtN[0]->width();
     for (int j = 0; j < 12; ++j) {
-      QVERIFY(qAbs(f.BtN[j]->x() - (x0 + j * width)) <= 1);
-      QCOMPARE(f.BtN[j]->y(), f.BtN[0]->y());
-      QVERIFY(f.BtN[j]->y() > f.TxtOp->y());
+      QVERIFY(qAbs(f.Combined->BtN[j]->x() - (x0 + j * width)) <= 1);
+      QCOMPARE(f.Combined->BtN[j]->y(), f.Combined->BtN[0]->y());
+      QVERIFY(f.Combined->BtN[j]->y() > f.Combined->TxtOp->y());
     }
     // The operators stand left of the string, the lower row level with the digits.
-    for (int j = 12; j < 20; ++j) QVERIFY(f.BtN[j]->geometry().right() < f.TxtOp->x());
-    QCOMPARE(f.BtN[16]->y(), f.BtN[0]->y());
-    QCOMPARE(f.BtN[12]->y(), f.TxtOp->y());
+    for (int j = 12; j < 20; ++j) QVERIFY(f.Combined->BtN[j]->geometry().right() < f.Combined->TxtOp->x());
+    QCOMPARE(f.Combined->BtN[16]->y(), f.Combined->BtN[0]->y());
+    QCOMPARE(f.Combined->BtN[12]->y(), f.Combined->TxtOp->y());
     // The shapes take their panels' colours.
-    QVERIFY(f.MarcEdN->styleSheet().contains(f.PEdN->property("panelColor").value<QColor>().name()));
-    QVERIFY(f.FLst->styleSheet().contains(f.PLst->property("panelColor").value<QColor>().name()));
+    QVERIFY(f.MarcEdN->styleSheet().contains(f.Entry->property("panelColor").value<QColor>().name()));
+    QVERIFY(f.FLst->styleSheet().contains(f.Stored->property("panelColor").value<QColor>().name()));
   }
 
   void ClosingTheWindowUnloadsTheGraphWindowsFirst() {
     Form1Driver d;
     std::array<QPointer<FGraf>, 4> windows;
     for (int k = 0; k < 4; ++k) {
-      QVERIFY(d.form->GraphWindows[k] != nullptr);
-      QVERIFY(!d.form->GraphWindows[k]->isVisible());  // created hidden at load
-      windows[k] = d.form->GraphWindows[k];
+      QVERIFY(d.form->Binary->GraphWindows[k] != nullptr);
+      QVERIFY(!d.form->Binary->GraphWindows[k]->isVisible());  // created hidden at load
+      windows[k] = d.form->Binary->GraphWindows[k];
     }
     windows[0]->show();
     windows[2]->show();
     d.form->close();
     for (int k = 0; k < 4; ++k) {
-      QVERIFY(d.form->GraphWindows[k] == nullptr);
+      QVERIFY(d.form->Binary->GraphWindows[k] == nullptr);
       QVERIFY(windows[k].isNull() || !windows[k]->isVisible());
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -182,7 +182,7 @@ class Form1FrameTests : public QObject {
 
   void TheGraphPanelShowsTheDefaultPlaneAtLoad() {
     Form1Driver d;
-    const QImage& picture = d.form->PBox0->surface().Image();
+    const QImage& picture = d.form->Graph->PBox0->surface().Image();
     // The imaginary axis runs down the middle of the picture.
     bool axis = false;
     for (int x = picture.width() / 2 - 2; x <= picture.width() / 2 + 2; ++x)

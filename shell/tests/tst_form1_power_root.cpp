@@ -11,13 +11,13 @@
 namespace {
 
 void CalculatePower(Form1& f, const QString& exponent) {
-  TypeInto(f.LstNp, exponent);
-  QTest::mouseClick(f.OkPot, Qt::LeftButton);
+  TypeInto(f.Power->LstNp, exponent);
+  QTest::mouseClick(f.Power->OkPot, Qt::LeftButton);
 }
 
 void CalculateRoots(Form1& f, const QString& index) {
-  TypeInto(f.LstNr, index);
-  QTest::mouseClick(f.OkRel, Qt::LeftButton);
+  TypeInto(f.Roots->LstNr, index);
+  QTest::mouseClick(f.Roots->OkRel, Qt::LeftButton);
 }
 
 // The arrows drawn since the surface started recording, by their colour: each arrow is a line
@@ -41,15 +41,15 @@ class PowerRootTests : public QObject {
     Form1Driver d;
     StoreAll(d, {"1, 1"});
     Form1& f = *d.form;
-    QCOMPARE(f.IdZ[0]->text(), QStringLiteral("1+1i"));
+    QCOMPARE(f.Power->IdZ[0]->text(), QStringLiteral("1+1i"));
     CalculatePower(f, QStringLiteral("2"));
-    QCOMPARE(f.PZ[0]->text(), QStringLiteral("0+2i"));
-    QCOMPARE(f.PZ[1]->text(), QStringLiteral("2 , 90\u00b0"));
-    QCOMPARE(f.EtZ->text(), QStringLiteral("(1+1i)^2"));
+    QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("0+2i"));
+    QCOMPARE(f.Power->PZ[1]->text(), QStringLiteral("2 , 90\u00b0"));
+    QCOMPARE(f.Graph->EtZ->text(), QStringLiteral("(1+1i)^2"));
     // Box 0's text comes first, then its hint; box 1's text then rewrites both hints by length.
-    QCOMPARE(f.PZ[0]->toolTip(), QStringLiteral("dbl "));
-    QCOMPARE(f.PZ[1]->toolTip(), QStringLiteral("Incorporar: doble click"));
-    QVERIFY(f.BtGP->isEnabled());
+    QCOMPARE(f.Power->PZ[0]->toolTip(), QStringLiteral("dbl "));
+    QCOMPARE(f.Power->PZ[1]->toolTip(), QStringLiteral("Incorporar: doble click"));
+    QVERIFY(f.Power->BtGP->isEnabled());
     QVERIFY(f.OpG[1]->isEnabled());
   }
 
@@ -58,21 +58,21 @@ class PowerRootTests : public QObject {
     StoreAll(d, {"0, 4", "-8, 0"});
     Form1& f = *d.form;
     CalculatePower(f, QStringLiteral("0.5"));
-    QCOMPARE(f.PZ[0]->text(), QStringLiteral("1.41+1.41i"));
-    QCOMPARE(f.PZ[1]->text(), QStringLiteral("2 , 45\u00b0"));
-    QCOMPARE(f.EtZ->text(), QStringLiteral("(0+4i)^0.5"));
+    QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("1.41+1.41i"));
+    QCOMPARE(f.Power->PZ[1]->text(), QStringLiteral("2 , 45\u00b0"));
+    QCOMPARE(f.Graph->EtZ->text(), QStringLiteral("(0+4i)^0.5"));
 
     Pick(f, 2, 'b');  // a new Z picked by hand starts the panel afresh
-    QVERIFY(f.PZ[0]->text().isEmpty());
-    QVERIFY(!f.BtGP->isEnabled());
+    QVERIFY(f.Power->PZ[0]->text().isEmpty());
+    QVERIFY(!f.Power->BtGP->isEnabled());
     CalculatePower(f, QStringLiteral("1/3"));
-    QCOMPARE(f.PZ[0]->text(), QStringLiteral("1+1.73i"));
-    QCOMPARE(f.EtZ->text(), QStringLiteral("(-8+0i)^0.333333333333333"));
+    QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("1+1.73i"));
+    QCOMPARE(f.Graph->EtZ->text(), QStringLiteral("(-8+0i)^0.333333333333333"));
     // Both boxes take back the full-precision value.
-    DoubleClickBox(f.PZ[1]);
-    QCOMPARE(f.Store.Count, std::int16_t(3));
-    QCOMPARE(f.Store.StoreSlots[3].Re, f.PowResult.Re);
-    QCOMPARE(f.Store.StoreSlots[3].Im, f.PowResult.Im);
+    DoubleClickBox(f.Power->PZ[1]);
+    QCOMPARE(f.Stored->Store().Count(), 3);
+    QCOMPARE(f.Stored->Store().At(3).Re, f.Power->Last.Result.Re);
+    QCOMPARE(f.Stored->Store().At(3).Im, f.Power->Last.Result.Im);
   }
 
   // An exponent that does not read as a number does nothing, silently; the fields keep what was
@@ -82,13 +82,13 @@ class PowerRootTests : public QObject {
     StoreAll(d, {"1, 1"});
     Form1& f = *d.form;
     CalculatePower(f, QStringLiteral("2"));
-    const Cplx last = f.PowResult;
+    const Cplx last = f.Power->Last.Result;
     CalculatePower(f, QStringLiteral("x+"));
     QVERIFY(d.messages.Shown.isEmpty());
-    QCOMPARE(f.PZ[0]->text(), QStringLiteral("0+2i"));
-    QVERIFY(f.BtGP->isEnabled());
-    QCOMPARE(f.PowExponent, 0.0);
-    QCOMPARE(f.PowResult.Im, last.Im);
+    QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("0+2i"));
+    QVERIFY(f.Power->BtGP->isEnabled());
+    QCOMPARE(f.Power->Last.Exponent, 2.0);
+    QCOMPARE(f.Power->Last.Result.Im, last.Im);
   }
 
   // 0 to a negative power and an overflow cannot be calculated: the user is told why, and the
@@ -98,41 +98,41 @@ class PowerRootTests : public QObject {
     StoreAll(d, {"2, 0", "0, 0", "1e150, 0"});
     Form1& f = *d.form;
     CalculatePower(f, QStringLiteral("3"));
-    QCOMPARE(f.PZ[0]->text(), QStringLiteral("8+0i"));
+    QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("8+0i"));
 
     Pick(f, 2, 'b');
     CalculatePower(f, QStringLiteral("3"));  // 0^3 is fine
-    QCOMPARE(f.PZ[0]->text(), QStringLiteral("0+0i"));
+    QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("0+0i"));
     CalculatePower(f, QStringLiteral("-1"));
     QCOMPARE(d.messages.Shown.size(), 1);
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
     QVERIFY(d.messages.LastText().contains(QStringLiteral("negative exponent")));
-    QVERIFY(f.PZ[0]->text().isEmpty());
-    QVERIFY(f.PZ[1]->text().isEmpty());
-    QVERIFY(!f.BtGP->isEnabled());
-    DoubleClickBox(f.PZ[0]);
-    QCOMPARE(f.Store.Count, std::int16_t(3));
+    QVERIFY(f.Power->PZ[0]->text().isEmpty());
+    QVERIFY(f.Power->PZ[1]->text().isEmpty());
+    QVERIFY(!f.Power->BtGP->isEnabled());
+    DoubleClickBox(f.Power->PZ[0]);
+    QCOMPARE(f.Stored->Store().Count(), 3);
 
     Pick(f, 2, 'c');
     CalculatePower(f, QStringLiteral("3"));
     QCOMPARE(d.messages.Shown.size(), 2);
     QVERIFY(d.messages.LastText().contains(QStringLiteral("too large")));
-    QVERIFY(f.PZ[0]->text().isEmpty());
+    QVERIFY(f.Power->PZ[0]->text().isEmpty());
   }
 
   void ANewExponentEmptiesTheResultButKeepsTheExercise() {
     Form1Driver d;
     StoreAll(d, {"1, 1"});
     Form1& f = *d.form;
-    QTest::mouseClick(f.OkPot, Qt::LeftButton);
-    f.LstNp->setFocus();
-    QTest::keyClick(f.LstNp, Qt::Key_Down);  // 3
-    QVERIFY(f.PZ[0]->text().isEmpty());
-    QVERIFY(f.PZ[1]->text().isEmpty());
-    QVERIFY(f.PZ[0]->toolTip().isEmpty());
-    QVERIFY(f.BtGP->isEnabled());
-    DoubleClickBox(f.PZ[0]);
-    QCOMPARE(f.Store.Count, std::int16_t(1));
+    QTest::mouseClick(f.Power->OkPot, Qt::LeftButton);
+    f.Power->LstNp->setFocus();
+    QTest::keyClick(f.Power->LstNp, Qt::Key_Down);  // 3
+    QVERIFY(f.Power->PZ[0]->text().isEmpty());
+    QVERIFY(f.Power->PZ[1]->text().isEmpty());
+    QVERIFY(f.Power->PZ[0]->toolTip().isEmpty());
+    QVERIFY(f.Power->BtGP->isEnabled());
+    DoubleClickBox(f.Power->PZ[0]);
+    QCOMPARE(f.Stored->Store().Count(), 1);
   }
 
   // The store's own re-selections rewrite Z but keep the results; the user's pick resets them.
@@ -140,47 +140,47 @@ class PowerRootTests : public QObject {
     Form1Driver d;
     StoreAll(d, {"-8, 0", "1, 1"});
     Form1& f = *d.form;
-    QTest::mouseClick(f.OkPot, Qt::LeftButton);
+    QTest::mouseClick(f.Power->OkPot, Qt::LeftButton);
     CalculateRoots(f, QStringLiteral("3"));
     d.Enter(0, QStringLiteral("5, 5"));
-    QCOMPARE(f.IdZ[0]->text(), QStringLiteral("-8+0i"));
-    QCOMPARE(f.PZ[0]->text(), QStringLiteral("64+0i"));
-    QCOMPARE(f.LstRels[0]->count(), 3);
-    QVERIFY(f.BtGR->isEnabled());
+    QCOMPARE(f.Power->IdZ[0]->text(), QStringLiteral("-8+0i"));
+    QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("64+0i"));
+    QCOMPARE(f.Roots->LstRels[0]->count(), 3);
+    QVERIFY(f.Roots->BtGR->isEnabled());
 
     Pick(f, 3, 'c');
-    QCOMPARE(f.ZR[0]->text(), QStringLiteral("5+5i"));
-    QCOMPARE(f.LstRels[0]->count(), 0);
-    QVERIFY(!f.BtGR->isEnabled());
+    QCOMPARE(f.Roots->ZR[0]->text(), QStringLiteral("5+5i"));
+    QCOMPARE(f.Roots->LstRels[0]->count(), 0);
+    QVERIFY(!f.Roots->BtGR->isEnabled());
     QVERIFY(f.OpG[2]->isEnabled());
-    QCOMPARE(f.PZ[0]->text(), QStringLiteral("64+0i"));  // the other panel is not touched
+    QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("64+0i"));  // the other panel is not touched
   }
 
   void TheCubeRootsOfMinusEight() {
     Form1Driver d;
     StoreAll(d, {"-8, 0"});
     Form1& f = *d.form;
-    Surface& panel = f.PBox0->surface();
+    Surface& panel = f.Graph->PBox0->surface();
     panel.StartRecording();
     CalculateRoots(f, QStringLiteral("3"));
-    QCOMPARE(Rows(f.LstRels[0]), (QStringList{"1+1.73i", "-2+0i", "1-1.73i"}));
-    QCOMPARE(Rows(f.LstRels[1]), (QStringList{"2 , 60\u00b0", "2 , 180\u00b0", "2 , 300\u00b0"}));
-    QCOMPARE(f.EtZ->text(), QStringLiteral("R3(-8+0i)"));
-    QCOMPARE(f.LstRels[0]->toolTip(), QStringLiteral("Incorporar: doble click"));
-    QVERIFY(f.BtGR->isEnabled());
+    QCOMPARE(Rows(f.Roots->LstRels[0]), (QStringList{"1+1.73i", "-2+0i", "1-1.73i"}));
+    QCOMPARE(Rows(f.Roots->LstRels[1]), (QStringList{"2 , 60\u00b0", "2 , 180\u00b0", "2 , 300\u00b0"}));
+    QCOMPARE(f.Graph->EtZ->text(), QStringLiteral("R3(-8+0i)"));
+    QCOMPARE(f.Roots->LstRels[0]->toolTip(), QStringLiteral("Incorporar: doble click"));
+    QVERIFY(f.Roots->BtGR->isEnabled());
     QVERIFY(f.OpG[2]->isEnabled());
     // Drawn on their circle: three blue arrows, in a plane 1.05 times the modulus wide.
     QCOMPARE(ArrowsFromOrigin(panel, PanelBlue), 3);
     QVERIFY(std::abs(std::min(SharedScale.XMax, SharedScale.YMax) - 2.1) < 1e-9);
 
     // A click in one list selects the same row in the other.
-    QTest::mouseClick(f.LstRels[1]->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      f.LstRels[1]->visualItemRect(f.LstRels[1]->item(2)).center());
-    QCOMPARE(f.LstRels[0]->currentRow(), 2);
+    QTest::mouseClick(f.Roots->LstRels[1]->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      f.Roots->LstRels[1]->visualItemRect(f.Roots->LstRels[1]->item(2)).center());
+    QCOMPARE(f.Roots->LstRels[0]->currentRow(), 2);
 
-    DoubleClickListRow(f.LstRels[0], 1);
+    DoubleClickListRow(f.Roots->LstRels[0], 1);
     QCOMPARE(d.Column(1), (QStringList{"-8+0i", "-2+0i"}));
-    QVERIFY(std::abs(f.Store.StoreSlots[2].Re + 2) < 1e-12);
+    QVERIFY(std::abs(f.Stored->Store().At(2).Re + 2) < 1e-12);
   }
 
   void RootIndicesThatAreRefused() {
@@ -188,20 +188,20 @@ class PowerRootTests : public QObject {
     StoreAll(d, {"-8, 0"});
     Form1& f = *d.form;
     CalculateRoots(f, QStringLiteral("3"));
-    const Cplx first = f.RootFirst;
+    const Cplx first = f.Roots->Last.First;
     for (const char* index : {"2.5", "1", "0", "-3", "40000", "three", ""}) {
       d.messages.Shown.clear();
       CalculateRoots(f, QString::fromLatin1(index));
       QCOMPARE(d.messages.Shown.size(), 1);
       QCOMPARE(d.messages.LastText(), QStringLiteral("Only integers >= 2"));
       QCOMPARE(d.messages.LastTitle(), QStringLiteral("Wrong index"));
-      QCOMPARE(f.LstRels[0]->count(), 3);  // the lists keep the last roots
+      QCOMPARE(f.Roots->LstRels[0]->count(), 3);  // the lists keep the last roots
     }
-    // The index that was read stays, with the roots of the last success.
+    // The last roots that succeeded stay whole.
     CalculateRoots(f, QStringLiteral("1"));
-    QCOMPARE(f.RootIndex, std::int16_t(1));
-    QCOMPARE(f.RootFirst.Arg, first.Arg);
-    QVERIFY(f.BtGR->isEnabled());
+    QCOMPARE(f.Roots->Last.Index, std::int16_t(3));
+    QCOMPARE(f.Roots->Last.First.Arg, first.Arg);
+    QVERIFY(f.Roots->BtGR->isEnabled());
   }
 
   void TheRootsOfZeroAreRefusedWithoutHarm() {
@@ -210,10 +210,10 @@ class PowerRootTests : public QObject {
     Form1& f = *d.form;
     CalculateRoots(f, QStringLiteral("4"));
     QCOMPARE(d.messages.LastText(), QStringLiteral("Only integers >= 2"));
-    QCOMPARE(f.LstRels[0]->count(), 0);
-    QVERIFY(!f.BtGR->isEnabled());
+    QCOMPARE(f.Roots->LstRels[0]->count(), 0);
+    QVERIFY(!f.Roots->BtGR->isEnabled());
     // The graph panel's roots drawing itself copes with a first root of modulus 0.
-    Surface& panel = f.PBox0->surface();
+    Surface& panel = f.Graph->PBox0->surface();
     panel.StartRecording();
     DrawRootsGraph(panel, Cplx{}, 90, 4);
     QCOMPARE(ArrowsFromOrigin(panel, PanelBlue), 0);

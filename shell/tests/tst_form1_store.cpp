@@ -25,8 +25,8 @@ void FillWithRandom(Form1Driver& d, int n) {
     draws.push_back((6 + 0.5) / 15);         // Im = 1
   }
   SetUniformSource(std::make_unique<QueuedSource>(draws));
-  d.form->LstN->setEditText(QString::number(n));
-  d.form->BtRnd->click();
+  d.form->Entry->LstN->setEditText(QString::number(n));
+  d.form->Entry->BtRnd->click();
   SetUniformSource(nullptr);
 }
 
@@ -54,28 +54,28 @@ class Form1StoreTests : public QObject {
     Form1Driver d;
     for (const char* z : {"1, 1", "2, 2", "3, 3", "4, 4"}) d.Enter(0, QString::fromLatin1(z));
     d.ClickRow(1, 1);
-    QCOMPARE(d.form->EditIndex, std::int16_t(2));
-    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("2 , 2"));
-    QVERIFY(d.form->BtSupr->isEnabled());
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(2));
+    QCOMPARE(d.form->Entry->EdN[0]->text(), QStringLiteral("2 , 2"));
+    QVERIFY(d.form->Stored->BtSupr->isEnabled());
 
     d.messages.QueueAnswer(MsgAnswer::No);
-    d.form->BtSupr->click();
+    d.form->Stored->BtSupr->click();
     QCOMPARE(d.messages.LastText(), QStringLiteral("Eliminate item?"));
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Confirm elimination"));
     QCOMPARE(d.messages.Shown.last().Buttons, MsgButtons::YesNo);
-    QCOMPARE(d.form->Store.Count, std::int16_t(4));
+    QCOMPARE(d.form->Stored->Store().Count(), 4);
 
     d.messages.QueueAnswer(MsgAnswer::Yes);
-    d.form->BtSupr->click();
+    d.form->Stored->BtSupr->click();
     QCOMPARE(d.Column(0), (QStringList{"a", "b", "c"}));
     QCOMPARE(d.Column(1), (QStringList{"1+1i", "3+3i", "4+4i"}));
     QCOMPARE(d.Selector(4), (QStringList{"a", "b", "c"}));
-    QVERIFY(d.form->EdN[0]->text().isEmpty());
-    QVERIFY(d.form->EdN[1]->text().isEmpty());
-    QCOMPARE(d.form->EditIndex, std::int16_t(0));
-    QVERIFY(!d.form->BtNou->isEnabled());
-    QVERIFY(!d.form->BtSupr->isEnabled());
-    QVERIFY(AllWhite(d.form->PBox0->surface().Image()));
+    QVERIFY(d.form->Entry->EdN[0]->text().isEmpty());
+    QVERIFY(d.form->Entry->EdN[1]->text().isEmpty());
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(0));
+    QVERIFY(!d.form->Stored->BtNou->isEnabled());
+    QVERIFY(!d.form->Stored->BtSupr->isEnabled());
+    QVERIFY(AllWhite(d.form->Graph->PBox0->surface().Image()));
   }
 
   void TheDeleteKeyDeletesAtOnceAndASelectorOfAVanishedRowIsLeftEmpty() {
@@ -83,14 +83,14 @@ class Form1StoreTests : public QObject {
     d.Enter(0, QStringLiteral("1, 1"));
     d.Enter(0, QStringLiteral("2, 2"));
     d.ClickRow(0, 1);
-    QTest::keyClick(d.form->LZ[0], Qt::Key_Delete);
+    QTest::keyClick(d.form->Stored->LZ[0], Qt::Key_Delete);
     QVERIFY(d.messages.Shown.isEmpty());
     QCOMPARE(d.Column(1), (QStringList{"1+1i"}));
     // Z2 had picked "b", which is gone.
     QCOMPARE(d.SelectedRows(), (QList<int>{0, -1, 0, 0, 0}));
     // With nothing open the key does nothing.
-    QTest::keyClick(d.form->LZ[0], Qt::Key_Delete);
-    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QTest::keyClick(d.form->Stored->LZ[0], Qt::Key_Delete);
+    QCOMPARE(d.form->Stored->Store().Count(), 1);
   }
 
   void StoringAnOpenComplexReplacesItInItsSlot() {
@@ -99,48 +99,48 @@ class Form1StoreTests : public QObject {
     d.ClickRow(2, 1);
     d.Enter(0, QStringLiteral("7, -7"));
     QCOMPARE(d.Column(1), (QStringList{"1+1i", "7-7i", "3+3i"}));
-    QCOMPARE(d.form->Store.Count, std::int16_t(3));
+    QCOMPARE(d.form->Stored->Store().Count(), 3);
     QCOMPARE(d.SelectedRows(), (QList<int>{0, 1, 0, 0, 0}));
-    QCOMPARE(d.form->EditIndex, std::int16_t(0));
-    QVERIFY(d.form->EdN[0]->hasFocus());
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(0));
+    QVERIFY(d.form->Entry->EdN[0]->hasFocus());
   }
 
   void ClickingARowMarksItInAllColumnsAndTheyScrollTogether() {
     Form1Driver d;
     FillWithRandom(d, 20);
-    QCOMPARE(d.form->Store.Count, std::int16_t(20));
+    QCOMPARE(d.form->Stored->Store().Count(), 20);
     d.ClickRow(2, 3);
-    for (QListWidget* column : d.form->LZ) QCOMPARE(column->currentRow(), 3);
-    QCOMPARE(d.form->EditIndex, std::int16_t(4));
-    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("-1 , 1"));  // slot 4: Re = 4 - 5
-    d.form->LZ[2]->verticalScrollBar()->setValue(6);
-    QCOMPARE(d.form->LZ[0]->verticalScrollBar()->value(), 6);
-    QCOMPARE(d.form->LZ[1]->verticalScrollBar()->value(), 6);
+    for (QListWidget* column : d.form->Stored->LZ) QCOMPARE(column->currentRow(), 3);
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(4));
+    QCOMPARE(d.form->Entry->EdN[0]->text(), QStringLiteral("-1 , 1"));  // slot 4: Re = 4 - 5
+    d.form->Stored->LZ[2]->verticalScrollBar()->setValue(6);
+    QCOMPARE(d.form->Stored->LZ[0]->verticalScrollBar()->value(), 6);
+    QCOMPARE(d.form->Stored->LZ[1]->verticalScrollBar()->value(), 6);
     // The arrow keys move the selection and open the complex under it.
-    QTest::keyClick(d.form->LZ[1], Qt::Key_Down);
-    QCOMPARE(d.form->EditIndex, std::int16_t(5));
-    QCOMPARE(d.form->LZ[0]->currentRow(), 4);
+    QTest::keyClick(d.form->Stored->LZ[1], Qt::Key_Down);
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(5));
+    QCOMPARE(d.form->Stored->LZ[0]->currentRow(), 4);
   }
 
   void ATakenBackResultIsAlwaysANewLetter() {
     Form1Driver d;
     d.Enter(0, QStringLiteral("1, 1"));
     d.ClickRow(0, 0);
-    QVERIFY(d.form->IncorporateCplx(MakeCplx(9, 9)));
+    QVERIFY(d.form->Stored->IncorporateCplx(MakeCplx(9, 9)));
     QCOMPARE(d.Column(1), (QStringList{"1+1i", "9+9i"}));
-    QCOMPARE(d.form->EditIndex, std::int16_t(0));
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(0));
   }
 
   void NewEntryButtonClosesTheOpenComplex() {
     Form1Driver d;
     d.Enter(0, QStringLiteral("3, 4"));
     d.ClickRow(0, 0);
-    d.form->BtNou->click();
-    QCOMPARE(d.form->EditIndex, std::int16_t(0));
-    QVERIFY(d.form->EdN[0]->text().isEmpty());
-    for (QListWidget* column : d.form->LZ) QCOMPARE(column->currentRow(), -1);
-    QVERIFY(!d.form->BtSupr->isEnabled());
-    QVERIFY(!AllWhite(d.form->PBox0->surface().Image()));  // the default plane
+    d.form->Stored->BtNou->click();
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(0));
+    QVERIFY(d.form->Entry->EdN[0]->text().isEmpty());
+    for (QListWidget* column : d.form->Stored->LZ) QCOMPARE(column->currentRow(), -1);
+    QVERIFY(!d.form->Stored->BtSupr->isEnabled());
+    QVERIFY(!AllWhite(d.form->Graph->PBox0->surface().Image()));  // the default plane
     d.Enter(0, QStringLiteral("5, 5"));
     QCOMPARE(d.Column(1), (QStringList{"3+4i", "5+5i"}));
   }
@@ -150,17 +150,17 @@ class Form1StoreTests : public QObject {
     d.Enter(0, QStringLiteral("1, 1"));
     d.Enter(0, QStringLiteral("2, 2"));
     d.ClickRow(0, 1);
-    QVERIFY(d.form->Btrst->isEnabled());
-    d.form->Btrst->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
-    for (QListWidget* column : d.form->LZ) QCOMPARE(column->count(), 0);
+    QVERIFY(d.form->Stored->Btrst->isEnabled());
+    d.form->Stored->Btrst->click();
+    QCOMPARE(d.form->Stored->Store().Count(), 0);
+    for (QListWidget* column : d.form->Stored->LZ) QCOMPARE(column->count(), 0);
     for (QComboBox* selector : d.form->LstZ) QCOMPARE(selector->count(), 0);
-    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("2 , 2"));
-    QCOMPARE(d.form->EditIndex, std::int16_t(2));
-    QVERIFY(!d.form->Btrst->isEnabled());
-    QVERIFY(!d.form->BtGrf->isEnabled());
-    QVERIFY(d.form->EtZ->text().isEmpty());
-    QVERIFY(AllWhite(d.form->PBox0->surface().Image()));
+    QCOMPARE(d.form->Entry->EdN[0]->text(), QStringLiteral("2 , 2"));
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(2));
+    QVERIFY(!d.form->Stored->Btrst->isEnabled());
+    QVERIFY(!d.form->Graph->BtGrf->isEnabled());
+    QVERIFY(d.form->Graph->EtZ->text().isEmpty());
+    QVERIFY(AllWhite(d.form->Graph->PBox0->surface().Image()));
   }
 
   void AfterResetTheStaleOpenSlotNeverCorruptsTheStore() {
@@ -168,20 +168,20 @@ class Form1StoreTests : public QObject {
     d.Enter(0, QStringLiteral("1, 1"));
     d.Enter(0, QStringLiteral("2, 2"));
     d.ClickRow(0, 1);
-    d.form->Btrst->click();
+    d.form->Stored->Btrst->click();
     // Deleting the vanished slot deletes nothing and closes the entry.
-    d.form->BtSupr->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(0));
-    QCOMPARE(d.form->EditIndex, std::int16_t(0));
-    QVERIFY(!d.form->BtSupr->isEnabled());
+    d.form->Stored->BtSupr->click();
+    QCOMPARE(d.form->Stored->Store().Count(), 0);
+    QCOMPARE(d.form->Stored->EditIndex, std::int16_t(0));
+    QVERIFY(!d.form->Stored->BtSupr->isEnabled());
 
     d.Enter(0, QStringLiteral("1, 1"));
     d.Enter(0, QStringLiteral("2, 2"));
     d.ClickRow(0, 1);
-    d.form->Btrst->click();
+    d.form->Stored->Btrst->click();
     // Storing with the stale slot open appends "a" instead of writing slot 2 beyond Count.
     d.Enter(0, QStringLiteral("5, 6"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(1));
+    QCOMPARE(d.form->Stored->Store().Count(), 1);
     QCOMPARE(d.Column(0), (QStringList{"a"}));
     QCOMPARE(d.Column(1), (QStringList{"5+6i"}));
     QCOMPARE(d.SelectedRows(), (QList<int>{0, 0, 0, 0, 0}));
@@ -190,21 +190,21 @@ class Form1StoreTests : public QObject {
   void ATwentySeventhComplexIsRefusedAndNothingChanges() {
     Form1Driver d;
     FillWithRandom(d, 26);
-    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+    QCOMPARE(d.form->Stored->Store().Count(), 26);
     QCOMPARE(d.Column(0).last(), QStringLiteral("z"));
     const QStringList before = d.Column(1);
 
     d.Enter(0, QStringLiteral("3, 4"));
     QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not feasible"));
-    QCOMPARE(d.form->EdN[0]->text(), QStringLiteral("3, 4"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+    QCOMPARE(d.form->Entry->EdN[0]->text(), QStringLiteral("3, 4"));
+    QCOMPARE(d.form->Stored->Store().Count(), 26);
 
     d.messages.Shown.clear();
-    QVERIFY(!d.form->IncorporateCplx(MakeCplx(1, 2)));
+    QVERIFY(!d.form->Stored->IncorporateCplx(MakeCplx(1, 2)));
     QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
-    d.form->LstN->setEditText(QStringLiteral("1"));
-    d.form->BtRnd->click();
+    d.form->Entry->LstN->setEditText(QStringLiteral("1"));
+    d.form->Entry->BtRnd->click();
     QCOMPARE(d.messages.Shown.size(), 2);
     QCOMPARE(d.Column(1), before);
     QCOMPARE(d.Selector(0).size(), 26);
@@ -219,26 +219,33 @@ class Form1StoreTests : public QObject {
   void RandomComplexesThatWouldNotAllFitAreNotDrawn() {
     Form1Driver d;
     FillWithRandom(d, 25);
-    d.form->LstN->setEditText(QStringLiteral("2"));
-    d.form->BtRnd->click();
+    d.form->Entry->LstN->setEditText(QStringLiteral("2"));
+    d.form->Entry->BtRnd->click();
     QCOMPARE(d.messages.LastText(), QStringLiteral("No more than 26 complexes"));
-    QCOMPARE(d.form->Store.Count, std::int16_t(25));
+    QCOMPARE(d.form->Stored->Store().Count(), 25);
     // With a complex open, the first one replaces it, so two fit.
     d.ClickRow(0, 0);
-    d.form->BtRnd->click();
-    QCOMPARE(d.form->Store.Count, std::int16_t(26));
+    d.form->Entry->BtRnd->click();
+    QCOMPARE(d.form->Stored->Store().Count(), 26);
   }
 
-  void OnlyTheFocusedSelectorCountsAsTheUsersPick() {
+  void OnlyTheUsersPickStartsThePowerPanelAfresh() {
     Form1Driver d;
     d.Enter(0, QStringLiteral("1, 1"));
     d.Enter(0, QStringLiteral("2, 2"));
-    QVERIFY(!d.form->UserPick(2));  // the focus is in the entry box
+    d.form->Power->OkPot->click();
+    QVERIFY(!d.form->Power->PZ[0]->text().isEmpty());
+    // The store's own re-selection after a new entry keeps the result.
+    d.Enter(0, QStringLiteral("3, 3"));
+    QVERIFY(!d.form->Power->PZ[0]->text().isEmpty());
+    QCOMPARE(d.form->Power->IdZ[0]->text(), QStringLiteral("1+1i"));
+    // A pick with the keyboard is the user's.
     d.form->LstZ[2]->setFocus();
     QTest::keyClick(d.form->LstZ[2], Qt::Key_Down);
     QCOMPARE(d.form->LstZ[2]->currentIndex(), 1);
-    QVERIFY(d.form->UserPick(2));
-    QVERIFY(!d.form->UserPick(3));  // LstZ(3) shows "a"
+    QVERIFY(d.form->Power->PZ[0]->text().isEmpty());
+    QCOMPARE(d.form->Power->IdZ[0]->text(), QStringLiteral("2+2i"));
+    QCOMPARE(d.form->Roots->ZR[0]->text(), QStringLiteral("1+1i"));
   }
 };
 

@@ -17,7 +17,7 @@ namespace {
 const QString Captions[4] = {QStringLiteral(" Z1 + Z2"), QStringLiteral(" Z1 - Z2"), QStringLiteral(" Z1 \u00b7 Z2"),
                              QStringLiteral(" Z1 \u00f7 Z2")};
 
-void Calculate(Form1& f) { QTest::mouseClick(f.OkOp2, Qt::LeftButton); }
+void Calculate(Form1& f) { QTest::mouseClick(f.Binary->OkOp2, Qt::LeftButton); }
 
 // The operation windows on show (the spare window, unlinked, is not one).
 int VisibleGraphWindows(Form1& f) {
@@ -31,7 +31,7 @@ void DeleteLeftovers() { QCoreApplication::sendPostedEvents(nullptr, QEvent::Def
 
 // Window k draws its graph again, alone, so that SharedScale is its scale afterwards.
 Surface& RedrawAlone(Form1& f, int k) {
-  FGraf* w = f.GraphWindows[k];
+  FGraf* w = f.Binary->GraphWindows[k];
   Surface& s = w->PBox->surface();
   s.StartRecording();
   w->resize(w->width() + 10, w->height());
@@ -61,7 +61,7 @@ class GraphWindowTests : public QObject {
     Form1Driver d;
     Form1& f = *d.form;
     for (int k = 0; k < 4; ++k) {
-      FGraf* w = f.GraphWindows[k];
+      FGraf* w = f.Binary->GraphWindows[k];
       QVERIFY(w != nullptr);
       QVERIFY(!w->isVisible());
       QCOMPARE(w->windowTitle(), Captions[k]);
@@ -71,9 +71,9 @@ class GraphWindowTests : public QObject {
       QCOMPARE(w->windowIcon().cacheKey(), f.windowIcon().cacheKey());
     }
     // Asked for its graph before any calculation, a window shows the plain default plane.
-    Surface& s = f.GraphWindows[3]->PBox->surface();
+    Surface& s = f.Binary->GraphWindows[3]->PBox->surface();
     s.StartRecording();
-    f.AccioGrf(QStringLiteral("3"));
+    f.Binary->AccioGrf(QStringLiteral("3"));
     QVERIFY(Near(std::min(SharedScale.XMax, SharedScale.YMax), 5, 1e-9));
     for (const SurfaceOp& op : s.Recorded()) QVERIFY(op.What != SurfaceOp::Kind::Text);
     QVERIFY(LinesOf(s, ResultRed).empty());
@@ -95,11 +95,11 @@ class GraphWindowTests : public QObject {
     const QRect main = f.frameGeometry();
     const int gap = TwipsToPixelsRounded(100);
     for (int k = 0; k < 4; ++k) {
-      const QRect w = f.GraphWindows[k]->frameGeometry();
+      const QRect w = f.Binary->GraphWindows[k]->frameGeometry();
       QVERIFY(std::abs(w.left() - (main.right() + 1 + gap)) <= 1);
       if (k == 0) QVERIFY(std::abs(w.top() - (main.top() - gap)) <= 1);
       if (k > 0) {
-        const QRect above = f.GraphWindows[k - 1]->frameGeometry();
+        const QRect above = f.Binary->GraphWindows[k - 1]->frameGeometry();
         QVERIFY2(std::abs((w.top() - above.bottom() - 1) - 0.1 * above.height()) <= 1.5,
                  qPrintable(QStringLiteral("%1 below %2").arg(w.top()).arg(above.bottom())));
       }
@@ -117,12 +117,12 @@ class GraphWindowTests : public QObject {
     spare->show();
     QVERIFY(QTest::qWaitForWindowExposed(spare));
     spare->resize(200, 300);
-    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
-    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    QTest::mouseClick(f.Binary->OpGrfs, Qt::LeftButton);
+    QTest::mouseClick(f.Binary->OpGrfs, Qt::LeftButton);
     QCOMPARE(VisibleGraphWindows(f), 4);
     const int h = spare->frameGeometry().height();
     for (int k = 1; k < 4; ++k) {
-      const int step = f.GraphWindows[k]->frameGeometry().top() - f.GraphWindows[k - 1]->frameGeometry().top();
+      const int step = f.Binary->GraphWindows[k]->frameGeometry().top() - f.Binary->GraphWindows[k - 1]->frameGeometry().top();
       QVERIFY2(std::abs(step - 1.1 * h) <= 1, qPrintable(QStringLiteral("%1 for %2").arg(step).arg(h)));
     }
   }
@@ -151,7 +151,7 @@ class GraphWindowTests : public QObject {
     StoreAll(d, {"3, 4", "1, -2"});
     Form1& f = *d.form;
     Calculate(f);
-    FGraf* w = f.GraphWindows[3];
+    FGraf* w = f.Binary->GraphWindows[3];
     w->PBox->surface().StartRecording();
     w->resize(600, 450);
     QCOMPARE(w->PBox->geometry(), QRect(0, 0, 600, 450));
@@ -167,14 +167,14 @@ class GraphWindowTests : public QObject {
     StoreAll(d, {"3, 4", "1, -2"});
     Form1& f = *d.form;
     Calculate(f);
-    QPointer<FGraf> closed = f.GraphWindows[1];
+    QPointer<FGraf> closed = f.Binary->GraphWindows[1];
     closed->close();
     QVERIFY(closed->Tag.isEmpty());
     QCOMPARE(VisibleGraphWindows(f), 3);
     Calculate(f);
     DeleteLeftovers();
     QVERIFY(closed.isNull());
-    FGraf* again = f.GraphWindows[1];
+    FGraf* again = f.Binary->GraphWindows[1];
     QVERIFY(again->isVisible());
     QCOMPARE(again->Tag, QStringLiteral("1"));
     QCOMPARE(again->windowTitle(), Captions[1]);
@@ -186,24 +186,24 @@ class GraphWindowTests : public QObject {
     StoreAll(d, {"3, 4", "1, -2"});
     Form1& f = *d.form;
     // Before any calculation, ticking shows nothing.
-    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
-    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
-    QVERIFY(f.GraphsOn);
+    QTest::mouseClick(f.Binary->OpGrfs, Qt::LeftButton);
+    QTest::mouseClick(f.Binary->OpGrfs, Qt::LeftButton);
+    QVERIFY(f.Binary->GraphsOn);
     QCOMPARE(VisibleGraphWindows(f), 0);
 
     Calculate(f);
     QCOMPARE(VisibleGraphWindows(f), 4);
-    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
-    QVERIFY(!f.GraphsOn);
+    QTest::mouseClick(f.Binary->OpGrfs, Qt::LeftButton);
+    QVERIFY(!f.Binary->GraphsOn);
     QCOMPARE(VisibleGraphWindows(f), 0);
     // Calculating with the option off fills the table and shows no window.
     Pick(f, 1, 'a');
     Calculate(f);
     QCOMPARE(VisibleGraphWindows(f), 0);
 
-    QPointer<FGraf> old = f.GraphWindows[0];
-    for (int k = 0; k < 4; ++k) f.GraphWindows[k]->PBox->surface().StartRecording();
-    QTest::mouseClick(f.OpGrfs, Qt::LeftButton);
+    QPointer<FGraf> old = f.Binary->GraphWindows[0];
+    for (int k = 0; k < 4; ++k) f.Binary->GraphWindows[k]->PBox->surface().StartRecording();
+    QTest::mouseClick(f.Binary->OpGrfs, Qt::LeftButton);
     DeleteLeftovers();
     QVERIFY(old.isNull());
     QCOMPARE(VisibleGraphWindows(f), 4);
@@ -246,8 +246,8 @@ class GraphWindowTests : public QObject {
     Calculate(f);
     f.activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&f));
-    QTest::mouseDClick(f.POpBin, Qt::LeftButton, Qt::NoModifier, QPoint(f.POpBin->width() - 8, 8));
-    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(f.GraphWindows[3]));
+    QTest::mouseDClick(f.Binary, Qt::LeftButton, Qt::NoModifier, QPoint(f.Binary->width() - 8, 8));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(f.Binary->GraphWindows[3]));
   }
 
   void ClosingTheMainWindowUnloadsTheGraphWindows() {
@@ -256,12 +256,12 @@ class GraphWindowTests : public QObject {
     Form1& f = *d.form;
     Calculate(f);
     std::array<QPointer<FGraf>, 4> windows;
-    for (int k = 0; k < 4; ++k) windows[k] = f.GraphWindows[k];
+    for (int k = 0; k < 4; ++k) windows[k] = f.Binary->GraphWindows[k];
     f.close();
     DeleteLeftovers();
     for (int k = 0; k < 4; ++k) {
       QVERIFY(windows[k].isNull());
-      QVERIFY(f.GraphWindows[k] == nullptr);
+      QVERIFY(f.Binary->GraphWindows[k] == nullptr);
     }
   }
 };

@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: MIT
+#include "shell/binary_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
+#include <algorithm>
+
+#include "graphics/operation_graphs.h"
+#include "graphics/plane.h"
+#include "graphics/text_grid.h"
+#include "platform/picture_box.h"
+#include "platform/qtext.h"
+#include "platform/twips.h"
+#include "shell/panel_widgets.h"
+#include "shell/store_panel.h"
+#include "text/complex_text.h"
+
+namespace {
+
+const QString NotDefined = QStringLiteral("not defined");
+
+// The outer height of a graph window as the spare window has it: its frame once it has one, or
+// the designed client area plus a title bar like the main window's.
+int SpareOuterHeight(const QWidget& frame) {
+  const FGraf* spare = nullptr;
+  for (const FGraf* window : frame.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!window->Linked()) spare = window;
+  }
+  int titleBar = frame.frameGeometry().height() - frame.geometry().height();
+  if (titleBar <= 0 && !frame.isVisible()) titleBar = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  if (spare != nullptr) {
+    const int framed = spare->frameGeometry().height();
+    return framed > spare->height() ? framed : spare->height() + std::max(titleBar, 0);
+  }
+  return TwipsToPixelsRounded(FGraf::DesignHeight) + std::max(titleBar, 0);
+}
+
+}  // namespace
+
+BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
+    : QGroupBox(QStringLiteral("Binary operations:      Z1 @ Z2"), parent), store_(store) {
+  MakePanel(this, "POpBin", PanelColors::Binary, 4110, 90, 7800, 2940);
+  for (int i = 0; i < 2; ++i) {
+    const double top = i == 0 ? 390 : 840;
+    Label(this, i == 0 ? QStringLiteral("Z1") : QStringLiteral("Z2"), 150, top + 30, 330, 300);
+    LstZ[i] = Combo(this, Indexed("LstZ", i), false, 480, top, 780);
+    auto& boxes = i == 0 ? IdZ1 : IdZ2;
+    const char* name = i == 0 ? "IdZ1" : "IdZ2";
+    boxes[0] = Box(this, Indexed(name, 0), 1350, top, 1650, true);
+    boxes[1] = Box(this, Indexed(name, 1), 3060, top, 1800, true);
+  }
+  OkOp2 = PictureButton(this, QStringLiteral("OkOp2"), ButtonPicture::Calculate,
+                        QStringLiteral("Calculate Z1 + Z2, Z1 - Z2, Z1 * Z2 and Z1 / Z2"), 5010, 390, 690, 810);
+  OkOp2->setIconSize(QSize(28, 28));
+  BtG2 = PictureButton(this, QStringLiteral("BtG2"), ButtonPicture::Exercise,
+                       QStringLiteral("Exercise of the binary operations"), 5820, 390);
+  BtG2->setEnabled(false);
+  OpGrfs = Named(new QCheckBox(QStringLiteral("Graphs"), this), QStringLiteral("OpGrfs"));
+  OpGrfs->setToolTip(QStringLiteral("Draw the four operations in their graph windows"));
+  OpGrfs->setChecked(true);
+  OpGrfs->setStyleSheet(QStringLiteral("QCheckBox#OpGrfs { background-color: %1; }").arg(PanelColors::Binary.name()));
+  PlaceTwips(OpGrfs, 5820, 885, 1500, 300);
+
+  Label(this, QStringLiteral("operation"), 150, 1380, 1110, 270);
+  Label(this, QStringLiteral("cartesian"), 1320, 1380, 1980, 270)->setAlignment(Qt::AlignHCenter);
+  Label(this, QStringLiteral("polar"), 3320, 1380, 1980, 270)->setAlignment(Qt::AlignHCenter);
+
+  Text1 = Named(new QTextEdit(this), QStringLiteral("Text1"));
+  Text1->setReadOnly(true);
+  Text1->setFrameShape(QFrame::NoFrame);
+  Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Text1->setFocusPolicy(Qt::NoFocus);
+  Text1->document()->setDocumentMargin(0);
+  Text1->setPlainText(QStringLiteral(" Z1+Z2\n Z1- Z2\n Z1*Z2\n Z1/Z2"));
+  // One line per row of the results table beside it.
+  QTextCursor cursor(Text1->document());
+  cursor.select(QTextCursor::Document);
+  QTextBlockFormat rows;
+  rows.setLineHeight(TwipsToPixels(260), QTextBlockFormat::FixedHeight);
+  cursor.mergeBlockFormat(rows);
+  PlaceTwips(Text1, 150, 1680, 1110, 1100);
+
+  PBTblOp2 = Named(new PictureBox(this, true), QStringLiteral("PBTblOp2"));
+  PlaceTwips(PBTblOp2, 1290, 1650, 4060, 1100);
+  TxtTblOp2 = Named(new QLineEdit(PBTblOp2), QStringLiteral("TxtTblOp2"));
+  TxtTblOp2->hide();
+  Hint(this, QStringLiteral("Double-click a row of the table to keep its result as a new letter."), 5520, 1650, 2130,
+       900);
+
+  // The read-only table of the four results: one row per operation, cartesian and polar columns.
+  ResultsTable = std::make_unique<TextGrid>();
+  ResultsTable->ReadOnly = true;
+  Surface& surface = PBTblOp2->surface();
+  surface.SetFontName(ResultsTableFontName());
+  surface.SetFontSize(ResultsTableFontSize);
+  GridInit(*ResultsTable, PBTblOp2, TxtTblOp2, 4, 2, 2000);
+
+  for (std::size_t k = 0; k < 4; ++k) OpCaptions[k] = QString::fromStdString(::OpCaptions[k]);
+
+  for (int i = 0; i < 2; ++i)
+    connect(LstZ[i], &QComboBox::currentIndexChanged, this, [this, i] { ShowOperand(i); });
+  connect(OkOp2, &QToolButton::clicked, this, &BinaryPanel::OkOp2_Click);
+  connect(PBTblOp2, &PictureBox::MouseDown, this, &BinaryPanel::PBTblOp2_MouseDown);
+  connect(PBTblOp2, &PictureBox::DblClick, this, &BinaryPanel::PBTblOp2_DblClick);
+  installEventFilter(this);
+  TxtTblOp2->installEventFilter(this);
+  connect(OpGrfs, &QCheckBox::clicked, this, &BinaryPanel::OpGrfs_Click);
+  connect(BtG2, &QToolButton::clicked, this, &BinaryPanel::ExerciseAsked);
+}
+
+BinaryPanel::~BinaryPanel() = default;
+
+bool BinaryPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TxtTblOp2 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int code = key == Qt::Key_Enter ? int(Qt::Key_Return) : key;
+    if (code == Qt::Key_Return || code == Qt::Key_Escape) {
+      TxtTblOp2_KeyDown(code);
+      return true;
+    }
+  } else if (watched == this && event->type() == QEvent::MouseButtonDblClick) {
+    POpBin_DblClick();
+  }
+  return QGroupBox::eventFilter(watched, event);
+}
+
+// Why result k of the last calculation does not exist: a divisor of 0, or a result beyond the
+// range of numbers (a product of two huge complexes).
+QString BinaryPanel::BinaryFailureReason(int k) const {
+  if (k == OpDivide && Last.Z2.Mod == 0) return QStringLiteral("Z2 = 0");
+  return QStringLiteral("too large");
+}
+
+// Every change of Z1 or Z2, the user's or the program's, empties the table; the last results
+// stay behind it for a double-click and for the graphs.
+void BinaryPanel::ShowOperand(int i) {
+  const Cplx z = store_.Selected(LstZ[i]);
+  GridClear(*ResultsTable);
+  auto& boxes = i == 0 ? IdZ1 : IdZ2;
+  for (int f = 0; f < 2; ++f) boxes[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+}
+
+void BinaryPanel::OkOp2_Click() {
+  const int a = LstZ[0]->currentIndex();
+  const int b = LstZ[1]->currentIndex();
+  if (a < 0 || b < 0) return;
+  GridClear(*ResultsTable);
+  UpdateBinaryResults(store_.Store().At(a + 1), store_.Store().At(b + 1));
+  // An exercise needs all four results: after a division by a zero Z2 there is none to write.
+  BtG2->setEnabled(Last.Complete());
+  PBTblOp2->setToolTip(QStringLiteral("Dbl Click: incorpora complejo"));
+  emit Calculated(Last.Complete());
+}
+
+void BinaryPanel::UpdateBinaryResults(const Cplx& z1, const Cplx& z2) {
+  BinaryResultsReady = true;
+  Last = CalcBinary(z1, z2);
+  for (int k = 0; k < 4; ++k) {
+    const auto slot = static_cast<std::size_t>(k);
+    if (Last.Defined[slot]) {
+      GridSetCell(ToQ(CartText(Last.Results[slot], 2)), *ResultsTable, k, 0);
+      GridSetCell(ToQ(PolarText(Last.Results[slot], 2)), *ResultsTable, k, 1);
+    } else {
+      GridSetCell(NotDefined, *ResultsTable, k, 0);
+      GridSetCell(QStringLiteral("(") + BinaryFailureReason(k) + QStringLiteral(")"), *ResultsTable, k, 1);
+    }
+    if (!GraphsOn) continue;
+    if (GraphWindows[slot] == nullptr || GraphWindows[slot]->Tag.isEmpty()) CreateGraphWindow(k);
+    FGraf* window = GraphWindows[slot];
+    if (window->isVisible()) {
+      DrawBinaryGraph(k);
+    } else {
+      if (!graphWindowShown_[slot]) PlaceGraphWindow(k);
+      graphWindowShown_[slot] = true;
+      window->show();  // the window asks for its graph
+    }
+  }
+}
+
+void BinaryPanel::PBTblOp2_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) {
+  GridMouseDown(*ResultsTable, x, y);
+}
+
+// The row clicked comes back as a new letter, as long as a calculation has been made since the
+// last reset (the exercise button says the same, except after a failed operation); a row whose
+// operation failed has nothing to give.
+void BinaryPanel::PBTblOp2_DblClick() {
+  const int r = ResultsTable->CurRow;
+  if (!BinaryResultsReady || r < 0 || r > 3 || !Last.Defined[static_cast<std::size_t>(r)]) return;
+  store_.IncorporateCplx(Last.Results[static_cast<std::size_t>(r)]);
+}
+
+void BinaryPanel::POpBin_DblClick() {
+  for (FGraf* window : GraphWindows) {
+    if (window != nullptr && window->isVisible()) {
+      window->raise();
+      window->activateWindow();
+    }
+  }
+}
+
+void BinaryPanel::TxtTblOp2_KeyDown(int keyCode) { GridEditorKeyDown(*ResultsTable, keyCode); }
+
+void BinaryPanel::RstBin() {
+  for (int f = 0; f < 2; ++f) {
+    IdZ1[f]->clear();
+    IdZ2[f]->clear();
+  }
+  GridClear(*ResultsTable);
+  BtG2->setEnabled(false);
+  BinaryResultsReady = false;
+}
+
+// ---- the graph windows
+
+void BinaryPanel::CreateGraphWindows() {
+  for (int k = 0; k < 4; ++k) CreateGraphWindow(k);
+}
+
+// A new window takes index k; the one it replaces (closed by the user, or hidden by the Graphs
+// option) goes away with it.
+void BinaryPanel::CreateGraphWindow(int k) {
+  if (k < 0 || k > 3) return;
+  const auto slot = static_cast<std::size_t>(k);
+  if (FGraf* previous = GraphWindows[slot]) {
+    previous->hide();
+    previous->deleteLater();
+  }
+  QWidget* frame = window();
+  auto* graph = new FGraf(frame);
+  GraphWindows[slot] = graph;
+  SetUpGraphWindow(*graph, k, OpCaptions[slot], frame->windowIcon(), this);
+  graphWindowShown_[slot] = false;
+  PlaceGraphWindow(k);
+}
+
+// To the right of the main window, the four stacked downwards a tenth of their height apart.
+// Windows made at load are placed again when first shown, once the main window has its frame and
+// may have been moved.
+void BinaryPanel::PlaceGraphWindow(int k) {
+  FGraf* graph = GraphWindows[static_cast<std::size_t>(k)];
+  if (graph == nullptr) return;
+  const QWidget* frame = window();
+  graph->move(GraphWindowPosition(frame->frameGeometry(), k, SpareOuterHeight(*frame)));
+}
+
+void BinaryPanel::AccioGrf(const QString& tag) {
+  bool ok = false;
+  const int k = tag.toInt(&ok);
+  if (!ok || k < 0 || k > 3) return;
+  DrawBinaryGraph(k);
+}
+
+void BinaryPanel::DrawBinaryGraph(int k) {
+  FGraf* graph = GraphWindows[static_cast<std::size_t>(k)];
+  if (graph == nullptr) return;
+  Surface& surface = graph->PBox->surface();
+  if (Last.Defined[static_cast<std::size_t>(k)]) {
+    ::DrawBinaryGraph(surface, Last.Z1, Last.Z2, Last.Results[static_cast<std::size_t>(k)]);
+    return;
+  }
+  // No result to draw (Z1 ÷ 0, or beyond the range of numbers): the operands alone, and a line
+  // that says why.
+  double r = 1.1 * LargestComponent(Last.Z1, Last.Z2, Last.Z2);
+  if (!(r > 0)) r = 5;
+  surface.SetForeColor(ProjectionGrey);
+  NewPlane(surface, -r, -r, r, r);
+  surface.SetForeColor(OperandBlue);
+  DrawComplexVector(Last.Z1, surface);
+  surface.SetForeColor(OperandBlue);
+  DrawComplexVector(Last.Z2, surface);
+  // Small, in the bottom left corner, clear of the operands' arrows as far as it can be.
+  const double size = surface.FontSize();
+  surface.SetFontSize(7);
+  surface.SetForeColor(ResultRed);
+  const QString note = QStringLiteral("not defined: ") + BinaryFailureReason(k);
+  surface.CurrentX = 45;
+  surface.CurrentY = surface.ScaleHeight() - surface.TextHeight(note) - 30;
+  surface.Print(note);
+  surface.SetFontSize(size);
+}
+
+void BinaryPanel::OpGrfs_Click() {
+  GraphsOn = OpGrfs->isChecked();
+  for (int k = 0; k < 4; ++k) {
+    const auto slot = static_cast<std::size_t>(k);
+    if (!GraphsOn) {
+      if (GraphWindows[slot] != nullptr) GraphWindows[slot]->hide();
+    } else if (BinaryResultsReady) {
+      CreateGraphWindow(k);
+      graphWindowShown_[slot] = true;
+      GraphWindows[slot]->show();  // the window asks for its graph
+    }
+  }
+}

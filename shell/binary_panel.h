@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QGroupBox>
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "calc/calculations.h"
+#include "graphics/fgraf.h"
+
+class PictureBox;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTextEdit;
+class QToolButton;
+class StorePanel;
+class TextGrid;
+
+// The binary operations panel: Z1 and Z2 from the store, the table of the four results, and the
+// four graph windows that draw them beside the main window.
+class BinaryPanel : public QGroupBox, public GraphSource {
+  Q_OBJECT
+
+ public:
+  BinaryPanel(StorePanel& store, QWidget* parent);
+  ~BinaryPanel() override;
+
+  std::array<QComboBox*, 2> LstZ{};
+  std::array<QLineEdit*, 2> IdZ1{};
+  std::array<QLineEdit*, 2> IdZ2{};
+  QToolButton* OkOp2 = nullptr;
+  QToolButton* BtG2 = nullptr;
+  QCheckBox* OpGrfs = nullptr;
+  QTextEdit* Text1 = nullptr;
+  PictureBox* PBTblOp2 = nullptr;
+  QLineEdit* TxtTblOp2 = nullptr;
+  std::unique_ptr<TextGrid> ResultsTable;
+
+  // The last calculation; BinaryResultsReady while it stands (a reset puts it aside).
+  BinaryCalc Last;
+  bool BinaryResultsReady = false;
+
+  // The graph windows, one per operation, made at load and again when closed by the user.
+  std::array<FGraf*, 4> GraphWindows{};
+  std::array<QString, 4> OpCaptions;
+  bool GraphsOn = true;
+  void CreateGraphWindows();
+  void CreateGraphWindow(int k);
+  // Graph window k's picture of the last calculation.
+  void DrawBinaryGraph(int k);
+  void AccioGrf(const QString& tag) override;
+  // Why result k of the last calculation is not defined ("Z2 = 0", "too large").
+  QString BinaryFailureReason(int k) const;
+
+  // Z1 (i = 0) or Z2 (i = 1) is now the selector's complex: its boxes show it and the table
+  // empties.
+  void ShowOperand(int i);
+  void UpdateBinaryResults(const Cplx& z1, const Cplx& z2);
+  void RstBin();
+
+  // ---- event handlers
+  void OkOp2_Click();
+  void PBTblOp2_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
+  void PBTblOp2_DblClick();
+  void POpBin_DblClick();
+  void TxtTblOp2_KeyDown(int keyCode);
+  void OpGrfs_Click();
+
+ signals:
+  // A calculation was made; complete when all four results exist.
+  void Calculated(bool complete);
+  void ExerciseAsked();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Places graph window k beside the main window as it stands now.
+  void PlaceGraphWindow(int k);
+
+  StorePanel& store_;
+  std::array<bool, 4> graphWindowShown_{};  // shown since it was created: its place is settled
+};

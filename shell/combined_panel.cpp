@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+#include "shell/combined_panel.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "calc/eval_combined.h"
+#include "lang/language.h"
+#include "platform/processes.h"
+#include "platform/qtext.h"
+#include "platform/twips.h"
+#include "shell/help_window.h"
+#include "shell/panel_widgets.h"
+#include "shell/store_panel.h"
+#include "text/complex_text.h"
+
+CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, QWidget* parent)
+    : QGroupBox(QStringLiteral("Combined operations  a,b,..."), parent), store_(store), seams_(seams) {
+  MakePanel(this, "PComb", PanelColors::Combined, 4110, 7080, 7800, 2130);
+  Label(this, QStringLiteral("String of operations"), 1680, 300, 3000, 270);
+  TxtOp = Box(this, QStringLiteral("TxtOp"), 1680, 570, 4440, false);
+
+  static const char* const captions[20] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
+                                           ".", "E", "+", "-", "*", "/", "^", "'", "(", ")"};
+  for (int i = 0; i < 20; ++i) {
+    BtN[i] = Named(new QPushButton(QString::fromLatin1(captions[i]), this), Indexed("BtN", i));
+    BtN[i]->setFocusPolicy(Qt::NoFocus);  // the caret of the string stays where it was
+  }
+  BtN[10]->setToolTip(QStringLiteral("decimal point"));
+  BtN[11]->setToolTip(QStringLiteral("10 raised to"));
+  BtN[16]->setToolTip(QStringLiteral("power"));
+  BtN[17]->setToolTip(QStringLiteral("conjugated"));
+  // Keys 0 to 9, "." and "E" side by side under the string, 40 twips in from its left edge.
+  for (int j = 0; j < 12; ++j) PlaceTwips(BtN[j], PixelsToTwips(TxtOp->x()) + 40 + j * 360, 990, 360, 360);
+  // The operators: two rows left of the string, the lower one level with the digits.
+  for (int j = 0; j < 4; ++j) {
+    PlaceTwips(BtN[12 + j], 120 + j * 360, 570, 360, 360);
+    PlaceTwips(BtN[16 + j], 120 + j * 360, 990, 360, 360);
+  }
+
+  LstZ = Combo(this, Indexed("LstZ", 4), false, 6240, 570, 690);
+  LstZ->setToolTip(QStringLiteral("Insert a letter"));
+  OkCmb = Named(new QPushButton(QStringLiteral("="), this), QStringLiteral("OkCmb"));
+  OkCmb->setToolTip(QStringLiteral("Evaluate"));
+  QFont big = OkCmb->font();
+  big.setPointSizeF(big.pointSizeF() * 1.5);
+  big.setBold(true);
+  OkCmb->setFont(big);
+  PlaceTwips(OkCmb, 6990, 570, 630, 780);
+
+  Label(this, QStringLiteral("cartesian"), 120, 1560, 900, 300);
+  IdRes[0] = Box(this, Indexed("IdRes", 0), 1020, 1530, 2100, true);
+  Label(this, QStringLiteral("polar"), 3270, 1560, 600, 300);
+  IdRes[1] = Box(this, Indexed("IdRes", 1), 3840, 1530, 2280, true);
+  BtGC = PictureButton(this, QStringLiteral("BtGC"), ButtonPicture::Exercise,
+                       QStringLiteral("Exercise of the combined operation"), 6240, 1500);
+  BtGC->setEnabled(false);
+  BtHCmb = PictureButton(this, QStringLiteral("BtHCmb"), ButtonPicture::Help,
+                         QStringLiteral("Help: combined operations"), 7140, 1500);
+
+  for (int i = 0; i < 20; ++i) connect(BtN[i], &QPushButton::clicked, this, [this, i] { BtN_Click(i); });
+  // Only a letter the user picks goes into the string; the store's own re-selections do not.
+  connect(LstZ, &QComboBox::activated, this, [this] { TxtOp_DblClick(); });
+  connect(TxtOp, &QLineEdit::textChanged, this, &CombinedPanel::TxtOp_Change);
+  TxtOp->installEventFilter(this);
+  connect(OkCmb, &QPushButton::clicked, this, &CombinedPanel::OkCmb_Click);
+  for (QLineEdit* box : IdRes) {
+    connect(box, &QLineEdit::textChanged, this, &CombinedPanel::IdRes_Change);
+    box->installEventFilter(this);
+  }
+  connect(BtGC, &QToolButton::clicked, this, &CombinedPanel::ExerciseAsked);
+  connect(BtHCmb, &QToolButton::clicked, this, &CombinedPanel::BtHCmb_Click);
+}
+
+bool CombinedPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TxtOp && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      TxtOp_KeyDown(Qt::Key_Return, key->modifiers());
+      return true;
+    }
+  } else if (event->type() == QEvent::MouseButtonDblClick) {
+    for (int i = 0; i < 2; ++i)
+      if (watched == IdRes[i]) IdRes_DblClick(i);
+    if (watched == TxtOp) {
+      // Let the box select the word under the pointer first; the letter then replaces it.
+      TxtOp->event(event);
+      TxtOp_DblClick();
+      return true;
+    }
+  }
+  return QGroupBox::eventFilter(watched, event);
+}
+
+// A key's caption replaces the selection of the string, or goes in at its caret.
+void CombinedPanel::BtN_Click(int index) {
+  if (index < 0 || index >= static_cast<int>(BtN.size())) return;
+  TxtOp->insert(BtN[index]->text());
+}
+
+// A shown value always belongs to the string shown.
+void CombinedPanel::TxtOp_Change() {
+  IdRes[0]->clear();
+  IdRes[1]->clear();
+  BtGC->setEnabled(false);
+}
+
+void CombinedPanel::TxtOp_KeyDown(int keyCode, Qt::KeyboardModifiers) {
+  if (keyCode == Qt::Key_Return) OkCmb_Click();
+}
+
+void CombinedPanel::TxtOp_DblClick() {
+  if (LstZ->currentIndex() >= 0) TxtOp->insert(LstZ->currentText());
+}
+
+void CombinedPanel::OkCmb_Click() {
+  const QString text = TxtOp->text();
+  if (text.isEmpty()) return;
+  // The calculation is kept only when the evaluation succeeds, so the last one stays the value
+  // on show even if the store has changed since and a new attempt fails.
+  Cplx value;
+  if (!EvalCombined(FromQ(text), store_.Store(), value)) {
+    seams_.Messages->Show(QStringLiteral("Wrong string"), QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Warning);
+    return;
+  }
+  Last = {FromQ(text), value, store_.Store()};
+  IdRes[0]->setText(ToQ(CartText(value, 2)));
+  IdRes[1]->setText(ToQ(PolarText(value, 2)));
+  BtGC->setEnabled(true);
+  emit Calculated();
+}
+
+void CombinedPanel::IdRes_Change() {
+  static const QString hint = QStringLiteral("dbl click: incorpora");
+  for (QLineEdit* box : IdRes) box->setToolTip(hint.left(box->text().size()));
+}
+
+void CombinedPanel::IdRes_DblClick(int index) {
+  if (index < 0 || index > 1 || IdRes[index]->text().isEmpty()) return;
+  store_.IncorporateCplx(Last.Result);
+}
+
+void CombinedPanel::BtHCmb_Click() {
+  const QString topic = QStringLiteral("Combined operations,OpsCmb,") + QString::number(LangIndex());
+  if (!seams_.Processes->Start(CompanionCommand(QStringLiteral("Mirva"), topic), WindowStyle::NormalFocus))
+    ShowCombinedHelpInstead();
+}
+
+// Without the help viewer the program's own help window opens on the same topic.
+void CombinedPanel::ShowCombinedHelpInstead() {
+  if (combinedHelp_ == nullptr) combinedHelp_ = new HelpWindow(HelpTopic::CombinedOperations, window());
+  combinedHelp_->show();
+  combinedHelp_->raise();
+  combinedHelp_->activateWindow();
+}
+
+void CombinedPanel::RstCmb() {
+  TxtOp->clear();
+  IdRes[0]->clear();
+  IdRes[1]->clear();
+  BtGC->setEnabled(false);
+}

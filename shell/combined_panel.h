@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QGroupBox>
+#include <QPointer>
+#include <array>
+
+#include "calc/calculations.h"
+#include "platform/seams.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class StorePanel;
+
+// The combined operations panel: a formula over the store's letters, its keypad and its value.
+class CombinedPanel : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  CombinedPanel(StorePanel& store, Seams seams, QWidget* parent);
+
+  QLineEdit* TxtOp = nullptr;
+  std::array<QPushButton*, 20> BtN{};
+  QComboBox* LstZ = nullptr;  // LstZ(4)
+  QPushButton* OkCmb = nullptr;
+  std::array<QLineEdit*, 2> IdRes{};
+  QToolButton* BtGC = nullptr;
+  QToolButton* BtHCmb = nullptr;
+
+  // The last evaluation that succeeded: a failed attempt leaves it as it was.
+  CombinedCalc Last;
+
+  void RstCmb();
+
+  // ---- event handlers
+  void BtN_Click(int index);
+  void TxtOp_Change();
+  void TxtOp_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+  void TxtOp_DblClick();
+  void OkCmb_Click();
+  void IdRes_Change();
+  void IdRes_DblClick(int index);
+  void BtHCmb_Click();
+
+ signals:
+  void Calculated();
+  void ExerciseAsked();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The combined-operations help, opened when the help viewer cannot be started.
+  void ShowCombinedHelpInstead();
+
+  StorePanel& store_;
+  Seams seams_;
+  QPointer<QWidget> combinedHelp_;
+};

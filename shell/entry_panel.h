@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QGroupBox>
+#include <QPointer>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "core/cplx.h"
+#include "platform/seams.h"
+
+class GraphPanel;
+class Notice;
+class QComboBox;
+class QLineEdit;
+class QToolButton;
+class StorePanel;
+
+// The entry panel: a complex typed in cartesian or polar form, random complexes, the decimals of
+// the open complex and the help on entry. What it reads goes into the store.
+class EntryPanel : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  EntryPanel(Seams seams, QWidget* parent);
+  ~EntryPanel() override;
+  // The store it fills and the graph panel that shows what it reads; set before any event.
+  void Use(StorePanel& store, GraphPanel& graph);
+
+  std::array<QLineEdit*, 2> EdN{};
+  QToolButton* BtInc = nullptr;
+  QToolButton* BtRnd = nullptr;
+  QComboBox* LstN = nullptr;
+  QComboBox* IdX = nullptr;
+  QToolButton* BtHEntr = nullptr;
+
+  std::int16_t Decimals = 2;
+  // The last complex read or drawn.
+  Cplx EntryCplx;
+
+  // Stored complex z, open for editing, in both boxes and on the graph panel.
+  void ShowInEntry(const Cplx& z);
+  // Both boxes empty, the caret in the cartesian one.
+  void ClearEntry();
+
+  // ---- event handlers
+  void EdN_KeyDown(int index, int keyCode, Qt::KeyboardModifiers shift);
+  void BtInc_Click();
+  void BtRnd_Click();
+  void IdX_Click();
+  void BtHEntr_Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ShowEntryHelpInstead();
+
+  StorePanel* store_ = nullptr;
+  GraphPanel* graph_ = nullptr;
+  Seams seams_;
+  std::unique_ptr<Notice> notice_;
+  QPointer<QWidget> entryHelp_;
+};

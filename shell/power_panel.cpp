@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#include "shell/power_panel.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QToolButton>
+
+#include "platform/qtext.h"
+#include "shell/graph_panel.h"
+#include "shell/panel_widgets.h"
+#include "shell/store_panel.h"
+#include "text/complex_text.h"
+#include "text/parse.h"
+
+namespace {
+
+const QString IncorporateHint = QStringLiteral("dbl click: incorpora");
+
+// A real exponent as a plain number: 2, 0.5, 0.333333333333333.
+QString PlainNumber(double v) { return QLocale::c().toString(v, 'g', 15); }
+
+// Why a power could not be calculated, in the user's terms.
+QString PowerFailureReason(const Cplx& base, double n) {
+  if (base.Mod == 0 && n < 0) return QStringLiteral("0 has no power with a negative exponent.");
+  return QStringLiteral("The result is too large to be calculated.");
+}
+
+}  // namespace
+
+PowerPanel::PowerPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidget* parent)
+    : QGroupBox(QStringLiteral("Power of   Z   "), parent), store_(store), graph_(graph), seams_(seams) {
+  setObjectName(QStringLiteral("PPot"));
+  PlaceTwips(this, 120, 330, 3720, 3360);
+  Label(this, QStringLiteral("Z"), 150, 420, 210, 300);
+  LstZ = Combo(this, Indexed("LstZ", 2), false, 360, 390, 720);
+  Label(this, QStringLiteral("n ="), 1170, 420, 390, 300);
+  LstNp = Combo(this, QStringLiteral("LstNp"), true, 1530, 390, 720);
+  LstNp->setToolTip(QStringLiteral("Exponent: any real number"));
+  OkPot = PictureButton(this, QStringLiteral("OkPot"), ButtonPicture::Calculate, QStringLiteral("Calculate Z^n"),
+                        2370, 360);
+  BtGP = PictureButton(this, QStringLiteral("BtGP"), ButtonPicture::Exercise, QStringLiteral("Exercise of the power"),
+                       2940, 360);
+  BtGP->setEnabled(false);
+  Label(this, QStringLiteral("Z ="), 150, 960, 450, 300);
+  IdZ[0] = Box(this, Indexed("IdZ", 0), 660, 930, 2820, true);
+  IdZ[1] = Box(this, Indexed("IdZ", 1), 660, 1350, 2820, true);
+  Label(this, QStringLiteral("Z\u207f ="), 150, 1980, 510, 300);
+  PZ[0] = Box(this, Indexed("PZ", 0), 660, 1950, 2820, true);
+  PZ[1] = Box(this, Indexed("PZ", 1), 660, 2370, 2820, true);
+  Hint(this, QStringLiteral("Double-click a result to keep it."), 150, 2850, 3330, 330);
+  for (int n = 2; n <= 9; ++n) LstNp->addItem(QString::number(n));
+  LstNp->setCurrentIndex(0);
+
+  connect(LstZ, &QComboBox::currentIndexChanged, this, [this] { ShowOperand(false); });
+  connect(LstZ, &QComboBox::activated, this, [this] { ShowOperand(true); });
+  connect(LstNp, &QComboBox::currentIndexChanged, this, &PowerPanel::LstNp_Click);
+  connect(OkPot, &QToolButton::clicked, this, &PowerPanel::OkPot_Click);
+  connect(BtGP, &QToolButton::clicked, this, &PowerPanel::ExerciseAsked);
+  for (QLineEdit* box : PZ) {
+    connect(box, &QLineEdit::textChanged, this, &PowerPanel::PZ_Change);
+    box->installEventFilter(this);
+  }
+}
+
+bool PowerPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    for (int i = 0; i < 2; ++i)
+      if (watched == PZ[i]) PZ_DblClick(i);
+  }
+  return QGroupBox::eventFilter(watched, event);
+}
+
+void PowerPanel::ShowOperand(bool userPick) {
+  // A Z picked by hand starts the panel afresh; the program's selections keep the results.
+  if (userPick) RstPot();
+  const Cplx z = store_.Selected(LstZ);
+  for (int f = 0; f < 2; ++f) IdZ[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+}
+
+void PowerPanel::LstNp_Click() {
+  PZ[0]->clear();
+  PZ[1]->clear();
+}
+
+void PowerPanel::OkPot_Click() {
+  const int a = LstZ->currentIndex();
+  if (a < 0) return;
+  const Cplx base = store_.Store().At(a + 1);
+  double exponent = 0;
+  if (!ParseReal(FromQ(LstNp->currentText()), exponent)) return;
+  try {
+    Last = CalcPower(base, exponent);
+  } catch (const ArithmeticError&) {
+    // The panel is left without a result: nothing shown, no exercise to write.
+    PZ[0]->clear();
+    PZ[1]->clear();
+    BtGP->setEnabled(false);
+    seams_.Messages->Show(QStringLiteral("Z^n cannot be calculated. ") + PowerFailureReason(base, exponent),
+                          QStringLiteral("Not feasible"), MsgButtons::Ok, MsgIcon::Information);
+    return;
+  }
+  for (int f = 0; f < 2; ++f) {
+    PZ[f]->setText(ToQ(CplxText(Last.Result, 2, static_cast<std::int16_t>(f))));
+    PZ[f]->setToolTip(QStringLiteral("Incorporar: doble click"));
+  }
+  BtGP->setEnabled(true);
+  emit Calculated();
+  graph_.ShowInGraphPanel(Last.Result);
+  graph_.SetCaption(QStringLiteral("(") + ToQ(CartText(Last.Base, 2)) + QStringLiteral(")^") +
+                    PlainNumber(Last.Exponent));
+}
+
+// The hint grows with the text it belongs to: an empty box has none.
+void PowerPanel::PZ_Change() {
+  for (QLineEdit* box : PZ) box->setToolTip(IncorporateHint.left(box->text().size()));
+}
+
+void PowerPanel::PZ_DblClick(int index) {
+  if (index < 0 || index > 1 || PZ[index]->text().isEmpty()) return;
+  store_.IncorporateCplx(Last.Result);
+}
+
+void PowerPanel::RstPot() {
+  IdZ[0]->clear();
+  IdZ[1]->clear();
+  PZ[0]->clear();
+  PZ[1]->clear();
+  BtGP->setEnabled(false);
+}

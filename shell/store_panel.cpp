@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: MIT
+#include "shell/store_panel.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "platform/qtext.h"
+#include "shell/panel_widgets.h"
+#include "text/complex_text.h"
+
+namespace {
+
+QListWidget* StoreColumn(QWidget* parent, const QString& name, double left, double width, bool scrollBar) {
+  auto* list = Named(new QListWidget(parent), name);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  list->setUniformItemSizes(true);
+  PlaceTwips(list, left, 600, width, 1950);
+  return list;
+}
+
+}  // namespace
+
+StorePanel::StorePanel(Seams seams, QWidget* parent) : QGroupBox(QStringLiteral("Zs"), parent), seams_(seams) {
+  MakePanel(this, "PLst", PanelColors::Store, 90, 2580, 3900, 3000);
+  Label(this, QStringLiteral("cart."), 540, 330, 1470, 270);
+  Label(this, QStringLiteral("polar"), 2040, 330, 1470, 270);
+  LZ[0] = StoreColumn(this, Indexed("LZ", 0), 120, 390, false);
+  LZ[1] = StoreColumn(this, Indexed("LZ", 1), 510, 1500, false);
+  LZ[2] = StoreColumn(this, Indexed("LZ", 2), 2010, 1770, true);
+
+  BtNou = Named(new QPushButton(QStringLiteral("+"), this), QStringLiteral("BtNou"));
+  BtNou->setToolTip(QStringLiteral("New complex"));
+  PlaceTwips(BtNou, 120, 2640, 600, 300);
+  BtSupr = Named(new QPushButton(QStringLiteral("-"), this), QStringLiteral("BtSupr"));
+  BtSupr->setToolTip(QStringLiteral("Delete the open complex"));
+  PlaceTwips(BtSupr, 780, 2640, 600, 300);
+  Btrst = Named(new QPushButton(QStringLiteral("rst"), this), QStringLiteral("Btrst"));
+  Btrst->setToolTip(QStringLiteral("Empty the list and every panel"));
+  PlaceTwips(Btrst, 3060, 2640, 720, 300);
+  BtNou->setEnabled(false);
+  BtSupr->setEnabled(false);
+  Btrst->setEnabled(false);
+
+  for (int i = 0; i < 3; ++i) {
+    LZ[i]->installEventFilter(this);
+    // The program's own changes of the columns are made under a signal blocker.
+    connect(LZ[i], &QListWidget::currentRowChanged, this, [this, i](int row) {
+      if (row >= 0) LZ_Click(i);
+    });
+    // A click on the row that is already current opens it again.
+    connect(LZ[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem*) {
+      if (EditIndex != LZ[i]->currentRow() + 1) LZ_Click(i);
+    });
+    connect(LZ[i]->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, i] { LZ_Scroll(i); });
+  }
+  connect(BtNou, &QPushButton::clicked, this, &StorePanel::BtNou_Click);
+  connect(BtSupr, &QPushButton::clicked, this, &StorePanel::BtSupr_Click);
+  connect(Btrst, &QPushButton::clicked, this, &StorePanel::Btrst_Click);
+}
+
+bool StorePanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    for (QListWidget* column : LZ) {
+      if (watched == column) {
+        SuprCplx();
+        return true;
+      }
+    }
+  }
+  return QGroupBox::eventFilter(watched, event);
+}
+
+Cplx StorePanel::Selected(const QComboBox* selector) const {
+  const int row = selector->currentIndex();
+  if (row < 0 || !store_.Holds(row + 1)) return store_.At(0);
+  return store_.At(row + 1);
+}
+
+bool StorePanel::RefuseWhenFull(int added) {
+  if (store_.Fits(added)) return false;
+  seams_.Messages->Show(QStringLiteral("No more than 26 complexes"), QStringLiteral("Not feasible"), MsgButtons::Ok,
+                        MsgIcon::Information);
+  return true;
+}
+
+bool StorePanel::StoreEntry(const Cplx& z) {
+  // After a reset EditIndex may still name a slot that no longer exists: the value then comes in
+  // as a new complex rather than into a slot beyond the count.
+  if (!StoredComplexOpen()) EditIndex = 0;
+  if (EditIndex == 0) {
+    if (RefuseWhenFull(1)) return false;
+    EditIndex = static_cast<std::int16_t>(store_.Append(z));
+  } else {
+    store_.Replace(EditIndex, z);
+  }
+  RefreshStoreLists();
+  if (store_.Count() == 1) {
+    for (int i = 0; i < 5; ++i) SelectStoreRow(i, 0);
+  } else if (store_.Count() == 2) {
+    SelectStoreRow(1, 1);
+  }
+  CloseEntry();
+  return true;
+}
+
+bool StorePanel::IncorporateCplx(const Cplx& z) {
+  if (RefuseWhenFull(1)) return false;
+  EditIndex = 0;
+  return StoreEntry(z);
+}
+
+void StorePanel::SuprCplx() {
+  if (EditIndex == 0) return;
+  // A slot left open across a reset has nothing to delete, only the entry to close.
+  if (store_.Remove(EditIndex)) {
+    RefreshStoreLists();
+    CloseEntry();
+    emit Deleted();
+  } else {
+    CloseEntry();
+  }
+}
+
+void StorePanel::RefreshStoreLists() {
+  std::array<int, 5> remembered{};
+  for (int i = 0; i < 5; ++i) remembered[i] = selectors_[i]->currentIndex();
+  {
+    const std::array<QSignalBlocker, 8> quiet{QSignalBlocker(LZ[0]),          QSignalBlocker(LZ[1]),
+                                              QSignalBlocker(LZ[2]),          QSignalBlocker(selectors_[0]),
+                                              QSignalBlocker(selectors_[1]), QSignalBlocker(selectors_[2]),
+                                              QSignalBlocker(selectors_[3]), QSignalBlocker(selectors_[4])};
+    for (QListWidget* column : LZ) column->clear();
+    for (QComboBox* selector : selectors_) selector->clear();
+    for (int k = 1; k <= store_.Count(); ++k) {
+      const QString letter = ToQ(LetterOf(k));
+      const Cplx& z = store_.At(k);
+      LZ[0]->addItem(letter);
+      LZ[1]->addItem(ToQ(CartText(z, 2)));
+      LZ[2]->addItem(ToQ(PolarText(z, 2)));
+      for (QComboBox* selector : selectors_) selector->addItem(letter);
+    }
+    for (QComboBox* selector : selectors_) selector->setCurrentIndex(-1);
+  }
+  if (store_.Empty()) return;
+  for (int i = 0; i < 5; ++i) {
+    if (remembered[i] < 0) continue;
+    // A selector whose complex has gone (the last one was deleted) is left without a selection,
+    // and its panel is told so.
+    SelectStoreRow(i, remembered[i] < store_.Count() ? remembered[i] : -1);
+  }
+}
+
+void StorePanel::SelectStoreRow(int i, int row) {
+  {
+    const QSignalBlocker quiet(selectors_[i]);
+    selectors_[i]->setCurrentIndex(row);
+  }
+  emit OperandSelected(i);
+}
+
+void StorePanel::SelCplx(std::int16_t k) {
+  if (!store_.Holds(k)) return;
+  EditIndex = k;
+  emit Opened(store_.At(k));
+  BtNou->setEnabled(true);
+  BtSupr->setEnabled(true);
+}
+
+void StorePanel::CloseEntry() {
+  EditIndex = 0;
+  emit EntryClosed();
+  BtNou->setEnabled(false);
+  BtSupr->setEnabled(false);
+}
+
+void StorePanel::AllowReset() const { Btrst->setEnabled(true); }
+
+void StorePanel::LZ_Click(int i) {
+  const int row = LZ[i]->currentRow();
+  if (row < 0) return;
+  {
+    const std::array<QSignalBlocker, 3> quiet{QSignalBlocker(LZ[0]), QSignalBlocker(LZ[1]), QSignalBlocker(LZ[2])};
+    for (QListWidget* column : LZ) column->setCurrentRow(row);
+  }
+  SelCplx(static_cast<std::int16_t>(row + 1));
+  LZ_Scroll(i);
+}
+
+void StorePanel::LZ_Scroll(int i) {
+  const int first = LZ[i]->verticalScrollBar()->value();
+  // A column already in place sends nothing, so the columns settle after one round.
+  for (QListWidget* column : LZ)
+    if (column->verticalScrollBar()->value() != first) column->verticalScrollBar()->setValue(first);
+}
+
+void StorePanel::BtNou_Click() {
+  {
+    const std::array<QSignalBlocker, 3> quiet{QSignalBlocker(LZ[0]), QSignalBlocker(LZ[1]), QSignalBlocker(LZ[2])};
+    for (QListWidget* column : LZ) {
+      column->setCurrentRow(-1);
+      column->clearSelection();
+    }
+  }
+  CloseEntry();
+  emit NewEntryAsked();
+}
+
+void StorePanel::BtSupr_Click() {
+  if (seams_.Messages->Show(QStringLiteral("Eliminate item?"), QStringLiteral("Confirm elimination"),
+                            MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes)
+    SuprCplx();
+}
+
+void StorePanel::Btrst_Click() {
+  store_.Clear();
+  {
+    const std::array<QSignalBlocker, 8> quiet{QSignalBlocker(LZ[0]),          QSignalBlocker(LZ[1]),
+                                              QSignalBlocker(LZ[2]),          QSignalBlocker(selectors_[0]),
+                                              QSignalBlocker(selectors_[1]), QSignalBlocker(selectors_[2]),
+                                              QSignalBlocker(selectors_[3]), QSignalBlocker(selectors_[4])};
+    for (QListWidget* column : LZ) column->clear();
+    for (QComboBox* selector : selectors_) selector->clear();
+  }
+  emit Emptied();
+  Btrst->setEnabled(false);
+}

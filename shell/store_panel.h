@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+#include <cstdint>
+
+#include "calc/complex_store.h"
+#include "platform/seams.h"
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+// The store of complexes as the user sees it: the letter, cartesian and polar columns, the new,
+// delete and reset buttons, and the five selectors of the operation panels, which it fills. It
+// owns the store and knows which complex is open in the entry panel.
+class StorePanel : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  StorePanel(Seams seams, QWidget* parent);
+
+  std::array<QListWidget*, 3> LZ{};
+  QPushButton* BtNou = nullptr;
+  QPushButton* BtSupr = nullptr;
+  QPushButton* Btrst = nullptr;
+
+  const ComplexStore& Store() const { return store_; }
+  // The slot open in the entry panel; 0: a new, unstored complex. After a reset it may still
+  // name a slot that no longer exists.
+  std::int16_t EditIndex = 0;
+  // EditIndex names a complex of the store.
+  bool StoredComplexOpen() const { return store_.Holds(EditIndex); }
+
+  // The operation panels' selectors LstZ(0) to LstZ(4), in that order.
+  void SetSelectors(const std::array<QComboBox*, 5>& selectors) { selectors_ = selectors; }
+  // The selector's complex: its slot, or slot 0 (0 + 0i) when nothing is selected.
+  Cplx Selected(const QComboBox* selector) const;
+
+  // Each answers false when it refused because the 26 letters are taken (the user was told).
+  // The open complex takes z, or z becomes a new letter.
+  bool StoreEntry(const Cplx& z);
+  // z always becomes a new letter.
+  bool IncorporateCplx(const Cplx& z);
+  // The capacity message when `added` more complexes would not fit; true when refused.
+  bool RefuseWhenFull(int added);
+  // Deletes the open complex; the following letters move down.
+  void SuprCplx();
+  // Opens stored complex k in the entry panel.
+  void SelCplx(std::int16_t k);
+  // No complex open any more; the entry panel empties.
+  void CloseEntry();
+  // Something was stored: the reset button can empty the store.
+  void AllowReset() const;
+
+  // ---- event handlers
+  void LZ_Click(int index);
+  void LZ_Scroll(int index);
+  void BtNou_Click();
+  void BtSupr_Click();
+  void Btrst_Click();
+
+ signals:
+  // Stored complex z is open for editing.
+  void Opened(const Cplx& z);
+  // The entry panel shows no complex any more.
+  void EntryClosed();
+  // The program changed what selector i (LstZ(i)) selects.
+  void OperandSelected(int i);
+  void Deleted();
+  void NewEntryAsked();
+  // The store was emptied by the reset button: every panel starts afresh.
+  void Emptied();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void RefreshStoreLists();
+  // A selection made by the program in selector i; its panel is told.
+  void SelectStoreRow(int i, int row);
+
+  Seams seams_;
+  ComplexStore store_;
+  std::array<QComboBox*, 5> selectors_{};
+};
