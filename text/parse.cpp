@@ -130,6 +130,17 @@ bool ReadCartesian(const std::string& text, std::size_t last, RealPair& pair, Ex
     }
   }
 
+  // "3 4i" is more likely a pair without its comma than 34i: no blank inside a number here.
+  for (std::size_t k = text.find_first_of(Blanks); k < last; k = text.find_first_of(Blanks, k + 1)) {
+    const std::size_t end = text.find_first_not_of(Blanks, k);
+    const auto inNumber = [](char c) { return IsDigit(c) || c == '.'; };
+    if (k > 0 && inNumber(text[k - 1]) && inNumber(text[end])) {
+      SetError(error, "a blank inside a number: write 3+4i or 3, 4", k, end - k);
+      return false;
+    }
+    k = end - 1;
+  }
+
   // The last "+" or "-" outside parentheses that follows an operand splits; one that follows an
   // operator or an exponent letter ("1e-5") is a sign.
   std::size_t split = std::string::npos;

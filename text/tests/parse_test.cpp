@@ -165,6 +165,8 @@ TEST(ParseCartEntry, ReadsTheComplexAsTheProgramWritesIt) {
           // An "i" that does not end the text leaves it a pair, which it is not.
           {"2i+3", fails, "missing \u201C,\u201D between the two numbers, or \u201Ci\u201D after the imaginary part", 0, 4},
           {"3, 4i", fails, "a pair is written 3, 4 and a complex 3+4i: \u201C,\u201D belongs to the pair", 1, 1},
+          {"3 4i", fails, "a blank inside a number: write 3+4i or 3, 4", 1, 1},
+          {"3+1  5i", fails, "a blank inside a number: write 3+4i or 3, 4", 3, 2},
           {"3+4x i", fails, "unexpected \u201Cx\u201D after 4", 3, 1},
           {"x+4i", fails, "unexpected \u201Cx\u201D", 0, 1},
           {"3+2pi i", fails, "write 2*pi for a product", 2, 3},
