@@ -31,7 +31,11 @@ BENCHMARK_CAPTURE(EvalCombinedFormula, ProductPlusConjugate, std::string("a*b+c'
 
 void EvalRealQuarterPi(benchmark::State& state) {
   const std::string text = ReplaceAll("pi/4", "pi", "3.14159265358979");
-  for (auto _ : state) benchmark::DoNotOptimize(EvalReal(text));
+  for (auto _ : state) {
+    double value = 0;
+    benchmark::DoNotOptimize(EvalReal(text, value));
+    benchmark::DoNotOptimize(value);
+  }
 }
 BENCHMARK(EvalRealQuarterPi);
 
@@ -44,6 +48,16 @@ void ParseRealQuarterPi(benchmark::State& state) {
   }
 }
 BENCHMARK(ParseRealQuarterPi);
+
+void ReadCartesianEntry(benchmark::State& state) {
+  const std::string text = "-1.41+0.71i";
+  for (auto _ : state) {
+    RealPair pair;
+    benchmark::DoNotOptimize(ReadCartEntry(text, pair));
+    benchmark::DoNotOptimize(pair);
+  }
+}
+BENCHMARK(ReadCartesianEntry);
 
 void FormatRealValue(benchmark::State& state, double x, int n) {
   for (auto _ : state) benchmark::DoNotOptimize(FormatReal(x, n));

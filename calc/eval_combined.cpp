@@ -3,128 +3,350 @@
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 #include "core/power_root.h"
-#include "text/eval_real.h"
-#include "text/formula_text.h"
-#include "text/parse.h"
+#include "text/real_reader.h"
 
 namespace {
 
-constexpr std::string_view Operators = "+-*/^'";
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool StartsOperand(char c) { return IsLetter(c) || IsDigit(c) || c == '.' || c == '('; }
 
-bool Eval(std::string_view s, const ComplexStore& store, Cplx& z, int depth);
+// Thrown once the first text error is recorded; the reader unwinds to its entry point.
+struct Stop {};
 
-// "*" and "/" group to the right (a/b/c is a/(b/c)), and when they are the loosest operators
-// present the right side splits again at the next one. A right side could first lose a pair of
-// outer parentheses and read otherwise only if the text closes more parentheses than it opens,
-// so for any other text the chain is folded from the right in one pass, which keeps long
-// products off the stack and out of repeated scans.
-bool FoldProducts(std::string_view s, const ComplexStore& store, Cplx& z, int depth) {
-  std::vector<std::size_t> splits;
-  std::ptrdiff_t level = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '(') {
-      ++level;
-    } else if (s[i] == ')') {
-      --level;
-    } else if (level == 0 && OperatorClass(s[i]) == 1) {
-      splits.push_back(i);
-    }
-  }
-  Cplx right;
-  if (!Eval(s.substr(splits.back() + 1), store, right, depth + 1)) return false;
-  for (std::size_t j = splits.size(); j-- > 0;) {
-    const std::size_t from = j == 0 ? 0 : splits[j - 1] + 1;
-    Cplx left;
-    if (!Eval(s.substr(from, splits[j] - from), store, left, depth + 1)) return false;
-    right = CplxOp(s[splits[j]] == '*' ? OpMultiply : OpDivide, left, right);
-  }
-  z = right;
-  return true;
+// What a failed complex operation means to the student.
+const char* CauseOf(const ArithmeticError& e) {
+  return std::string_view(e.what()) == "overflow" ? "number too large" : "result not defined";
 }
 
-bool Eval(std::string_view s, const ComplexStore& store, Cplx& z, int depth) {
-  if (s.empty() || depth > MaxEvalCombinedDepth) return false;
+class FormulaReader {
+ public:
+  FormulaReader(std::string_view text, const ComplexStore& store, ExprError* error)
+      : s_(text), store_(store), error_(error) {}
 
-  // One pair of outer parentheses goes, but only when no other "(" follows the first: (a)+(b)
-  // stays whole, and ((a+b)) is not unwrapped at all.
-  if (s.front() == '(' && s.back() == ')' && s.find('(', 1) == std::string_view::npos) {
-    s = s.substr(1, s.size() - 2);
-  }
-
-  if (s.find_first_of(Operators) == std::string_view::npos) {
-    // "3i" reads as the real 3; the constant 0 does not exist, so "0" goes on and fails below.
-    const double x = LeadingNumber(s);
-    z = MakeCplx(x, 0);
-    if (x != 0) return true;
-  }
-
-  if (s.size() == 1) {
-    const int k = static_cast<unsigned char>(s.front()) - 64;
-    if (k < 0 || k > 64 || k > store.Count()) return false;
-    z = store.At(k);
-    return true;
-  }
-
-  // The first top-level operator of the loosest class present; nothing is looser than class 0.
-  std::ptrdiff_t level = 0;
-  std::size_t split = std::string_view::npos;
-  int splitClass = 4;
-  const char* const begin = s.data();
-  for (const char* p = begin; p != begin + s.size() && splitClass > 0; ++p) {
-    if (*p == '(') {
-      ++level;
-    } else if (*p == ')') {
-      --level;
-    } else if (level == 0) {
-      const int opClass = OperatorClass(*p);
-      if (opClass >= 0 && opClass < splitClass) {
-        split = static_cast<std::size_t>(p - begin);
-        splitClass = opClass;
+  bool Read(Cplx& z) {
+    try {
+      if (s_.empty()) Fail(0, 0, "the formula is empty");
+      for (std::size_t k = 0; k < s_.size(); ++k) {
+        if (!IsBlank(s_[k])) continue;
+        std::size_t end = k;
+        while (end < s_.size() && IsBlank(s_[end])) ++end;
+        Fail(k, end, "no blanks in a formula: write a+b, not a + b");
       }
+      const Value v = Expr();
+      if (pos_ < s_.size()) Unexpected();
+      if (v.Bad) {
+        if (error_ != nullptr) *error_ = arithmetic_;
+        return false;
+      }
+      z = v.Z;
+      return true;
+    } catch (const Stop&) {
+      return false;
     }
   }
-  if (split == std::string_view::npos) return false;
-  // The scan went to the end (only class 0 stops it early), so level is the final depth.
-  if (splitClass == 1 && level >= 0) return FoldProducts(s, store, z, depth);
 
-  const std::string_view left = s.substr(0, split);
-  const std::string_view right = s.substr(split + 1);
-  const char op = s[split];
-  if (op == '^') {
-    // The exponent is read after upper-casing, so "pi" and "x" mean nothing in it.
-    double n = 0;
-    if (!ParseReal(StripParens(right), n)) return false;
-    if (!Eval(left, store, z, depth + 1)) return false;
-    z = CplxPower(z, n);
-    return true;
+ private:
+  struct Value {
+    Cplx Z;
+    std::size_t Begin = 0;
+    std::size_t End = 0;
+    bool Bad = false;  // an arithmetic failure was met inside; arithmetic_ says which
+  };
+  struct Real {
+    double V = 0;
+    bool Bad = false;
+  };
+  enum class Took { Nothing, Operator, Operand, Number };
+
+  [[noreturn]] void Fail(std::size_t begin, std::size_t end, std::string cause) {
+    if (error_ != nullptr) {
+      error_->Cause = std::move(cause);
+      error_->Start = begin;
+      error_->Length = end - begin;
+    }
+    throw Stop{};
   }
-  if (op == '\'') {
-    // Whatever follows the conjugate is ignored.
-    if (!Eval(left, store, z, depth + 1)) return false;
-    z = Conjugate(z);
-    return true;
+
+  // Keeps the first arithmetic failure; the formula is still read to its end, so a text error
+  // further on is the one reported.
+  void Note(const char* cause, std::size_t begin, std::size_t end) {
+    if (arithmeticSeen_) return;
+    arithmeticSeen_ = true;
+    arithmetic_ = {cause, begin, end - begin};
   }
-  Cplx l;
-  Cplx r;
-  if (!Eval(right, store, r, depth + 1) || !Eval(left, store, l, depth + 1)) return false;
-  z = CplxOp(static_cast<OpCode>(Operators.find(op)), l, r);
-  return true;
-}
+
+  template <class F>
+  Value Guarded(std::size_t begin, std::size_t end, bool bad, F operation) {
+    Value r{Cplx{}, begin, end, bad};
+    if (bad) return r;
+    try {
+      r.Z = operation();
+    } catch (const ArithmeticError& e) {
+      Note(CauseOf(e), begin, end);
+      r.Bad = true;
+    }
+    return r;
+  }
+
+  void Mark(std::size_t begin, std::size_t end, Took kind) {
+    prevBegin_ = begin;
+    prevEnd_ = end;
+    prev_ = kind;
+  }
+
+  void Deeper(std::size_t at) {
+    if (++depth_ > MaxEvalCombinedDepth) Fail(at, at + 1, "more than 256 nested levels");
+  }
+
+  bool At(char c) const { return pos_ < s_.size() && s_[pos_] == c; }
+
+  Value Expr() {
+    Value v = Term();
+    while (At('+') || At('-')) {
+      const OpCode op = s_[pos_] == '+' ? OpAdd : OpSubtract;
+      Mark(pos_, pos_ + 1, Took::Operator);
+      ++pos_;
+      const Value b = Term();
+      v = Guarded(v.Begin, b.End, v.Bad || b.Bad, [&] { return CplxOp(op, v.Z, b.Z); });
+    }
+    return v;
+  }
+
+  Value Term() {
+    Value v = Unary();
+    while (At('*') || At('/')) {
+      const OpCode op = s_[pos_] == '*' ? OpMultiply : OpDivide;
+      Mark(pos_, pos_ + 1, Took::Operator);
+      ++pos_;
+      const Value b = Unary();
+      if (op == OpDivide && !v.Bad && !b.Bad && b.Z.Mod == 0) {
+        Note("division by zero", v.Begin, b.End);
+        v = Value{Cplx{}, v.Begin, b.End, true};
+        continue;
+      }
+      v = Guarded(v.Begin, b.End, v.Bad || b.Bad, [&] { return CplxOp(op, v.Z, b.Z); });
+    }
+    return v;
+  }
+
+  Value Unary() {
+    if (At('+') || At('-')) {
+      const std::size_t at = pos_;
+      const bool minus = s_[pos_] == '-';
+      Mark(pos_, pos_ + 1, Took::Operator);
+      ++pos_;
+      Deeper(at);
+      const Value v = Unary();
+      --depth_;
+      if (!minus) return Value{v.Z, at, v.End, v.Bad};
+      return Guarded(at, v.End, v.Bad, [&] { return CplxOp(OpSubtract, MakeCplx(0, 0), v.Z); });
+    }
+    return Power();
+  }
+
+  Value Power() {
+    const Value base = Postfix();
+    if (!At('^')) return base;
+    const std::size_t at = pos_;
+    Mark(pos_, pos_ + 1, Took::Operator);
+    ++pos_;
+    Deeper(at);
+    const Real n = Exponent();
+    --depth_;
+    const std::size_t end = pos_;
+    if (At('\'')) {
+      const std::string power(s_.substr(base.Begin, end - base.Begin));
+      Fail(pos_, pos_ + 1, "write (" + Shortened(power) + ")' for the conjugate of a power");
+    }
+    if (!base.Bad && !n.Bad && base.Z.Mod == 0 && n.V < 0) {
+      Note("0 to a negative power is not defined", base.Begin, end);
+      return Value{Cplx{}, base.Begin, end, true};
+    }
+    return Guarded(base.Begin, end, base.Bad || n.Bad, [&] { return CplxPower(base.Z, n.V); });
+  }
+
+  Value Postfix() {
+    Value v = Atom();
+    while (At('\'')) {
+      ++pos_;
+      Mark(v.Begin, pos_, Took::Operand);
+      v = Guarded(v.Begin, pos_, v.Bad, [&] { return Conjugate(v.Z); });
+    }
+    return v;
+  }
+
+  Value Atom() {
+    const std::size_t begin = pos_;
+    if (At('(')) {
+      Mark(pos_, pos_ + 1, Took::Operator);
+      ++pos_;
+      Deeper(begin);
+      ++open_;
+      Value v = Expr();
+      --open_;
+      --depth_;
+      if (pos_ == s_.size()) Fail(begin, begin + 1, "missing \u201C)\u201D");
+      if (!At(')')) Unexpected();
+      ++pos_;
+      Mark(begin, pos_, Took::Operand);
+      return Value{v.Z, begin, pos_, v.Bad};
+    }
+    if (pos_ < s_.size() && IsLetter(s_[pos_])) {
+      const char letter = s_[pos_];
+      const int k = (letter >= 'a' ? letter - 'a' : letter - 'A') + 1;
+      if (k > store_.Count()) Fail(pos_, pos_ + 1, std::string("the letter ") + letter + " is not stored");
+      ++pos_;
+      Mark(begin, pos_, Took::Operand);
+      return Value{store_.At(k), begin, pos_, false};
+    }
+    NumberToken number;
+    if (ScanNumber(s_, pos_, false, false, number)) {
+      pos_ = number.End;
+      Mark(begin, pos_, Took::Number);
+      if (number.TooLarge) {
+        Note("number too large", begin, pos_);
+        return Value{Cplx{}, begin, pos_, true};
+      }
+      return Guarded(begin, pos_, false, [&] { return MakeCplx(number.Value + 0.0, 0); });
+    }
+    Missing("letter or number");
+  }
+
+  // The exponent of "^": a real number or a parenthesised real expression, with signs in front
+  // and "^" chains behind, read right to left: a^2^3 is a^8.
+  Real Exponent() {
+    const std::size_t begin = pos_;
+    if (At('+') || At('-')) {
+      const bool minus = s_[pos_] == '-';
+      Mark(pos_, pos_ + 1, Took::Operator);
+      ++pos_;
+      Deeper(begin);
+      Real r = Exponent();
+      --depth_;
+      if (minus) r.V = 0 - r.V;
+      return r;
+    }
+    Real r;
+    if (At('(')) {
+      std::ptrdiff_t level = 0;
+      std::size_t close = pos_;
+      for (; close < s_.size(); ++close) {
+        if (s_[close] == '(') ++level;
+        if (s_[close] == ')' && --level == 0) break;
+      }
+      if (close == s_.size()) Fail(begin, begin + 1, "missing \u201C)\u201D");
+      if (close == begin + 1) Fail(begin, close + 1, "nothing between \u201C(\u201D and \u201C)\u201D");
+      // Inside the parentheses the exponent is a typed real: "pi" and a decimal comma are read.
+      if (!ParseRealNested(s_.substr(begin + 1, close - begin - 1), depth_ + 1, r.V, error_)) {
+        ShiftError(error_, begin + 1);
+        throw Stop{};
+      }
+      pos_ = close + 1;
+      Mark(close, pos_, Took::Operand);
+    } else {
+      NumberToken number;
+      if (!ScanNumber(s_, pos_, false, true, number)) {
+        if (pos_ < s_.size() && IsLetter(s_[pos_])) {
+          std::size_t end = pos_;
+          while (end < s_.size() && IsLetter(s_[end])) ++end;
+          const std::string_view word = s_.substr(pos_, end - pos_);
+          if (word == "pi") Fail(pos_, end, "write ^(pi) for the power pi");
+          Fail(pos_, pos_ + 1, "the exponent must be a real number, not a letter");
+        }
+        Missing("exponent");
+      }
+      pos_ = number.End;
+      Mark(begin, pos_, Took::Number);
+      if (number.TooLarge) {
+        Note("number too large", begin, pos_);
+        r.Bad = true;
+      }
+      r.V = number.Value;
+    }
+    if (!At('^')) return r;
+    const std::size_t at = pos_;
+    Mark(pos_, pos_ + 1, Took::Operator);
+    ++pos_;
+    Deeper(at);
+    const Real e = Exponent();
+    --depth_;
+    if (r.Bad || e.Bad) return Real{0, true};
+    double value = 0;
+    if (const char* fault = RealPowerFault(r.V, e.V, value)) {
+      Note(fault, begin, pos_);
+      return Real{0, true};
+    }
+    return Real{value, false};
+  }
+
+  // An operand was due and none starts here.
+  [[noreturn]] void Missing(const std::string& what) {
+    const std::string_view prev = s_.substr(prevBegin_, prevEnd_ - prevBegin_);
+    if (pos_ == s_.size()) Fail(prevBegin_, prevEnd_, "missing " + what + " after " + Quoted(prev));
+    const char c = s_[pos_];
+    if (c == ')' && prev == "(") Fail(prevBegin_, pos_ + 1, "nothing between \u201C(\u201D and \u201C)\u201D");
+    if ((c == ')' && open_ > 0) || c == '*' || c == '/' || c == '^' || c == '\'') {
+      Fail(pos_, pos_ + 1, "missing " + what + " before " + Quoted(s_.substr(pos_, 1)));
+    }
+    Unexpected();
+  }
+
+  // Something that cannot follow what was read.
+  [[noreturn]] void Unexpected() {
+    const char c = s_[pos_];
+    const std::string_view prev = s_.substr(prevBegin_, prevEnd_ - prevBegin_);
+    if (c == ')') Fail(pos_, pos_ + 1, "\u201C)\u201D without its \u201C(\u201D");
+    if (c == '.' && prev_ == Took::Number) Fail(pos_, pos_ + 1, "a number has at most one \u201C.\u201D");
+    if ((prev_ == Took::Operand || prev_ == Took::Number) && StartsOperand(c)) {
+      if (prev_ == Took::Number && (c == 'i' || c == 'I') && store_.Count() < 9) {
+        Fail(prevBegin_, pos_ + 1,
+             "no imaginary numbers in a formula: store " + Shortened(s_.substr(prevBegin_, pos_ + 1 - prevBegin_)) +
+                 " as a letter");
+      }
+      std::size_t end = pos_ + 1;
+      std::string right = "(\u2026)";
+      NumberToken number;
+      if (IsLetter(c)) {
+        right = std::string(1, c);
+      } else if (c != '(' && ScanNumber(s_, pos_, false, false, number)) {
+        end = number.End;
+        right = Shortened(s_.substr(pos_, end - pos_));
+      }
+      const std::string left = prev.front() == '(' ? "(\u2026)" : Shortened(prev);
+      Fail(pos_, end, "write " + left + "*" + right + " for a product");
+    }
+    // A run of characters that have no place in a formula, such as "#" or "°".
+    std::size_t end = pos_;
+    while (end < s_.size() && !IsLetter(s_[end]) &&
+           std::string_view("0123456789.+-*/^()'").find(s_[end]) == std::string_view::npos) {
+      ++end;
+    }
+    if (end == pos_) end = pos_ + 1;
+    const std::string after = prev_ == Took::Nothing  ? ""
+                              : prev_ == Took::Number ? " after " + Shortened(prev)
+                                                      : " after " + Quoted(prev);
+    Fail(pos_, end, "unexpected " + Quoted(s_.substr(pos_, end - pos_)) + after);
+  }
+
+  std::string_view s_;
+  const ComplexStore& store_;
+  ExprError* error_;
+  std::size_t pos_ = 0;
+  int depth_ = 0;
+  int open_ = 0;  // parentheses open around the reading position
+  std::size_t prevBegin_ = 0;
+  std::size_t prevEnd_ = 0;
+  Took prev_ = Took::Nothing;
+  bool arithmeticSeen_ = false;
+  ExprError arithmetic_;
+};
 
 }  // namespace
 
-bool EvalCombined(const std::string& text, const ComplexStore& store, Cplx& z) {
-  std::string upper = text;
-  // Upper-casing once here is the same as at every level: the steps before it ignore case.
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  try {
-    return Eval(upper, store, z, 0);
-  } catch (const ArithmeticError&) {
-    return false;
-  }
+bool EvalCombined(const std::string& text, const ComplexStore& store, Cplx& z, ExprError* error) {
+  return FormulaReader(text, store, error).Read(z);
 }

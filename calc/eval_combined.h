@@ -5,18 +5,29 @@
 
 #include "calc/complex_store.h"
 #include "core/cplx.h"
+#include "text/expr_error.h"
 
-// The deepest recursion EvalCombined goes to: one level per split, so this is also the longest
-// chain of "+" and "-" it reads (they group to the right); a chain of "*" and "/" is read within
-// one level. A formula that needs more levels fails. The bound keeps the stack small and the
-// work at most this many scans of the text, so even 100,000 characters of "a+a+a+..." return
-// at once.
+// The deepest nesting a formula may have: each "(", each sign in front of an operand and each
+// "^" counts as one level, and so do the levels of a parenthesised exponent. A deeper formula
+// fails with "more than 256 nested levels"; chains such as a+a+a+... are read in a loop.
 inline constexpr int MaxEvalCombinedDepth = 256;
 
-// The value of a formula over the stored letters such as "a*b+c'", "(a+b)^2/c" or "a^(1/3)".
-// It splits at the first top-level operator of the loosest class present ("+-", then "*/",
-// then "^", then "'"), so chains group to the right: a-b-c is a-(b-c). After "^" the whole
-// rest is a real exponent for ParseReal. A text without operators is a non-zero real constant
-// or one store letter. Any arithmetic failure, a letter beyond store.Count, blanks, empty
-// operands or unbalanced parentheses answer false; z is meaningful only on true.
-bool EvalCombined(const std::string& text, const ComplexStore& store, Cplx& z);
+// The value of a formula over the stored letters such as "a*b+c'", "(a+b)^2/c" or "a^(1/3)":
+//
+//   expr     := term (("+" | "-") term)*       left to right: a-b-c is (a-b)-c
+//   term     := unary (("*" | "/") unary)*     left to right: a/b/c is (a/b)/c
+//   unary    := ("+" | "-") unary | power      -a is 0-a
+//   power    := postfix ("^" exponent)?
+//   postfix  := atom "'"*                      the conjugate binds tightest: a'' is a
+//   atom     := letter | number | "(" expr ")"
+//   exponent := ("+" | "-") exponent | (number | "(" real expression ")") ("^" exponent)?
+//
+// Letters name the stored complexes in either case and must be no further than store.Count;
+// a number is a real constant (0 is 0+0i); an exponent is real: a^-1, a^2^3 = a^8, a^1,5 and
+// a^(1,5) = a^1.5, a^(pi) (inside the parentheses "pi" and a decimal comma are read as
+// ParseReal reads them). There is no implicit product (2a, a'b fail) and no blank anywhere.
+// "+", "-", "*", "/" are CplxOp, "^" CplxPower and "'" Conjugate. Any text or arithmetic
+// failure answers false with z untouched; error, when given, says why and where (byte offsets
+// into text).
+bool EvalCombined(const std::string& text, const ComplexStore& store, Cplx& z,
+                  ExprError* error = nullptr);

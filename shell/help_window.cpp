@@ -25,37 +25,41 @@ QString CombinedOperationsPage() {
              "<ul>"
              "<li>Letters <code>a</code> to <code>z</code> (or <code>A</code> to <code>Z</code>): the stored "
              "complexes. A letter that is not stored yet is refused.</li>"
-             "<li>Real numbers: <code>2</code>, <code>0.5</code>, <code>2.5E1</code>. The number 0 on its "
-             "own is not available.</li>"
+             "<li>Real numbers: <code>2</code>, <code>0.5</code>, <code>2.5E1</code>, <code>0</code>. A number "
+             "is a real constant; <code>2i</code> is not a number here: store it as a letter.</li>"
              "<li>Operators <code>+</code> <code>-</code> <code>*</code> <code>/</code>, the power "
              "<code>^</code> and the conjugate <code>'</code> written after its operand.</li>"
-             "<li>Parentheses <code>(</code> <code>)</code>.</li>"
+             "<li>Parentheses <code>(</code> <code>)</code>, as many as you like.</li>"
              "<li>No blanks: <code>a + b</code> is refused, write <code>a+b</code>.</li>"
+             "<li>No hidden product: <code>2a</code> and <code>a'b</code> are refused, write "
+             "<code>2*a</code> and <code>a'*b</code>.</li>"
              "</ul>"
              "<h3>Precedence and grouping</h3>"
              "<ul>"
              "<li>The conjugate binds most tightly, then <code>^</code>, then <code>*</code> and "
              "<code>/</code>, then <code>+</code> and <code>-</code>: <code>a*b+c'</code> is "
-             "(a&middot;b) + conjugate of c.</li>"
-             "<li>Operators of the same kind group to the <b>right</b>: <code>a-b-c</code> is "
-             "a&nbsp;-&nbsp;(b&nbsp;-&nbsp;c) and <code>a/b/c</code> is a&nbsp;/&nbsp;(b&nbsp;/&nbsp;c). "
-             "Write <code>(a-b)-c</code> for the other grouping.</li>"
-             "<li><code>^</code> takes <b>everything after it</b> as a real exponent. Put an exponent "
-             "that is a fraction or negative in parentheses: <code>a^(1/2)</code>, <code>a^(-1)</code>; "
-             "<code>a^-1</code> is refused. The exponent cannot be a letter: <code>a^b</code> is "
-             "refused. A conjugate after the exponent is swallowed by it: <code>a^2'</code> is just "
-             "a&sup2;; write <code>a'^2</code> for the square of the conjugate.</li>"
-             "<li>A formula may not start with a minus: <code>-a</code> is refused; write "
-             "<code>(1-2)*a</code>.</li>"
-             "<li>One pair of parentheses around the whole formula is fine; two are refused: "
-             "<code>((a+b))</code>.</li>"
+             "(a&middot;b) + conjugate of c, and <code>a'^2</code> is the square of the conjugate.</li>"
+             "<li>Operators of the same kind are worked out from left to right: <code>a-b-c</code> is "
+             "(a&nbsp;-&nbsp;b)&nbsp;-&nbsp;c and <code>a/b/c</code> is (a&nbsp;/&nbsp;b)&nbsp;/&nbsp;c. "
+             "Write <code>a-(b-c)</code> for the other grouping.</li>"
+             "<li>A minus in front is the opposite: <code>-a</code> is 0&nbsp;-&nbsp;a; "
+             "<code>a*-b</code> is a&nbsp;&middot;&nbsp;(-b).</li>"
+             "<li>The exponent after <code>^</code> is a real number, with its sign: <code>a^-1</code>, "
+             "<code>a^1.5</code> or <code>a^1,5</code>; any real expression goes in parentheses: "
+             "<code>a^(1/2)</code>, <code>a^(pi)</code>. Powers of powers are worked out from the right: "
+             "<code>a^2^2</code> is a to the power 4. The exponent cannot be a letter: <code>a^b</code> "
+             "is refused.</li>"
+             "<li>A conjugate after an exponent is refused, <code>a^2'</code>: write <code>(a^2)'</code> "
+             "for the conjugate of the square, or <code>a'^2</code> for the square of the conjugate.</li>"
              "</ul>"
              "<h3>Examples</h3>"
              "<p>With a = 1+2i, b = 3-1i and c = 2+0i stored:</p>"
              "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
              "<tr><th>formula</th><th>value</th><th>why</th></tr>%1</table>"
-             "<p>A refused formula answers <i>Wrong string</i>; so does a division by a complex 0 or "
-             "a result too large to calculate.</p>")
+             "<p>A refused formula answers <i>Wrong string</i> and says why and where, for example "
+             "<i>the letter d is not stored</i> or <i>write 2*a for a product</i>; so does a "
+             "division by a complex 0 (<i>division by zero</i>) or a result too large to calculate "
+             "(<i>number too large</i>).</p>")
       .arg(examples);
 }
 
@@ -74,8 +78,18 @@ QString EntryPage() {
              "<li><b>r , \u03c6\u00b0</b>, the polar box: the modulus, a comma, the argument in degrees. "
              "The argument is kept as typed: 450 stays 450\u00b0.</li>"
              "<li>Without a comma, a blank separates the two numbers.</li>"
-             "<li>Each number may be a small expression with + - * / ^, parentheses and pi.</li>"
-             "<li>A part that is zero is typed as 0 exactly; 0.0 or 1-1 are refused.</li>"
+             "<li>The cartesian box also takes the complex as the program writes it: <code>3+4i</code>, "
+             "<code>2.5-0.5i</code>, <code>-i</code>, <code>pi+2i</code>, blanks allowed. The imaginary "
+             "part is the last term, up to the <i>i</i>; a result copied from any box pastes back.</li>"
+             "<li>Each number may be a small expression with + - * / ^, parentheses and pi, worked out "
+             "as in mathematics: <code>8-2-1</code> is 5, <code>2*3^2</code> is 18, <code>2^3^2</code> is "
+             "512, <code>2^-1</code> is 0.5. Numbers may have a decimal point or comma and an exponent: "
+             "<code>1e-5</code>.</li>"
+             "<li>0 is a number like any other: <code>0</code>, <code>0.0</code> and <code>1-1</code> are "
+             "all zero.</li>"
+             "<li>Anything else is refused with <i>wrong expression</i> and the reason, such as "
+             "<i>unexpected \u201Cabc\u201D after 3</i>, <i>missing \u201C)\u201D</i> or "
+             "<i>division by zero</i>.</li>"
              "</ul>"
              "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
              "<tr><th>box</th><th>typed</th><th>stored</th><th>why</th></tr>%1</table>"
@@ -98,14 +112,20 @@ QString EntryPage() {
 const std::vector<EntryHelpExample>& EntryHelpExamples() {
   static const std::vector<EntryHelpExample> examples = {
       {QStringLiteral("3, 4"), 0, QStringLiteral("3+4i"), QStringLiteral("real part, imaginary part")},
+      {QStringLiteral("3+4i"), 0, QStringLiteral("3+4i"), QStringLiteral("as the program writes it")},
+      {QStringLiteral("2.5 - 0.5i"), 0, QStringLiteral("2.5-0.5i"), QStringLiteral("blanks are allowed")},
+      {QStringLiteral("-i"), 0, QStringLiteral("0-1i"), QStringLiteral("a sign alone is 1")},
+      {QStringLiteral("pi+2i"), 0, QStringLiteral("3.14+2i"), QStringLiteral("pi for the real part")},
       {QStringLiteral("-1.5, 0.5"), 0, QStringLiteral("-1.5+0.5i"), QStringLiteral("decimals with a point")},
       {QStringLiteral("3 4"), 0, QStringLiteral("3+4i"), QStringLiteral("a blank separates too")},
       {QStringLiteral("pi/4, 1+2"), 0, QStringLiteral("0.79+3i"), QStringLiteral("small expressions")},
+      {QStringLiteral("8-2-1, 2*3^2"), 0, QStringLiteral("5+18i"), QStringLiteral("worked out as in mathematics")},
       {QStringLiteral("2 , 90"), 1, QStringLiteral("0+2i"), QStringLiteral("modulus 2 at 90\u00b0")},
       {QStringLiteral("5 , 53.13"), 1, QStringLiteral("3+4i"), QStringLiteral("about 3+4i")},
       {QStringLiteral("1 , 450"), 1, QStringLiteral("0+1i"), QStringLiteral("the argument stays 450\u00b0")},
-      {QStringLiteral("0, 2"), 0, QStringLiteral("0+2i"), QStringLiteral("zero typed as 0")},
-      {QStringLiteral("0.0, 2"), 0, QStringLiteral("wrong expression"), QStringLiteral("write 0 for zero")},
+      {QStringLiteral("0.0, 2"), 0, QStringLiteral("0+2i"), QStringLiteral("0 is a number like any other")},
+      {QStringLiteral("3abc, 1"), 0, QStringLiteral("wrong expression"), QStringLiteral("unexpected \u201Cabc\u201D after 3")},
+      {QStringLiteral("(2+3, 1"), 0, QStringLiteral("wrong expression"), QStringLiteral("missing \u201C)\u201D")},
       {QStringLiteral("3"), 0, QStringLiteral("wrong expression"), QStringLiteral("two numbers are needed")},
   };
   return examples;
@@ -118,22 +138,26 @@ const std::vector<CombinedHelpExample>& CombinedHelpExamples() {
       {QStringLiteral("a+b*c"), QStringLiteral("7+0i"), QStringLiteral("the product first")},
       {QStringLiteral("(a+b)*c"), QStringLiteral("8+2i"), QStringLiteral("the parentheses first")},
       {QStringLiteral("(a+b)^2"), QStringLiteral("15+8i"), QStringLiteral("the square of the sum")},
-      {QStringLiteral("a-b-c"), QStringLiteral("0+3i"), QStringLiteral("a - (b - c)")},
-      {QStringLiteral("(a-b)-c"), QStringLiteral("-4+3i"), QStringLiteral("(a - b) - c")},
-      {QStringLiteral("a/b/c"), QStringLiteral("0.2+1.4i"), QStringLiteral("a / (b / c)")},
+      {QStringLiteral("a-b-c"), QStringLiteral("-4+3i"), QStringLiteral("(a - b) - c")},
+      {QStringLiteral("a-(b-c)"), QStringLiteral("0+3i"), QStringLiteral("a - (b - c)")},
+      {QStringLiteral("a/b/c"), QStringLiteral("0.05+0.35i"), QStringLiteral("(a / b) / c")},
+      {QStringLiteral("a/(b/c)"), QStringLiteral("0.2+1.4i"), QStringLiteral("a / (b / c)")},
+      {QStringLiteral("-a"), QStringLiteral("-1-2i"), QStringLiteral("the opposite of a")},
       {QStringLiteral("a'"), QStringLiteral("1-2i"), QStringLiteral("the conjugate")},
       {QStringLiteral("(a+b)'"), QStringLiteral("4-1i"), QStringLiteral("the conjugate of the sum")},
       {QStringLiteral("a'^2"), QStringLiteral("-3-4i"), QStringLiteral("the square of the conjugate")},
-      {QStringLiteral("a^2'"), QStringLiteral("-3+4i"), QStringLiteral("just a\u00b2: the ' is read with the exponent")},
+      {QStringLiteral("(a^2)'"), QStringLiteral("-3-4i"), QStringLiteral("the conjugate of the square")},
+      {QStringLiteral("a''"), QStringLiteral("1+2i"), QStringLiteral("twice the conjugate")},
       {QStringLiteral("a^(1/2)"), QStringLiteral("1.27+0.79i"), QStringLiteral("the principal square root")},
-      {QStringLiteral("a^(-1)"), QStringLiteral("0.2-0.4i"), QStringLiteral("1 / a")},
+      {QStringLiteral("a^-1"), QStringLiteral("0.2-0.4i"), QStringLiteral("1 / a")},
+      {QStringLiteral("a^2^2"), QStringLiteral("-7-24i"), QStringLiteral("a to the power 2\u00b2 = 4")},
       {QStringLiteral("2*a"), QStringLiteral("2+4i"), QStringLiteral("numbers mix with letters")},
-      {QStringLiteral("(1-2)*a"), QStringLiteral("-1-2i"), QStringLiteral("the opposite of a")},
-      {QStringLiteral("a^-1"), QStringLiteral("Wrong string"), QStringLiteral("write a^(-1)")},
-      {QStringLiteral("-a"), QStringLiteral("Wrong string"), QStringLiteral("no leading minus")},
+      {QStringLiteral("((a+b))"), QStringLiteral("4+1i"), QStringLiteral("parentheses at any depth")},
+      {QStringLiteral("2a"), QStringLiteral("Wrong string"), QStringLiteral("write 2*a for a product")},
+      {QStringLiteral("a+2i"), QStringLiteral("Wrong string"), QStringLiteral("2i is not a number: store it as a letter")},
+      {QStringLiteral("a^2'"), QStringLiteral("Wrong string"), QStringLiteral("write (a^2)' or a'^2")},
       {QStringLiteral("a + b"), QStringLiteral("Wrong string"), QStringLiteral("no blanks")},
       {QStringLiteral("a^b"), QStringLiteral("Wrong string"), QStringLiteral("the exponent is a real number")},
-      {QStringLiteral("((a+b))"), QStringLiteral("Wrong string"), QStringLiteral("one pair of outer parentheses only")},
       {QStringLiteral("d"), QStringLiteral("Wrong string"), QStringLiteral("d is not stored")},
   };
   return examples;

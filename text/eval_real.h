@@ -1,25 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string>
 #include <string_view>
 
-// The deepest recursion EvalReal goes to: each level is one parenthesis pair removed or one
-// "+" or "-" split, so this is also the longest chain of "+" and "-" it reads (they group to the
-// right); a chain of "*", "/" and "^" is read within one level. A text that needs more levels
-// counts as unreadable and gives 0. The bound keeps the stack small and the work at most this
-// many scans of the text, so even 100,000 characters of "(" or "1+1+1+..." return at once.
+#include "text/expr_error.h"
+
+// The deepest nesting a real expression may have: each "(", each sign in front of an operand
+// and each "^" counts as one level. A deeper text fails with "more than 256 nested levels",
+// which keeps the stack small whatever is pasted; chains such as 1+1+1+... are read in a loop
+// and may be as long as they like.
 inline constexpr int MaxEvalRealDepth = 256;
 
-// The value of a small real expression such as "3.14159265358979/4", "2*(-3)" or "1+2*3".
-// The first "+" or "-" at top level splits (so -3 is 0-3 and 8-2-1 is 8-(2-1)); without one,
-// the last "*", "/" or "^" splits (8/2/2 is 2, 2^3^2 is 64, 2*3^2 is 36). "(" drops the first
-// and the last character; "x" reads as 0; anything else is its leading number. Unreadable text,
-// division by zero and a power outside its domain give 0. A sum, difference, product or
-// quotient beyond the double range throws ArithmeticError, as does a number that overflows.
-double EvalReal(const std::string& s);
-
-// The leading number of s: digits with at most one ".", then an optional exponent ("E", "e",
-// "D" or "d" and digits). Blanks, tabs and line feeds inside it are skipped ("5 2" is 52);
-// anything else ends it; no number gives 0. Signs are never part of it.
-double LeadingNumber(std::string_view s);
+// The value of a small real expression such as "3.14159265358979/4", "2*-3" or "2^3^2", read
+// with the usual rules:
+//
+//   expr  := term  (("+" | "-") term)*       left to right: 8-2-1 is 5
+//   term  := unary (("*" | "/") unary)*      left to right: 8/2/2 is 2
+//   unary := ("+" | "-") unary | power       -2^2 is -4, --1 is 1
+//   power := atom ("^" unary)?               right to left: 2^3^2 is 512, 2^-1 is 0.5
+//   atom  := number | "(" expr ")"
+//
+// A number is digits with at most one "." and at least one digit (".5", "5."), then optionally
+// "E", "e", "D" or "d", a sign and digits (1e-5, 2.5E+3, 1d2). Blanks, tabs and line feeds are
+// ignored anywhere, even inside a number ("1 000" is 1000).
+//
+// The whole text must be such an expression: a stray character, an empty operand, an
+// unbalanced parenthesis, a division by zero, a power outside its domain (a negative base with
+// a fractional exponent, an exponent beyond ±10000, 0 to a negative power), a number or result
+// beyond the double range and more than MaxEvalRealDepth levels all fail. On failure value is 0
+// and error, when given, says why and where (byte offsets into text). A text error is reported
+// before an arithmetic one, and the first of each kind from the left.
+bool EvalReal(std::string_view text, double& value, ExprError* error = nullptr);

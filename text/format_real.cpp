@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 #include "text/utf8.h"
 
@@ -38,6 +39,25 @@ char* IncrementLastDigit(char* first, char* last) {
   return last + 1;
 }
 
+// A whole number of 2^53 or more: the shortest digits that read back to the same double, then
+// zeros up to the units. The exact expansion would show digits that are only binary noise
+// (1e23 would be 99999999999999991611392).
+std::string LargeWholeNumber(double x) {
+  char buffer[64];
+  const char* const end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific).ptr;
+  const std::string_view shortest(buffer, static_cast<std::size_t>(end - buffer));
+  const std::size_t e = shortest.find('e');
+  int exponent = 0;
+  std::from_chars(shortest.data() + e + 1 + (shortest[e + 1] == '+' ? 1 : 0), shortest.data() + shortest.size(),
+                  exponent);
+  std::string digits;
+  for (const char c : shortest.substr(0, e)) {
+    if (c != '.') digits += c;
+  }
+  digits.resize(static_cast<std::size_t>(exponent) + 1, '0');
+  return x < 0 ? "-" + digits : digits;
+}
+
 }  // namespace
 
 std::string FormatReal(double x, int n) {
@@ -46,6 +66,7 @@ std::string FormatReal(double x, int n) {
   char* const end = buffer + sizeof buffer;
   if (!std::isfinite(x)) return std::string(buffer, std::to_chars(buffer, end, x).ptr);
   if (x == 0) x = 0;  // -0.0 is written "0": only a value below zero has a "-".
+  if (std::fabs(x) >= 9007199254740992.0) return LargeWholeNumber(x);
 
   char* digits = buffer;
   if (x < 0) *digits++ = '-';

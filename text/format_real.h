@@ -8,6 +8,9 @@
 // exactly n decimals rounded with halves away from zero (decided on the exact value of the
 // double), never an exponent, then trailing zeros and a bare "." stripped.
 // FormatReal(2.5, 2) is "2.5", FormatReal(0.125, 2) is "0.13", FormatReal(1e20, 2) has 21 digits.
+// From 2^53 on, where a double holds no fraction and its last binary digits are not decimal
+// ones, the number is written with the shortest digits that read back to it, then zeros:
+// 1e23 is "100000000000000000000000", not the exact "99999999999999991611392".
 // A negative value that rounds to zero keeps its sign ("-0"), so a+bi texts keep their "-".
 std::string FormatReal(double x, int n);
 

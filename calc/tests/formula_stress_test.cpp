@@ -23,11 +23,16 @@ ComplexStore SmallStore() {
 std::chrono::steady_clock::duration Feed(const std::string& text, const ComplexStore& store) {
   Cplx z;
   const auto start = std::chrono::steady_clock::now();
-  const bool ok = EvalCombined(text, store, z);
+  ExprError error;
+  const bool ok = EvalCombined(text, store, z, &error);
   const auto elapsed = std::chrono::steady_clock::now() - start;
   if (ok) {
     EXPECT_TRUE(std::isfinite(z.Re) && std::isfinite(z.Im) && std::isfinite(z.Mod) &&
                 std::isfinite(z.Arg));
+  } else {
+    // A failure names a cause and points inside the text.
+    EXPECT_FALSE(error.Cause.empty()) << text.substr(0, 12);
+    EXPECT_LE(error.Start + error.Length, text.size()) << text.substr(0, 12);
   }
   Cplx again;
   EXPECT_EQ(EvalCombined(text, store, again), ok);
@@ -49,6 +54,8 @@ TEST(FormulaStress, AdversarialFormulasReturnQuickly) {
       repeat("9"),         repeat("1E9"),       "a^(" + repeat("(") + "2" + repeat(")") + ")",
       "a^" + repeat("2*"), repeat("\x01\xFF"),  repeat("\xC2\xB0"), repeat("a"),
       repeat("(a)+"),      repeat("a*(b+") + "c" + repeat(")"), std::string(n, '\0'),
+      repeat("-") + "a",   "a" + repeat("^-") + "2", "a^" + repeat("(") + "2", repeat("a'"),
+      "a^(" + repeat("1+") + "1)", "a^(" + repeat("pi") + ")", repeat("a^2^"), repeat(" "),
   };
   for (const std::string& text : texts) {
     EXPECT_LT(Feed(text, store), std::chrono::seconds(1)) << text.substr(0, 12);
@@ -58,7 +65,7 @@ TEST(FormulaStress, AdversarialFormulasReturnQuickly) {
 TEST(FormulaStress, RandomFormulas) {
   const ComplexStore store = SmallStore();
   std::mt19937 engine(715517);
-  const std::string alphabet = "abcdeABz0123456789()()++--**//^^'''.,, piX\t\xC2\xB0";
+  const std::string alphabet = "abcdeABiz0123456789()()++--**//^^'''.,, piX\t\xC2\xB0";
   std::uniform_int_distribution<int> length(0, 30);
   std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
   std::uniform_int_distribution<int> byte(0, 255);

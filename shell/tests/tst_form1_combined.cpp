@@ -98,7 +98,7 @@ class CombinedPanelTests : public QObject {
     Form1& f = *d.form;
     QTest::mouseClick(f.Combined->OkCmb, Qt::LeftButton);
     QVERIFY(d.messages.Shown.isEmpty());
-    for (const char* text : {"c", "a + b", "-a", "a^b", "a*", "((a))"}) {
+    for (const char* text : {"c", "a + b", "2a", "a^b", "a*", "a^2'"}) {
       d.messages.Shown.clear();
       TypeFormula(f, QString::fromLatin1(text));
       QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
@@ -169,7 +169,7 @@ class CombinedPanelTests : public QObject {
     QCOMPARE(f.findChildren<HelpWindow*>().size(), 1);
 
     const QString page = help->Text->toPlainText();
-    for (const char* topic : {"right", "everything after it", "conjugate", "a^(-1)", "blanks", "(1-2)*a"})
+    for (const char* topic : {"left to right", "from the right", "conjugate", "a^-1", "blanks", "2*a"})
       QVERIFY2(page.contains(QLatin1String(topic)), topic);
 
     for (const auto& letter : CombinedHelpLetters)

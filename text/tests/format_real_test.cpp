@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <string>
 #include <locale>
 
 namespace {
@@ -11,7 +14,7 @@ namespace {
 struct Case {
   double value;
   int decimals;
-  const char* text;
+  std::string text;
 };
 
 TEST(FormatReal, StripsTrailingZerosAndTheBarePoint) {
@@ -41,6 +44,20 @@ TEST(FormatReal, NeverUsesExponentNotation) {
   EXPECT_EQ(FormatReal(DBL_MAX, 2).size(), 309u);
   EXPECT_EQ(FormatReal(1e-20, 9), "0");
   EXPECT_EQ(FormatReal(DBL_TRUE_MIN, 9), "0");
+}
+
+TEST(FormatReal, LargeNumbersShowOnlyTheDigitsTheDoubleHolds) {
+  const Case cases[] = {
+      {1e23, 2, "100000000000000000000000"},   {-1e23, 9, "-100000000000000000000000"},
+      {9007199254740992.0, 2, "9007199254740992"}, {9007199254740994.0, 2, "9007199254740994"},
+      {9007199254740991.0, 2, "9007199254740991"}, {123456789012345678.0, 1, "123456789012345680"},
+      {1.5e300, 2, "15" + std::string(299, '0')},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FormatReal(c.value, c.decimals), c.text) << c.value;
+  // Whatever the size, the text reads back to the same double.
+  for (double x = 9007199254740992.0; std::isfinite(x); x *= 1.37) {
+    EXPECT_EQ(std::strtod(FormatReal(x, 2).c_str(), nullptr), x) << FormatReal(x, 2);
+  }
 }
 
 TEST(FormatReal, SignOfValuesThatRoundToZero) {
