@@ -491,7 +491,10 @@ void DFtxs::BtObr_Click() {
     return;
   }
   const QListWidgetItem* highlighted = LDirs->currentItem();
-  const QString folder = highlighted != nullptr ? highlighted->data(PathRole).toString() : currentFolder_;
+  // With its final separator the folder is opened as it is, also when its name holds a "."
+  // (".local", "my.dir"), which Kovel would otherwise take for a file name.
+  const QString folder = WithFinalSeparator(
+      highlighted != nullptr ? highlighted->data(PathRole).toString() : currentFolder_, QDir::separator());
   const ProcessCommand command = CompanionCommand(QStringLiteral("Kovel"), folder);
   if (!seams_.Processes->Start(command, WindowStyle::Hidden))
     seams_.Messages->Show(command.CommandLine, QStringLiteral("Not started"));

@@ -407,7 +407,8 @@ class DFtxsTests : public QObject {
     QVERIFY(dialog->BtObr->isVisible());
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
     QCOMPARE(processes_.Started.size(), 1);
-    QCOMPARE(processes_.LastCommandLine(), CompanionFileName(QStringLiteral("Kovel")) + QLatin1Char(' ') + N(data_));
+    QCOMPARE(processes_.LastCommandLine(),
+             CompanionFileName(QStringLiteral("Kovel")) + QLatin1Char(' ') + N(data_ + QLatin1Char('/')));
     QCOMPARE(processes_.Started.last().Style, WindowStyle::Hidden);
     QCOMPARE(processes_.Started.last().Command.Program, CompanionPath(QStringLiteral("Kovel")));
     // A highlighted folder goes instead of the shown one; a path with blanks arrives whole.
@@ -416,9 +417,9 @@ class DFtxsTests : public QObject {
     Click(dialog->LDirs, QStringLiteral("with blanks"));
     QCOMPARE(dialog->CurrentFolder(), N(data_));
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
-    QCOMPARE(processes_.Started.last().Command.Arguments, QStringList{N(data_ + QStringLiteral("/with blanks"))});
+    QCOMPARE(processes_.Started.last().Command.Arguments, QStringList{N(data_ + QStringLiteral("/with blanks/"))});
     // Really started, Kovel hands that folder to the desktop's opener (a stand-in that notes its
-    // arguments), blanks and all.
+    // arguments), blanks and all; folders whose names hold a "." open themselves, not their parent.
     const QString bin = tmp_->filePath(QStringLiteral("bin"));
     const QString log = tmp_->filePath(QStringLiteral("opened.txt"));
     QDir().mkpath(bin);
@@ -429,14 +430,26 @@ class DFtxsTests : public QObject {
     opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", bin.toLocal8Bit());
-    processes_.AlsoStart = true;
-    QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
-    processes_.AlsoStart = false;
+    const auto openedByKovel = [&]() -> QString {
+      QFile::remove(log);
+      processes_.AlsoStart = true;
+      QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
+      processes_.AlsoStart = false;
+      if (!QTest::qWaitFor([&] { return QFileInfo(log).size() > 0; }, 10000)) return QStringLiteral("nothing opened");
+      QFile opened(log);
+      if (!opened.open(QIODevice::ReadOnly)) return QStringLiteral("unreadable log");
+      return QString::fromUtf8(opened.readAll()).trimmed();
+    };
+    QCOMPARE(openedByKovel(), data_ + QStringLiteral("/with blanks/"));
+    QVERIFY(QDir(data_).mkpath(QStringLiteral(".local/share")));
+    for (const QString& dotted : {QStringLiteral("my.files"), QStringLiteral(".local/share")}) {
+      Type(dialog->IdNom, data_ + QLatin1Char('/') + dotted);
+      QCOMPARE(dialog->CurrentFolder(), N(data_ + QLatin1Char('/') + dotted));
+      QCOMPARE(openedByKovel(), data_ + QLatin1Char('/') + dotted + QLatin1Char('/'));
+    }
+    Type(dialog->IdNom, data_);
+    QCOMPARE(openedByKovel(), data_ + QLatin1Char('/'));
     qputenv("PATH", path);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(log).size() > 0, 10000);
-    QFile opened(log);
-    QVERIFY(opened.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(opened.readAll()).trimmed(), data_ + QStringLiteral("/with blanks"));
     // Starting fails: said so, the dialog goes on.
     processes_.Succeed = false;
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
