@@ -17,6 +17,7 @@
 #include "filedlg/path_helpers_qt.h"
 #include "platform/twips.h"
 #include "lang/language.h"
+#include "tools/run_tool.h"
 #include "tools/tools_file.h"
 #include "tools/tools_menu.h"
 
@@ -36,6 +37,14 @@ constexpr LangTable TooMany = {
     "Tools.rel holds more than 12 tools; only the first 12 are kept.",
     "Tools.rel cont\u00e9 m\u00e9s de 12 eines; nom\u00e9s es conserven les 12 primeres.",
     "Tools.rel contiene m\u00e1s de 12 utilidades; solo se conservan las 12 primeras."};
+// A document is opened by the desktop's application, which is handed the file alone.
+constexpr LangTable ParamsUnused = {
+    "\"%1\" is opened as a document by the desktop's application, which takes no parameters: "
+    "\"%2\" will not reach it.",
+    "\"%1\" s'obre com a document amb l'aplicaci\u00f3 de l'escriptori, que no admet par\u00e0metres: "
+    "\"%2\" no li arribar\u00e0.",
+    "\"%1\" se abre como documento con la aplicaci\u00f3n del escritorio, que no admite par\u00e1metros: "
+    "\"%2\" no le llegar\u00e1."};
 constexpr LangTable SaveFailed = {
     "The tools could not be saved.", "No s'han pogut desar les eines.", "No se han podido guardar las utilidades."};
 
@@ -225,8 +234,14 @@ void FTools::OkEd_Click() {
     Tools.Tools.append(ToolRecord{});
     CurrentTool = Tools.ToolCount();
   }
-  Tools.Tool(CurrentTool) = ToolRecord{Ed[0]->text(), Ed[1]->text(), Ed[2]->text(), Ed[3]->text()};
+  const ToolRecord tool{Ed[0]->text(), Ed[1]->text(), Ed[2]->text(), Ed[3]->text()};
+  Tools.Tool(CurrentTool) = tool;
   FillList();
+  // The tool is kept as typed; the user learns now, not at its first run, that its parameters
+  // go nowhere.
+  if (!tool.Params.trimmed().isEmpty() && !PrepareTool(tool).IsProgram)
+    seams_.Messages->Show(InLang(ParamsUnused).arg(tool.File.trimmed(), tool.Params.trimmed()), windowTitle(),
+                          MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void FTools::BtCerc_Click() {

@@ -173,6 +173,43 @@ class FToolsTests : public QObject {
     QVERIFY(window.Items[0]->isVisible());
   }
 
+  // A document tool's parameters never reach the desktop's application: the editor says so as
+  // the tool is confirmed, in the editor's language, and keeps the tool as typed.
+  void ParametersOfADocumentToolAreReported() {
+    QFile notes(Path("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    QFile script(Path("run.sh"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    ToolsWindow window;
+    for (int lang : {0, 1}) {
+      LangIndex() = lang;
+      QPointer<FTools> editor = Open(&window);
+      messages_.Shown.clear();
+      const auto confirm = [&](const QString& title, const QString& file, const QString& params) {
+        QTest::mouseClick(editor->BtNou, Qt::LeftButton);
+        QTest::keyClicks(editor->Ed[0], title);
+        QTest::keyClicks(editor->Ed[1], file);
+        QTest::keyClicks(editor->Ed[2], dir_.path());
+        QTest::keyClicks(editor->Ed[3], params);
+        QTest::mouseClick(editor->OkEd, Qt::LeftButton);
+      };
+      confirm(QStringLiteral("Script"), QStringLiteral("run.sh"), QStringLiteral("-v"));
+      confirm(QStringLiteral("Notes"), QStringLiteral("notes.txt"), QString());
+      QVERIFY2(messages_.Shown.isEmpty(), qPrintable(messages_.LastText()));
+      confirm(QStringLiteral("Notes, wide"), QStringLiteral("notes.txt"), QStringLiteral("--wide"));
+      QCOMPARE(messages_.Shown.size(), 1);
+      QVERIFY(messages_.LastText().contains(QStringLiteral("\"notes.txt\"")));
+      QVERIFY(messages_.LastText().contains(QStringLiteral("\"--wide\"")));
+      QVERIFY(messages_.LastText().contains(lang == 0 ? QStringLiteral("no parameters") : QStringLiteral("no admet")));
+      QCOMPARE(Titles(editor->Lst), (QStringList{"Script", "Notes", "Notes, wide"}));
+      QTest::mouseClick(editor->BtEsc, Qt::LeftButton);
+      QTRY_VERIFY(editor.isNull());
+    }
+  }
+
   void DeletingAsksInTheCurrentLanguage() {
     WriteAll(Path("Tools.rel"), Records(3) + "\r\n");
     WriteAll(Path("Lng.txt"), "cat\r\n");
@@ -216,13 +253,15 @@ class FToolsTests : public QObject {
     QTest::keyClicks(editor->Ed[0], QStringLiteral("Twelve"));
     QTest::mouseClick(editor->OkEd, Qt::LeftButton);
     QCOMPARE(editor->Tools.Tool(12).Title, QStringLiteral("Twelve"));
+    // Its file "f12" is a document: its parameter "p" is said to go nowhere.
+    QVERIFY(messages_.LastText().contains(QStringLiteral("\"p\"")));
     // An empty title would end the file early and lose the tools after it.
     ClickLine(editor->Lst, 0);
     editor->Ed[0]->clear();
     QTest::mouseClick(editor->OkEd, Qt::LeftButton);
     QCOMPARE(editor->Tools.Tool(1).Title, QStringLiteral("T1"));
     QVERIFY(messages_.LastText().contains(QStringLiteral("title")));
-    QCOMPARE(messages_.Shown.size(), 3);
+    QCOMPARE(messages_.Shown.size(), 4);
     editor->close();
   }
 
