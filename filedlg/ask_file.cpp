@@ -5,11 +5,11 @@
 
 #include "filedlg/dftxs.h"
 
-QString AskFile(QWidget* parent, std::int16_t mode, const QString& startFolder, const QString& typeList,
+QString AskFile(QWidget* parent, FileDialogMode mode, const QString& startFolder, const QString& typeList,
                 const QString& proposedName, const Seams& seams) {
   DFtxs dialog(parent, seams);
   dialog.Open(mode, startFolder, typeList);
-  if (!proposedName.isEmpty()) dialog.IdNom->setText(proposedName);
+  if (!proposedName.isEmpty()) dialog.ProposeName(proposedName);
   dialog.exec();
   return dialog.DialogResult();
 }

@@ -221,11 +221,12 @@ void DFtxs::BuildControls() {
   BtObr->setVisible(QFileInfo(CompanionPath(QStringLiteral("Kovel"))).isFile());
 }
 
-void DFtxs::Open(std::int16_t mode, const QString& startFolder, const QString& typeList) {
+void DFtxs::Open(FileDialogMode mode, const QString& startFolder, const QString& typeList) {
   dialogMode_ = mode;
   dialogResult_.clear();
+  proposedName_.clear();
 
-  setWindowTitle(DialogTitle(mode));
+  setWindowTitle(DialogTitle(static_cast<int>(mode)));
   FitLabels({{EtNom, InLang(DialogTexts::EtNom)}, {EtTp, InLang(DialogTexts::EtTp)}});
   BtFuig->setText(InLang(DialogTexts::BtFuig));
   BtRere->setToolTip(InLang(DialogTexts::BtRereTip));
@@ -245,6 +246,11 @@ void DFtxs::Open(std::int16_t mode, const QString& startFolder, const QString& t
   BtRere->setEnabled(false);
   FillDrives();
   if (!ShowFolder(startFolder)) ShowFolder(currentFolder_);
+}
+
+void DFtxs::ProposeName(const QString& name) {
+  proposedName_ = name;
+  IdNom->setText(name);
 }
 
 // ---- Folder changes and listings ----
@@ -374,6 +380,12 @@ void DFtxs::BtOk_Click() {
   QString typed = IdNom->text().trimmed();
   if (typed.isEmpty()) return;
   if (!CheckShownFolder()) return;
+  // The program's proposal, accepted as it stands, is a name without extension.
+  if (dialogMode_ == FileDialogMode::Save && !proposedName_.isEmpty() && typed == proposedName_.trimmed()) {
+    const QString ext = TypeExtension(LTps->currentText());
+    Choose(Joined(typed) + (typed.endsWith(ext, Qt::CaseInsensitive) ? QString() : ext));
+    return;
+  }
   typed = Slashed(typed);
   const bool absolute = QDir::isAbsolutePath(typed);
   const QString inFolder = absolute ? typed : Joined(typed);
@@ -385,7 +397,7 @@ void DFtxs::BtOk_Click() {
       return;
     }
     const QFileInfo file(path);
-    if (dialogMode_ == 0 && (!file.isFile() || file.isHidden())) {
+    if (dialogMode_ == FileDialogMode::Open && (!file.isFile() || file.isHidden())) {
       seams_.Messages->Show(QDir::toNativeSeparators(QDir::cleanPath(path)), QStringLiteral("File not found"));
       return;
     }
@@ -413,7 +425,7 @@ void DFtxs::BtOk_Click() {
     takeFile(inFolder);
     return;
   }
-  if (dialogMode_ == 1) {
+  if (dialogMode_ == FileDialogMode::Save) {
     Choose(inFolder + TypeExtension(LTps->currentText()));
     return;
   }
@@ -479,7 +491,10 @@ void DFtxs::BtObr_Click() {
     return;
   }
   const QListWidgetItem* highlighted = LDirs->currentItem();
-  const QString folder = highlighted != nullptr ? highlighted->data(PathRole).toString() : currentFolder_;
+  // With its final separator the folder is opened as it is, also when its name holds a "."
+  // (".local", "my.dir"), which Kovel would otherwise take for a file name.
+  const QString folder = WithFinalSeparator(
+      highlighted != nullptr ? highlighted->data(PathRole).toString() : currentFolder_, QDir::separator());
   const ProcessCommand command = CompanionCommand(QStringLiteral("Kovel"), folder);
   if (!seams_.Processes->Start(command, WindowStyle::Hidden))
     seams_.Messages->Show(command.CommandLine, QStringLiteral("Not started"));

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "filedlg/dialog_mode.h"
 #include "filedlg/folder_listing.h"
 #include "platform/seams.h"
 
@@ -27,9 +28,13 @@ class DFtxs : public QDialog {
 
   // Sets the mode, the texts of the current language, the start folder and the type list, as
   // AskFile does before showing the dialog.
-  void Open(std::int16_t mode, const QString& startFolder, const QString& typeList);
+  void Open(FileDialogMode mode, const QString& startFolder, const QString& typeList);
+  // Puts a name the program proposes into the name field. In save mode, accepted unchanged it is
+  // a name without extension, so its "." (as in "1.5+2i") is no extension and the selected
+  // type's extension is added.
+  void ProposeName(const QString& name);
 
-  std::int16_t DialogMode() const { return dialogMode_; }
+  FileDialogMode DialogMode() const { return dialogMode_; }
   // The chosen full path, or "" while nothing is chosen or after Cancel.
   QString DialogResult() const { return dialogResult_; }
   // The shown folder and the one shown before it (native separators).
@@ -88,7 +93,8 @@ class DFtxs : public QDialog {
   void Choose(const QString& path);
 
   Seams seams_;
-  std::int16_t dialogMode_ = 0;
+  FileDialogMode dialogMode_ = FileDialogMode::Open;
+  QString proposedName_;
   QString dialogResult_;
   QString currentFolder_;
   QString previousFolder_;

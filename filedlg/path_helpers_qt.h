@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "filedlg/path_helpers.h"
+#include "paths/path_helpers.h"
 #include "platform/qtext.h"
 
 // The path helpers for the windows' QString texts.
@@ -27,3 +27,9 @@ inline void SplitExt(const QString& text, QString& name, QString& ext) {
 inline QString ExtOf(const QString& text) { return ToQ(ExtOf(FromQ(text))); }
 
 inline QString FolderOf(const QString& path) { return ToQ(FolderOf(FromQ(path))); }
+
+inline QString WithSlashes(const QString& path) { return ToQ(WithSlashes(FromQ(path))); }
+
+inline QString WithFinalSeparator(const QString& folder, QChar separator) {
+  return ToQ(WithFinalSeparator(FromQ(folder), static_cast<char>(separator.toLatin1())));
+}

@@ -50,7 +50,9 @@ double GrownHeight(const Surface& surface, double lineTop, double u) {
 }
 }  // namespace
 
-void DrawFormula(Surface& surface, double x, double& y, const QString& text) {
+namespace {
+// One line only: no wrapping, no growing.
+double PrintFormula(Surface& surface, double x, double& y, const QString& text, bool oneLine) {
   const double s = surface.FontSize();
   // Offsets and line advance are measured in points of the base size, turned into the surface's
   // twips; counting them in bare twips would raise a superscript by less than a pixel and stack
@@ -89,6 +91,7 @@ void DrawFormula(Surface& surface, double x, double& y, const QString& text) {
         surface.Print(glyph);
       }
       prev = c;
+      if (oneLine) continue;
       if (surface.CurrentX > 0.98 * surface.ScaleWidth() && pass.normal) {
         surface.CurrentX = x;
         y += u * 1.1;
@@ -105,4 +108,12 @@ void DrawFormula(Surface& surface, double x, double& y, const QString& text) {
     if (!grown) break;
   }
   surface.SetFontSize(s);
+  return surface.CurrentX;
+}
+}  // namespace
+
+void DrawFormula(Surface& surface, double x, double& y, const QString& text) { PrintFormula(surface, x, y, text, false); }
+
+double DrawFormulaLine(Surface& surface, double x, double y, const QString& text) {
+  return PrintFormula(surface, x, y, text, true);
 }

@@ -15,3 +15,7 @@
 inline constexpr double TwipsPerPoint = 20.0;
 
 void DrawFormula(Surface& surface, double x, double& y, const QString& text);
+
+// The same markup on one line at (x, y): never wraps and never grows the surface, so what runs
+// past the surface's edge (or its clip) is cut. Answers the x where the text ends.
+double DrawFormulaLine(Surface& surface, double x, double y, const QString& text);

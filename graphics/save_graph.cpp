@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include "graphics/fgraf.h"
+#include "paths/path_helpers.h"
+#include "platform/qtext.h"
 #include "platform/picture_box.h"
 #include "platform/surface.h"
 
@@ -18,23 +20,15 @@ namespace {
 
 const QString GraphsFolder = QStringLiteral("Graphs");
 
-qsizetype LastSeparator(const QString& path) {
-  return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-}
-
-QString FileNamePart(const QString& path) { return path.mid(LastSeparator(path) + 1); }
+QString FileNamePart(const QString& path) { return ToQ(FileNameOf(FromQ(path))); }
 
 // Base and extension, split at the last "." of the file-name part: "(1.5+i)+(2).jpg" gives
 // "(1.5+i)+(2)" and "jpg".
 void SplitAtExtension(const QString& path, QString& base, QString& ext) {
-  const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-  if (dot <= LastSeparator(path)) {
-    base = path;
-    ext.clear();
-    return;
-  }
-  base = path.left(dot);
-  ext = path.mid(dot + 1);
+  std::string b, e;
+  SplitExt(FromQ(path), b, e);
+  base = ToQ(b);
+  ext = ToQ(e);
 }
 
 bool IsOfferedType(const QString& ext) {
@@ -84,8 +78,8 @@ bool WaitForConverter(const QString& jpeg, const FileStamp& before, int waitMs) 
 
 }  // namespace
 
-std::int16_t GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context) {
-  std::int16_t outcome = GraphNotSaved;
+SaveOutcome GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context) {
+  SaveOutcome outcome = GraphNotSaved;
   // However the save ends, the program folder is the current folder again.
   struct Restore {
     const QString& folder;
@@ -100,8 +94,8 @@ std::int16_t GuardaGrf(const QString& name, const Surface& surface, bool ask, Gr
   if (ask) {
     context.LastSavedName = name;
     if (context.AskSavePath) path = context.AskSavePath(name, GraphsFolder, QString::fromLatin1(GraphTypeList));
-    // Cancelled, or the proposed name given back as it was.
-    if (path.isEmpty() || path == name || FileNamePart(path) == name) return outcome;
+    // Only a cancel saves nothing: the proposed name, accepted, is a name like any other.
+    if (path.isEmpty()) return outcome;
   } else {
     path = GraphsFolder + QDir::separator() + name + QStringLiteral(".jpg");
   }
@@ -150,15 +144,15 @@ std::int16_t GuardaGrf(const QString& name, const Surface& surface, bool ask, Gr
   return outcome;
 }
 
-void MsgGr(const QString& text, std::int16_t outcome, MessageSeam& messages) {
+void MsgGr(const QString& text, SaveOutcome outcome, MessageSeam& messages) {
   switch (outcome) {
-    case GraphNotSaved: messages.Show(text, QStringLiteral("Not saved"), MsgButtons::Ok); break;
-    case GraphSaved: messages.Show(text, QStringLiteral("Saved"), MsgButtons::Ok); break;
-    case GraphConverterMissing:
+    case SaveOutcome::NotSaved: messages.Show(text, QStringLiteral("Not saved"), MsgButtons::Ok); break;
+    case SaveOutcome::Saved: messages.Show(text, QStringLiteral("Saved"), MsgButtons::Ok); break;
+    case SaveOutcome::ConverterMissing:
       messages.Show(QStringLiteral("Conversor (%1) not found").arg(TraskoName()), QStringLiteral("Saved ") + text,
                     MsgButtons::Ok);
       break;
-    default:
+    case SaveOutcome::ConverterSilent:
       messages.Show(QStringLiteral("Conversor (%1) wrote no JPEG in time; the bitmap is kept").arg(TraskoName()),
                     QStringLiteral("Saved ") + text, MsgButtons::Ok, MsgIcon::Warning);
       break;
@@ -178,7 +172,7 @@ std::array<const Surface*, 4> GraphSurfaces(const std::array<FGraf*, 4>& windows
 }
 
 void SaveGraphPanel(const QString& name, const Surface& surface, GraphSaveContext& context) {
-  const std::int16_t outcome = GuardaGrf(name, surface, true, context);
+  const SaveOutcome outcome = GuardaGrf(name, surface, true, context);
   MsgGr(context.LastSavedName, outcome, *context.seams.Messages);
 }
 
@@ -188,11 +182,11 @@ void SaveOperationGraphs(int index, const QString& z1Text, const QString& z2Text
   const int first = index == 5 ? 0 : index - 1;
   const int last = index == 5 ? 3 : index - 1;
   QString list;
-  std::int16_t worst = GraphNotSaved;
+  SaveOutcome worst = GraphNotSaved;
   for (int j = first; j <= last; ++j) {
     const Surface* surface = surfaces[static_cast<std::size_t>(j)];
     if (!surface) continue;
-    const std::int16_t outcome = GuardaGrf(OperationGraphName(j, z1Text, z2Text), *surface, true, context);
+    const SaveOutcome outcome = GuardaGrf(OperationGraphName(j, z1Text, z2Text), *surface, true, context);
     if (outcome > worst) worst = outcome;
     list += context.LastSavedName + QLatin1Char(' ');
   }

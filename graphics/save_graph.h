@@ -11,13 +11,18 @@
 class FGraf;
 class Surface;
 
-// Outcome of saving a graph.
-inline constexpr std::int16_t GraphNotSaved = 0;
-inline constexpr std::int16_t GraphSaved = 1;
-// Written as a bitmap; the converter is missing or could not be started.
-inline constexpr std::int16_t GraphConverterMissing = 2;
-// Written as a bitmap; the converter was started but no JPEG came within the wait.
-inline constexpr std::int16_t GraphConverterSilent = 3;
+// Outcome of saving a graph, from the best to the worst: a report of several saves carries the
+// greatest.
+enum class SaveOutcome : std::int16_t {
+  NotSaved = 0,
+  Saved = 1,
+  ConverterMissing = 2,  // written as a bitmap; the converter is missing or could not be started
+  ConverterSilent = 3,   // written as a bitmap; the converter was started but no JPEG came in time
+};
+inline constexpr SaveOutcome GraphNotSaved = SaveOutcome::NotSaved;
+inline constexpr SaveOutcome GraphSaved = SaveOutcome::Saved;
+inline constexpr SaveOutcome GraphConverterMissing = SaveOutcome::ConverterMissing;
+inline constexpr SaveOutcome GraphConverterSilent = SaveOutcome::ConverterSilent;
 
 // The file types offered when a graph is saved with the dialog.
 inline constexpr const char* GraphTypeList = "*.jpg|*.bmp|*.png";
@@ -37,14 +42,15 @@ struct GraphSaveContext {
 };
 
 // Saves the surface's picture under "Graphs" in the current folder (created when missing).
-// ask: the user chooses the file in the dialog, starting with `name`; otherwise the file is
+// ask: the user chooses the file in the dialog, starting with `name`; accepting it as proposed
+// saves under that name with the chosen type's extension. Otherwise the file is
 // Graphs/<name>.jpg. A ".jpg" is written as a bitmap and handed to the converter Trasko, which
 // writes the JPEG beside it; the bitmap goes afterwards unless it was there before. ".png" is
 // written directly. An existing file is replaced only after a Yes to "replace it?".
-std::int16_t GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context);
+SaveOutcome GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context);
 
 // Reports a save: "Not saved", "Saved", or that the converter is missing or silent.
-void MsgGr(const QString& text, std::int16_t outcome, MessageSeam& messages);
+void MsgGr(const QString& text, SaveOutcome outcome, MessageSeam& messages);
 
 // "(" + z1 + ")" + the operation's sign "+-·÷"[j] + "(" + z2 + ")": the name of graph j.
 QString OperationGraphName(int j, const QString& z1Text, const QString& z2Text);

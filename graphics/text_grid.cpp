@@ -4,7 +4,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -46,6 +48,29 @@ class EditorKeys : public QObject {
  private:
   TextGrid& grid_;
 };
+
+// Shows the full texts of the row under the mouse when one of them is cut; the surface's own
+// tooltip otherwise.
+class RowTips : public QObject {
+ public:
+  RowTips(TextGrid& grid, QObject* parent) : QObject(parent), grid_(grid) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ToolTip || grid_.Surface == nullptr) return QObject::eventFilter(watched, event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const double inset = TwipsToPixels(grid_.Surface->surface().Border() / 2);
+    const double y = PixelsToTwips(help->pos().y() - inset);
+    const int row = static_cast<int>(std::floor(y / GridRowHeight));
+    const QString tip = GridRowTip(grid_, row);
+    if (tip.isEmpty()) return QObject::eventFilter(watched, event);
+    QToolTip::showText(help->globalPos(), tip, grid_.Surface);
+    return true;
+  }
+
+ private:
+  TextGrid& grid_;
+};
 }  // namespace
 
 void GridInit(TextGrid& grid, PictureBox* surface, QLineEdit* editor, int rows, int cols, double colWidth) {
@@ -55,6 +80,7 @@ void GridInit(TextGrid& grid, PictureBox* surface, QLineEdit* editor, int rows, 
   grid.CurCol = 0;
   grid.ColWidth = colWidth;
   grid.Cells.assign(static_cast<std::size_t>(grid.Rows), std::vector<QString>(static_cast<std::size_t>(grid.Cols)));
+  grid.Cut.assign(static_cast<std::size_t>(grid.Rows), std::vector<bool>(static_cast<std::size_t>(grid.Cols)));
   grid.Surface = surface;
   grid.Editor = editor;
   Surface& s = surface->surface();
@@ -70,6 +96,12 @@ void GridInit(TextGrid& grid, PictureBox* surface, QLineEdit* editor, int rows, 
   editor->setFont(font);
   editor->resize(TwipsToPixelsRounded(colWidth - half), TwipsToPixelsRounded(GridRowHeight - half));
   PlaceEditor(grid, 0, 0);
+  // One set of row tips per surface, for the grid last laid on it.
+  const QString tipsName = QStringLiteral("GridRowTips");
+  delete surface->findChild<QObject*>(tipsName, Qt::FindDirectChildrenOnly);
+  auto* tips = new RowTips(grid, surface);
+  tips->setObjectName(tipsName);
+  surface->installEventFilter(tips);
   GridDrawLines(grid);
 }
 
@@ -84,8 +116,27 @@ void GridDrawLines(TextGrid& grid) {
 
 void GridDrawCell(TextGrid& grid, int row, int col) {
   if (!Valid(grid, row, col)) return;
-  double y = row * GridRowHeight;
-  DrawFormula(grid.Surface->surface(), col * grid.ColWidth, y, grid.Cells[row][col]);
+  Surface& s = grid.Surface->surface();
+  const double left = col * grid.ColWidth;
+  const double top = row * GridRowHeight;
+  // Some room on each side keeps the text off the lines, and whatever is too long for the cell
+  // off its neighbours; the lines stand half a pixel into the next cell.
+  const double pixel = TwipsPerPixel();
+  const double right = left + grid.ColWidth - 2 * pixel;
+  s.SetClip(left + 2 * pixel, top + 2 * pixel, right - left - 2 * pixel, GridRowHeight - 3 * pixel);
+  const double end = DrawFormulaLine(s, left + GridTextInsetX, top + GridTextInsetY, grid.Cells[row][col]);
+  s.ClearClip();
+  grid.Cut[row][col] = end > right;
+}
+
+QString GridRowTip(const TextGrid& grid, int row) {
+  if (row < 0 || row >= grid.Rows) return QString();
+  const auto& cut = grid.Cut[row];
+  if (std::find(cut.begin(), cut.end(), true) == cut.end()) return QString();
+  QStringList texts;
+  for (const QString& text : grid.Cells[row])
+    if (!text.isEmpty()) texts << text;
+  return texts.join(QLatin1Char('\n'));
 }
 
 void GridSetCell(const QString& text, TextGrid& grid, int row, int col) {
@@ -116,6 +167,8 @@ void GridSelectCell(TextGrid& grid, int row, int col) {
 void GridClear(TextGrid& grid) {
   for (auto& row : grid.Cells)
     for (std::size_t j = 1; j < row.size(); ++j) row[j].clear();
+  // Column 0 keeps its texts but is not printed again.
+  for (auto& row : grid.Cut) std::fill(row.begin(), row.end(), false);
   grid.Surface->surface().Clear();
   grid.Editor->clear();
   GridDrawLines(grid);
@@ -144,6 +197,7 @@ bool GridEditorKeyDown(TextGrid& grid, int keyCode) {
   grid.Cells[r][c].clear();
   Surface& s = grid.Surface->surface();
   s.Clear();
+  for (auto& row : grid.Cut) std::fill(row.begin(), row.end(), false);
   GridDrawLines(grid);
   for (int i = 0; i < grid.Rows; ++i)
     for (int j = 0; j < grid.Cols; ++j)

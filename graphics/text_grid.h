@@ -9,9 +9,13 @@ class QLineEdit;
 
 // Every row of a grid is this many surface units (twips) high.
 inline constexpr double GridRowHeight = 260;
+// A cell's text stands this far from the cell's left and top lines.
+inline constexpr double GridTextInsetX = 45;
+inline constexpr double GridTextInsetY = 20;
 
 // A small table drawn on a picture box, with a text box that floats over the current cell to edit
-// it. A read-only grid never shows the text box; a click only selects a cell.
+// it. A read-only grid never shows the text box; a click only selects a cell. A text is printed on
+// one line and cut at its cell's edge; the row's tooltip then shows the row's texts in full.
 struct TextGrid {
   int Rows = 0;
   int Cols = 0;
@@ -22,14 +26,19 @@ struct TextGrid {
   int CurRow = 0;
   int CurCol = 0;
   bool ReadOnly = false;  // set before GridInit
+  std::vector<std::vector<bool>> Cut;  // [row][column]: the cell's text is wider than the cell
 };
+
+// The tooltip of a row: its texts in full, one per line; empty when none of them is cut.
+QString GridRowTip(const TextGrid& grid, int row);
 
 // Sizes the surface to exactly rows × cols cells (plus its border) and the editor to one cell,
 // empties the cells and draws the lines.
 void GridInit(TextGrid& grid, PictureBox* surface, QLineEdit* editor, int rows, int cols, double colWidth);
 // The inner grid lines in 200, 200, 200; no outer frame.
 void GridDrawLines(TextGrid& grid);
-// Prints a cell's text at its position through DrawFormula; nothing is erased first.
+// Prints a cell's text inside its cell, clear of the grid lines, cut at the cell's edge; nothing
+// is erased first.
 void GridDrawCell(TextGrid& grid, int row, int col);
 void GridSetCell(const QString& text, TextGrid& grid, int row, int col);
 // Stores a non-empty editor text in the current cell and prints it.

@@ -87,9 +87,16 @@ void Surface::Clear() {
   Changed();
 }
 
+void Surface::ApplyClip(QPainter& painter) const {
+  if (clip_.isEmpty()) return;
+  const double k = TwipsPerPixel();
+  painter.setClipRect(QRectF(clip_.x() / k, clip_.y() / k, clip_.width() / k, clip_.height() / k));
+}
+
 void Surface::Line(double x1, double y1, double x2, double y2) {
   Record({SurfaceOp::Kind::Line, x1, y1, x2, y2, fore_, dotted_, {}, {}, 0});
   QPainter painter(&image_);
+  ApplyClip(painter);
   painter.setRenderHint(QPainter::Antialiasing, true);
   QPen pen(fore_);
   pen.setWidthF(1.0);
@@ -110,6 +117,7 @@ void Surface::Print(const QString& text) {
   Record({SurfaceOp::Kind::Text, CurrentX, CurrentY, 0, 0, fore_, false, text, fontName_, fontSize_});
   if (!text.isEmpty()) {
     QPainter painter(&image_);
+    ApplyClip(painter);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const QFont font = MakeFont(fontName_, fontSize_);
     painter.setFont(font);

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRectF>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -49,6 +50,11 @@ class Surface {
   bool Dotted() const { return dotted_; }
   void SetDotted(bool dotted) { dotted_ = dotted; }
 
+  // Confines lines and texts to a rectangle in twips (a table keeps each text inside its cell),
+  // until ClearClip. Clearing the whole picture is never confined.
+  void SetClip(double x, double y, double width, double height) { clip_ = QRectF(x, y, width, height); }
+  void ClearClip() { clip_ = QRectF(); }
+
   // Fills the whole picture with the back colour and puts the text position at the origin.
   void Clear();
   // A line in the fore colour and the current style.
@@ -84,6 +90,7 @@ class Surface {
   void Reallocate();
   void Changed() { if (OnChanged) OnChanged(); }
   void Record(SurfaceOp op) { if (recording_) ops_.push_back(std::move(op)); }
+  void ApplyClip(class QPainter& painter) const;
 
   double scaleWidth_;
   double scaleHeight_;
@@ -95,6 +102,7 @@ class Surface {
   QString fontName_ = QStringLiteral("DejaVu Sans");
   double fontSize_ = 9;
   QImage image_;
+  QRectF clip_;  // twips; empty: the whole picture
   bool recording_ = false;
   std::vector<SurfaceOp> ops_;
 };

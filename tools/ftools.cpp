@@ -3,7 +3,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +20,7 @@
 #include "filedlg/path_helpers_qt.h"
 #include "platform/twips.h"
 #include "lang/language.h"
+#include "tools/run_tool.h"
 #include "tools/tools_file.h"
 #include "tools/tools_menu.h"
 
@@ -36,6 +40,14 @@ constexpr LangTable TooMany = {
     "Tools.rel holds more than 12 tools; only the first 12 are kept.",
     "Tools.rel cont\u00e9 m\u00e9s de 12 eines; nom\u00e9s es conserven les 12 primeres.",
     "Tools.rel contiene m\u00e1s de 12 utilidades; solo se conservan las 12 primeras."};
+// A document is opened by the desktop's application, which is handed the file alone.
+constexpr LangTable ParamsUnused = {
+    "\"%1\" is opened as a document by the desktop's application, which takes no parameters: "
+    "\"%2\" will not reach it.",
+    "\"%1\" s'obre com a document amb l'aplicaci\u00f3 de l'escriptori, que no admet par\u00e0metres: "
+    "\"%2\" no li arribar\u00e0.",
+    "\"%1\" se abre como documento con la aplicaci\u00f3n del escritorio, que no admite par\u00e1metros: "
+    "\"%2\" no le llegar\u00e1."};
 constexpr LangTable SaveFailed = {
     "The tools could not be saved.", "No s'han pogut desar les eines.", "No se han podido guardar las utilidades."};
 
@@ -53,10 +65,6 @@ const char* const BrowseTypes = "*.*|*.exe";
 #endif
 
 int Px(double twips) { return TwipsToPixelsRounded(twips); }
-
-QRect TwipsRect(double left, double top, double width, double height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
 
 // The confirm button's picture: a green tick.
 QIcon TickIcon() {
@@ -83,52 +91,82 @@ FTools::FTools(QWidget* opener, const Seams& seams)
 void FTools::BuildControls() {
   setObjectName(QStringLiteral("FTools"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(Px(5985), Px(3150));
   setWindowTitle(QString::fromUtf8(ToolsTexts::Caption[0]));
-  QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(8.25);
-  setFont(font);
 
-  auto button = [](QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
+  auto button = [](QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(rect);
     b->setAutoDefault(true);  // Enter presses the button that has the focus
     return b;
   };
 
   EtTools = new QLabel(QString::fromUtf8(ToolsTexts::EtTools[0]), this);
   EtTools->setObjectName(QStringLiteral("EtTools"));
-  EtTools->setGeometry(TwipsRect(150, 105, 1020, 285));
   Lst = new QListWidget(this);
   Lst->setObjectName(QStringLiteral("Lst"));
-  Lst->setGeometry(TwipsRect(135, 300, 2145, 2370));
-  BtNou = button(this, "BtNou", QStringLiteral("+"), TwipsRect(2325, 345, 340, 220));
-  BtBrr = button(this, "BtBrr", QStringLiteral("-"), TwipsRect(2340, 600, 340, 240));
+  Lst->setMinimumSize(Px(2145), Px(2000));
+  BtNou = button(this, "BtNou", QStringLiteral("+"));
+  BtBrr = button(this, "BtBrr", QStringLiteral("-"));
+  for (QPushButton* small : {BtNou, BtBrr}) small->setFixedWidth(Px(400));
 
   Ped = new QGroupBox(QString::fromUtf8(ToolsTexts::Ped[0]), this);
   Ped->setObjectName(QStringLiteral("Ped"));
-  Ped->setGeometry(TwipsRect(2805, 255, 3030, 2775));
-  const int tops[4] = {450, 1065, 1590, 2115};
+  BtCerc = button(Ped, "BtCerc", QStringLiteral("\u00b7\u00b7\u00b7"));
+  BtCerc->setFixedWidth(Px(450));
+  auto* fields = new QVBoxLayout(Ped);
+  fields->setSpacing(Px(30));
   for (int k = 0; k < 4; ++k) {
-    const int left = k == 1 ? 180 : 165;
     Et[k] = new QLabel(QString::fromUtf8(ToolsTexts::Et[k][0]), Ped);
     Et[k]->setObjectName(QStringLiteral("Et(%1)").arg(k));
-    Et[k]->setGeometry(TwipsRect(left, tops[k] - 240, 2150, 225));
     Ed[k] = new QLineEdit(Ped);
     Ed[k]->setObjectName(QStringLiteral("Ed(%1)").arg(k));
-    Ed[k]->setGeometry(TwipsRect(left, tops[k], 2655, 285));
+    Ed[k]->setMinimumWidth(Px(2655));
     Et[k]->setBuddy(Ed[k]);
     connect(Ed[k], &QLineEdit::returnPressed, this, [this, k] { Ed_KeyDown(k, Qt::Key_Return); });
+    if (k > 0) fields->addSpacing(Px(90));
+    if (k == 1) {
+      // The file's label shares its line with the button that looks for the file.
+      auto* line = new QHBoxLayout;
+      line->addWidget(Et[k], 1);
+      line->addWidget(BtCerc);
+      fields->addLayout(line);
+    } else {
+      fields->addWidget(Et[k]);
+    }
+    fields->addWidget(Ed[k]);
   }
-  BtCerc = button(Ped, "BtCerc", QStringLiteral("\u00b7\u00b7\u00b7"), TwipsRect(2370, 840, 450, 200));
-  OkEd = button(Ped, "OkEd", QString(), TwipsRect(120, 2445, 510, 255));
+  OkEd = button(Ped, "OkEd", QString());
   OkEd->setIcon(TickIcon());
   OkEd->setIconSize(QSize(16, 16));
-  BtEsc = button(this, "BtEsc", QStringLiteral("Esc"), TwipsRect(300, 2775, 795, 300));
-  BtOk = button(this, "BtOk", QStringLiteral("Ok"), TwipsRect(1200, 2775, 795, 300));
+  fields->addStretch(1);
+  fields->addWidget(OkEd, 0, Qt::AlignLeft);
+
+  BtEsc = button(this, "BtEsc", QStringLiteral("Esc"));
+  BtOk = button(this, "BtOk", QStringLiteral("Ok"));
+
+  // The list with its caption and the leaving buttons on the left, its + and - beside it, the
+  // tool's fields on the right.
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(Px(135), Px(105), Px(150), Px(120));
+  grid->setHorizontalSpacing(Px(60));
+  grid->addWidget(EtTools, 0, 0);
+  grid->addWidget(Lst, 1, 0);
+  auto* plusMinus = new QVBoxLayout;
+  plusMinus->addWidget(BtNou);
+  plusMinus->addWidget(BtBrr);
+  plusMinus->addStretch(1);
+  grid->addLayout(plusMinus, 1, 1);
+  grid->addWidget(Ped, 0, 2, 3, 1);
+  auto* leave = new QHBoxLayout;
+  leave->addWidget(BtEsc);
+  leave->addWidget(BtOk);
+  leave->addStretch(1);
+  grid->addLayout(leave, 2, 0, 1, 2);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(2, 1);
+  grid->setSizeConstraint(QLayout::SetMinimumSize);
+  resize(std::max(Px(5985), sizeHint().width()), std::max(Px(3150), sizeHint().height()));
 
   QWidget* order[] = {Ed[0], Ed[1], Ed[2], Ed[3], OkEd, Lst, BtEsc, BtOk, BtNou, BtBrr, BtCerc};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
@@ -225,8 +263,14 @@ void FTools::OkEd_Click() {
     Tools.Tools.append(ToolRecord{});
     CurrentTool = Tools.ToolCount();
   }
-  Tools.Tool(CurrentTool) = ToolRecord{Ed[0]->text(), Ed[1]->text(), Ed[2]->text(), Ed[3]->text()};
+  const ToolRecord tool{Ed[0]->text(), Ed[1]->text(), Ed[2]->text(), Ed[3]->text()};
+  Tools.Tool(CurrentTool) = tool;
   FillList();
+  // The tool is kept as typed; the user learns now, not at its first run, that its parameters
+  // go nowhere.
+  if (!tool.Params.trimmed().isEmpty() && !PrepareTool(tool).IsProgram)
+    seams_.Messages->Show(InLang(ParamsUnused).arg(tool.File.trimmed(), tool.Params.trimmed()), windowTitle(),
+                          MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void FTools::BtCerc_Click() {

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "filedlg/path_helpers_qt.h"
 #include "platform/program_folder.h"
 
 namespace {
@@ -23,7 +24,7 @@ QString JoinWorkDir(const QString& workDir, const QString& rest) {
 
 bool IsExecutableFile(const QString& path) {
   if (path.isEmpty()) return false;
-  const QFileInfo info(path);
+  const QFileInfo info(WithSlashes(path));
   return info.isFile() && info.isExecutable();
 }
 
@@ -67,7 +68,8 @@ QString ToolCommandLine(const ToolRecord& tool) {
 ToolLaunch PrepareTool(const ToolRecord& tool) {
   ToolLaunch launch;
   const QString commandLine = ToolCommandLine(tool);
-  const QString filePath = JoinWorkDir(tool.WorkDir, tool.File.trimmed());
+  // The file as the system finds it: "\" separates folders in File and WorkDir too.
+  const QString filePath = WithSlashes(JoinWorkDir(tool.WorkDir, tool.File.trimmed()));
   const QStringList words = QProcess::splitCommand(commandLine);
   const QString firstWord = words.value(0);
 
@@ -82,7 +84,8 @@ ToolLaunch PrepareTool(const ToolRecord& tool) {
       launch.Command.Arguments = QProcess::splitCommand(tool.Params);
     } else {
       // A program in the current folder runs from there; a bare name is looked up on the PATH.
-      launch.Command.Program = IsExecutableFile(firstWord) ? QFileInfo(firstWord).absoluteFilePath() : firstWord;
+      launch.Command.Program =
+          IsExecutableFile(firstWord) ? QFileInfo(WithSlashes(firstWord)).absoluteFilePath() : firstWord;
       launch.Command.Arguments = words.mid(1);
     }
     launch.Style = WindowStyle::NormalFocus;

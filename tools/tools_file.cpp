@@ -29,11 +29,17 @@ class LineReader {
   qsizetype pos_ = 0;
 };
 
-// UTF-8, or the 8-bit text of lists written by older versions of the program.
+constexpr QChar ByteOrderMark(0xFEFF);
+
+// UTF-8, or the 8-bit text of lists written by older versions of the program. One byte order
+// mark at the start marks the file, not its first title; a title of its own may begin with
+// another.
 QString DecodeToolsText(const QByteArray& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(bytes);
-  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  QString text = utf8(bytes);
+  if (utf8.hasError()) return QString::fromLatin1(bytes);
+  if (text.startsWith(ByteOrderMark)) text.remove(0, 1);
+  return text;
 }
 
 QByteArray FieldLine(const QString& field) {
@@ -75,6 +81,9 @@ bool LoadTools() { return LoadTools(ProgramTools(), QString::fromLatin1(ToolsFil
 
 QByteArray ToolsFileBytes(const ToolsList& list) {
   QByteArray bytes;
+  // A first title that begins with a byte order mark gets one for the file in front of it, so
+  // that reading takes away only that one.
+  if (!list.Tools.isEmpty() && list.Tools.first().Title.startsWith(ByteOrderMark)) bytes += "\xEF\xBB\xBF";
   for (const ToolRecord& tool : list.Tools) {
     bytes += FieldLine(tool.Title);
     bytes += FieldLine(tool.File);

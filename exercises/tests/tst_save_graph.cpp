@@ -6,7 +6,14 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+
 #include "exercises/tests/graph_test_support.h"
+#include "exercises/tests/modal_support.h"
+#include "filedlg/ask_file.h"
+#include "filedlg/dftxs.h"
 #include "graphics/save_graph.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
@@ -119,14 +126,53 @@ class SaveGraphTest : public QObject {
     QCOMPARE(context.LastSavedName, QStringLiteral("typed.jpg"));
   }
 
-  void CancelledOrUnchangedNameIsNotSaved() {
+  void OnlyACancelIsNotSaved() {
     WorkInTemporaryFolder work;
     GraphSaveContext context = Context(work.path(), QString());
     QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphNotSaved);
     QCOMPARE(context.LastSavedName, QStringLiteral("3+4i"));
-    context = Context(work.path(), work.filePath(QStringLiteral("Graphs/3+4i")));
-    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphNotSaved);
     QCOMPARE(QDir(QStringLiteral("Graphs")).entryList(QDir::Files), QStringList());
+    // The proposed name given back as it was is saved, as a JPEG when it names no type.
+    context = Context(work.path(), work.filePath(QStringLiteral("Graphs/3+4i")));
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
+    QCOMPARE(QDir(QStringLiteral("Graphs")).entryList(QDir::Files), QStringList{QStringLiteral("3+4i.jpg")});
+  }
+
+  // The user accepts the proposed name in the real file dialog, with the type shown first or
+  // after choosing another; dots in the name are no extension.
+  void AcceptingTheProposedNameInTheDialogSaves_data() {
+    QTest::addColumn<QString>("proposed");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("decimal") << "1.5+2i" << 0 << "1.5+2i.jpg";
+    QTest::newRow("sum") << "(1.5+2i)+(3-1i)" << 0 << "(1.5+2i)+(3-1i).jpg";
+    QTest::newRow("power") << "(1+1i)^0.5" << 0 << "(1+1i)^0.5.jpg";
+    QTest::newRow("root") << "R3(-8+0i)" << 0 << "R3(-8+0i).jpg";
+    QTest::newRow("bitmap") << "1.5+2i" << 1 << "1.5+2i.bmp";
+    QTest::newRow("png") << "(1+1i)^0.5" << 2 << "(1+1i)^0.5.png";
+  }
+  void AcceptingTheProposedNameInTheDialogSaves() {
+    QFETCH(QString, proposed);
+    QFETCH(int, type);
+    QFETCH(QString, saved);
+    WorkInTemporaryFolder work;
+    GraphSaveContext context = Context(work.path());
+    context.AskSavePath = [this](const QString& name, const QString& start, const QString& types) {
+      return AskFile(nullptr, FileDialogMode::Save, start, types, name, Seams{&messages_, &processes_});
+    };
+    WhenModal<DFtxs>([type](DFtxs* dialog) {
+      if (type > 0) {
+        dialog->LTps->showPopup();
+        for (int i = 0; i < type; ++i) QTest::keyClick(dialog->LTps->view(), Qt::Key_Down);
+        QTest::keyClick(dialog->LTps->view(), Qt::Key_Return);
+      }
+      QTest::keyClick(dialog->IdNom, Qt::Key_Return);
+    });
+    QCOMPARE(GuardaGrf(proposed, GraphPicture(), true, context), GraphSaved);
+    QCOMPARE(context.LastSavedName, saved);
+    QCOMPARE(QDir(QStringLiteral("Graphs")).entryList(QDir::Files), QStringList{saved});
+    QCOMPARE(QImage(QStringLiteral("Graphs/") + saved).size(), QSize(120, 90));
+    QVERIFY(messages_.Shown.isEmpty());
   }
 
   void AllFourCancelledGiveOneNotSavedBoxWithTheProposedNames() {
@@ -155,7 +201,7 @@ class SaveGraphTest : public QObject {
     QTemporaryDir emptyProgramFolder;
     SetExecutableFolder(emptyProgramFolder.path());
     GraphSaveContext context = Context(work.path());
-    const std::int16_t outcome = GuardaGrf(QStringLiteral("(1+i)+(2)"), GraphPicture(), false, context);
+    const SaveOutcome outcome = GuardaGrf(QStringLiteral("(1+i)+(2)"), GraphPicture(), false, context);
     QCOMPARE(outcome, GraphConverterMissing);
     QVERIFY(processes_.Started.isEmpty());
     QCOMPARE(context.LastSavedName, QStringLiteral("(1+i)+(2).bmp"));
@@ -182,7 +228,7 @@ class SaveGraphTest : public QObject {
     QTimer::singleShot(0, [&] { served = true; });
     QElapsedTimer clock;
     clock.start();
-    const std::int16_t outcome = GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context);
+    const SaveOutcome outcome = GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context);
     QCOMPARE(outcome, GraphConverterSilent);
     QVERIFY(clock.elapsed() >= 400 && clock.elapsed() < 5000);
     QVERIFY(served);  // events kept flowing while it waited

@@ -41,7 +41,7 @@ class DFtxsTests : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
   }
 
-  std::unique_ptr<DFtxs> Open(std::int16_t mode, const QString& start, const QString& types) {
+  std::unique_ptr<DFtxs> Open(FileDialogMode mode, const QString& start, const QString& types) {
     auto dialog = std::make_unique<DFtxs>(nullptr, TestSeams());
     dialog->Open(mode, start, types);
     dialog->show();
@@ -112,7 +112,7 @@ class DFtxsTests : public QObject {
   }
 
   void StartsInTheStartFolderOrElseInTheCurrentOne() {
-    auto dialog = Open(0, data_, QStringLiteral("*.txt|*.*"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt|*.*"));
     QVERIFY(dialog);
     QCOMPARE(dialog->CurrentFolder(), N(data_));
     QCOMPARE(dialog->PreviousFolder(), N(work_));
@@ -127,11 +127,11 @@ class DFtxsTests : public QObject {
 
     // A start folder relative to the current folder, with "\" as separator.
     QDir(work_).mkpath(QStringLiteral("Prbls/old"));
-    dialog = Open(1, QStringLiteral("Prbls\\old"), QStringLiteral("*.txt"));
+    dialog = Open(FileDialogMode::Save, QStringLiteral("Prbls\\old"), QStringLiteral("*.txt"));
     QCOMPARE(dialog->CurrentFolder(), N(work_ + QStringLiteral("/Prbls/old")));
 
     // A start folder that does not exist: the current folder, silently; nothing was visited before.
-    dialog = Open(1, QStringLiteral("C:\\nowhere"), QStringLiteral("*.txt"));
+    dialog = Open(FileDialogMode::Save, QStringLiteral("C:\\nowhere"), QStringLiteral("*.txt"));
     QCOMPARE(dialog->CurrentFolder(), N(work_));
     QVERIFY(!dialog->BtRere->isEnabled());
     QVERIFY(messages_.Shown.isEmpty());
@@ -139,17 +139,17 @@ class DFtxsTests : public QObject {
 
   void SaveModeAddsTheTypeExtensionOnlyToANewNameWithoutDot() {
     const QString sheet = N(data_ + QStringLiteral("/sheet1.txt"));
-    auto dialog = Open(1, data_, QStringLiteral("*.txt|*.*"));
+    auto dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt|*.*"));
     Type(dialog->IdNom, QStringLiteral("sheet1"));
     QCOMPARE(dialog->DialogResult(), sheet);
     QVERIFY(dialog->isHidden());
 
-    dialog = Open(1, data_, QStringLiteral("*.txt|*.*"));
+    dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt|*.*"));
     Type(dialog->IdNom, QStringLiteral("sheet1.txt"));
     QCOMPARE(dialog->DialogResult(), sheet);
 
     // The second type, chosen in the type list, adds nothing.
-    dialog = Open(1, data_, QStringLiteral("*.txt|*.*"));
+    dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt|*.*"));
     dialog->LTps->setFocus();
     QTest::keyClick(dialog->LTps, Qt::Key_Down);
     QCOMPARE(dialog->LTps->currentText(), QStringLiteral("*.*"));
@@ -159,22 +159,22 @@ class DFtxsTests : public QObject {
 
     // An empty type list and a type without extension add nothing either; an existing file
     // without "." is taken as it is.
-    dialog = Open(1, data_, QString());
+    dialog = Open(FileDialogMode::Save, data_, QString());
     Type(dialog->IdNom, QStringLiteral("sheet1"));
     QCOMPARE(dialog->DialogResult(), N(data_ + QStringLiteral("/sheet1")));
-    dialog = Open(1, data_, QStringLiteral("*.jpg"));
+    dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.jpg"));
     Type(dialog->IdNom, QStringLiteral("noext"));
     QCOMPARE(dialog->DialogResult(), N(data_ + QStringLiteral("/noext")));
 
     // In a drive's root the separator is not doubled.
-    dialog = Open(1, QDir::rootPath(), QStringLiteral("*.txt"));
+    dialog = Open(FileDialogMode::Save, QDir::rootPath(), QStringLiteral("*.txt"));
     Type(dialog->IdNom, QStringLiteral("x.txt"));
     QCOMPARE(dialog->DialogResult(), N(QDir::rootPath() + QStringLiteral("x.txt")));
     QVERIFY(messages_.Shown.isEmpty());
   }
 
   void OpenModeRefusesWhatDoesNotExist() {
-    auto dialog = Open(0, data_, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     Type(dialog->IdNom, QStringLiteral("missing.txt"));
     QCOMPARE(messages_.LastTitle(), QStringLiteral("File not found"));
     QCOMPARE(messages_.LastText(), N(data_ + QStringLiteral("/missing.txt")));
@@ -194,21 +194,21 @@ class DFtxsTests : public QObject {
     QCOMPARE(dialog->DialogResult(), QString());
 
     // An existing file without "." is chosen; so is a file given by its absolute path.
-    dialog = Open(0, data_, QStringLiteral("*.txt"));
+    dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     Type(dialog->IdNom, QStringLiteral("noext"));
     QCOMPARE(dialog->DialogResult(), N(data_ + QStringLiteral("/noext")));
-    dialog = Open(0, other_, QStringLiteral("*.txt"));
+    dialog = Open(FileDialogMode::Open, other_, QStringLiteral("*.txt"));
     Type(dialog->IdNom, data_ + QStringLiteral("/pic.jpg"));
     QCOMPARE(dialog->DialogResult(), N(data_ + QStringLiteral("/pic.jpg")));
     // Closing the window is Cancel.
-    dialog = Open(0, data_, QStringLiteral("*.txt"));
+    dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     dialog->IdNom->setText(QStringLiteral("a.txt"));
     dialog->close();
     QCOMPARE(dialog->DialogResult(), QString());
   }
 
   void TypingAFolderShowsIt() {
-    auto dialog = Open(0, data_, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     Type(dialog->IdNom, other_);
     QCOMPARE(dialog->CurrentFolder(), N(other_));
     QVERIFY(dialog->IdNom->text().isEmpty());
@@ -228,7 +228,7 @@ class DFtxsTests : public QObject {
   }
 
   void TheTypeListIsSplitAtEveryBar() {
-    auto dialog = Open(1, data_, QStringLiteral("*.jpg|*.bmp"));
+    auto dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.jpg|*.bmp"));
     QCOMPARE(dialog->LTps->count(), 2);
     QCOMPARE(dialog->LTps->itemText(1), QStringLiteral("*.bmp"));
     QCOMPARE(Texts(dialog->LFtxs), QStringList{"pic.jpg"});
@@ -242,12 +242,12 @@ class DFtxsTests : public QObject {
     QCOMPARE(Texts(dialog->LFtxs), (QStringList{"pic.bmp", "pic.jpg"}));
     QCOMPARE(dialog->LTps->count(), 2);
 
-    dialog = Open(1, data_, QString());
+    dialog = Open(FileDialogMode::Save, data_, QString());
     QCOMPARE(dialog->LTps->count(), 1);
     QCOMPARE(dialog->LTps->itemText(0), QString());
     QCOMPARE(Texts(dialog->LFtxs).size(), 5);
 
-    dialog = Open(1, data_, QStringLiteral("*.txt|"));
+    dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt|"));
     QCOMPARE(dialog->LTps->count(), 2);
     QCOMPARE(dialog->LTps->itemText(0), QStringLiteral("*.txt"));
     QCOMPARE(dialog->LTps->itemText(1), QString());
@@ -255,7 +255,7 @@ class DFtxsTests : public QObject {
 
   void UpOneLevelAndBackToTheLastVisitedFolder() {
     const QString sub = data_ + QStringLiteral("/sub");
-    auto dialog = Open(0, sub, QStringLiteral("*.*"));
+    auto dialog = Open(FileDialogMode::Open, sub, QStringLiteral("*.*"));
     QTest::mouseClick(dialog->BtRere, Qt::LeftButton);
     QCOMPARE(dialog->CurrentFolder(), N(work_));
     QTest::mouseClick(dialog->BtRere, Qt::LeftButton);
@@ -273,7 +273,7 @@ class DFtxsTests : public QObject {
     QCOMPARE(dialog->PreviousFolder(), N(data_));
 
     // At the root, up does nothing.
-    dialog = Open(0, QDir::rootPath(), QStringLiteral("*.*"));
+    dialog = Open(FileDialogMode::Open, QDir::rootPath(), QStringLiteral("*.*"));
     QTest::mouseClick(dialog->BtAm, Qt::LeftButton);
     QCOMPARE(dialog->CurrentFolder(), N(QDir::rootPath()));
     QCOMPARE(dialog->PreviousFolder(), N(work_));
@@ -282,7 +282,7 @@ class DFtxsTests : public QObject {
 
   void AVanishedFolderIsReportedAndTheDialogGoesOn() {
     const QString sub = data_ + QStringLiteral("/sub");
-    auto dialog = Open(1, sub, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Save, sub, QStringLiteral("*.txt"));
     QTest::mouseClick(dialog->BtAm, Qt::LeftButton);
     QVERIFY(QDir(sub).removeRecursively());
     QTest::mouseClick(dialog->BtRere, Qt::LeftButton);
@@ -301,7 +301,7 @@ class DFtxsTests : public QObject {
   }
 
   void NewFolderBox() {
-    auto dialog = Open(1, data_, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt"));
     const int foldersBefore = dialog->LDirs->count();
     QVERIFY(dialog->IdNova->isHidden());
     QTest::mouseClick(dialog->BtNova, Qt::LeftButton);
@@ -343,7 +343,7 @@ class DFtxsTests : public QObject {
   }
 
   void DeletingAFileAsksFirst() {
-    auto dialog = Open(0, data_, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     Click(dialog->LFtxs, QStringLiteral("b.txt"));
     QCOMPARE(dialog->IdNom->text(), QStringLiteral("b.txt"));
     messages_.QueueAnswer(MsgAnswer::No);
@@ -375,7 +375,7 @@ class DFtxsTests : public QObject {
   }
 
   void ChoosingFromTheFileList() {
-    auto dialog = Open(0, data_, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     Click(dialog->LFtxs, QStringLiteral("a.txt"));
     QCOMPARE(dialog->IdNom->text(), QStringLiteral("a.txt"));
     QTest::keyClick(dialog->LFtxs, Qt::Key_Down);
@@ -386,7 +386,7 @@ class DFtxsTests : public QObject {
   }
 
   void TabOrderFollowsTheControls() {
-    auto dialog = Open(0, data_, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     QVERIFY(dialog->BtObr->isVisible());
     dialog->LDirs->setFocus();
     const QList<QWidget*> order = {dialog->LFtxs, dialog->BtOk,   dialog->LDsks, dialog->IdNom,
@@ -403,11 +403,12 @@ class DFtxsTests : public QObject {
 
   void OpenFolderStartsKovelWithTheHighlightedFolder() {
     QVERIFY2(QFileInfo(CompanionPath(QStringLiteral("Kovel"))).isFile(), "Kovel is built beside the program");
-    auto dialog = Open(0, data_, QStringLiteral("*.*"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.*"));
     QVERIFY(dialog->BtObr->isVisible());
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
     QCOMPARE(processes_.Started.size(), 1);
-    QCOMPARE(processes_.LastCommandLine(), CompanionFileName(QStringLiteral("Kovel")) + QLatin1Char(' ') + N(data_));
+    QCOMPARE(processes_.LastCommandLine(),
+             CompanionFileName(QStringLiteral("Kovel")) + QLatin1Char(' ') + N(data_ + QLatin1Char('/')));
     QCOMPARE(processes_.Started.last().Style, WindowStyle::Hidden);
     QCOMPARE(processes_.Started.last().Command.Program, CompanionPath(QStringLiteral("Kovel")));
     // A highlighted folder goes instead of the shown one; a path with blanks arrives whole.
@@ -416,9 +417,9 @@ class DFtxsTests : public QObject {
     Click(dialog->LDirs, QStringLiteral("with blanks"));
     QCOMPARE(dialog->CurrentFolder(), N(data_));
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
-    QCOMPARE(processes_.Started.last().Command.Arguments, QStringList{N(data_ + QStringLiteral("/with blanks"))});
+    QCOMPARE(processes_.Started.last().Command.Arguments, QStringList{N(data_ + QStringLiteral("/with blanks/"))});
     // Really started, Kovel hands that folder to the desktop's opener (a stand-in that notes its
-    // arguments), blanks and all.
+    // arguments), blanks and all; folders whose names hold a "." open themselves, not their parent.
     const QString bin = tmp_->filePath(QStringLiteral("bin"));
     const QString log = tmp_->filePath(QStringLiteral("opened.txt"));
     QDir().mkpath(bin);
@@ -429,14 +430,26 @@ class DFtxsTests : public QObject {
     opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", bin.toLocal8Bit());
-    processes_.AlsoStart = true;
-    QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
-    processes_.AlsoStart = false;
+    const auto openedByKovel = [&]() -> QString {
+      QFile::remove(log);
+      processes_.AlsoStart = true;
+      QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
+      processes_.AlsoStart = false;
+      if (!QTest::qWaitFor([&] { return QFileInfo(log).size() > 0; }, 10000)) return QStringLiteral("nothing opened");
+      QFile opened(log);
+      if (!opened.open(QIODevice::ReadOnly)) return QStringLiteral("unreadable log");
+      return QString::fromUtf8(opened.readAll()).trimmed();
+    };
+    QCOMPARE(openedByKovel(), data_ + QStringLiteral("/with blanks/"));
+    QVERIFY(QDir(data_).mkpath(QStringLiteral(".local/share")));
+    for (const QString& dotted : {QStringLiteral("my.files"), QStringLiteral(".local/share")}) {
+      Type(dialog->IdNom, data_ + QLatin1Char('/') + dotted);
+      QCOMPARE(dialog->CurrentFolder(), N(data_ + QLatin1Char('/') + dotted));
+      QCOMPARE(openedByKovel(), data_ + QLatin1Char('/') + dotted + QLatin1Char('/'));
+    }
+    Type(dialog->IdNom, data_);
+    QCOMPARE(openedByKovel(), data_ + QLatin1Char('/'));
     qputenv("PATH", path);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(log).size() > 0, 10000);
-    QFile opened(log);
-    QVERIFY(opened.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(opened.readAll()).trimmed(), data_ + QStringLiteral("/with blanks"));
     // Starting fails: said so, the dialog goes on.
     processes_.Succeed = false;
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
@@ -448,12 +461,12 @@ class DFtxsTests : public QObject {
     const QString programFolder = tmp_->filePath(QStringLiteral("program"));
     QDir().mkpath(programFolder);
     SetExecutableFolder(programFolder);
-    auto dialog = Open(0, data_, QStringLiteral("*.*"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.*"));
     QVERIFY(dialog->BtObr->isHidden());
     // Kovel present at load and gone by the click.
     const QString kovel = QDir(programFolder).filePath(CompanionFileName(QStringLiteral("Kovel")));
     Touch(kovel);
-    dialog = Open(0, data_, QStringLiteral("*.*"));
+    dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.*"));
     QVERIFY(dialog->BtObr->isVisible());
     QFile::remove(kovel);
     QTest::mouseClick(dialog->BtObr, Qt::LeftButton);
@@ -464,7 +477,7 @@ class DFtxsTests : public QObject {
   }
 
   void DrivesListTheVolumes() {
-    auto dialog = Open(0, data_, QStringLiteral("*.*"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.*"));
     QVERIFY(dialog->LDsks->count() >= 1);
     QCOMPARE(dialog->LDsks->itemData(0).toString(), N(QDir::rootPath()));
     const QString driveOfData = dialog->LDsks->currentData().toString();
@@ -491,10 +504,10 @@ class DFtxsTests : public QObject {
 
   void TheDialogSpeaksTheSettledLanguage() {
     // Before the language is settled the dialog is English, whatever the command line says.
-    auto dialog = Open(1, data_, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Save"));
     SettleLanguage({QStringLiteral("Zorbit"), QStringLiteral("esp")});
-    dialog = Open(1, data_, QStringLiteral("*.txt|*.*"));
+    dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt|*.*"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Guardar"));
     QCOMPARE(dialog->EtNom->text(), QStringLiteral("Nombre"));
     QCOMPARE(dialog->EtTp->text(), QStringLiteral("Tipo"));
@@ -511,7 +524,7 @@ class DFtxsTests : public QObject {
     lng.write("cat\r\n");
     lng.close();
     SettleLanguage({QStringLiteral("Zorbit")});
-    dialog = Open(0, data_, QStringLiteral("*.txt"));
+    dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Obrir"));
     QCOMPARE(dialog->BtFuig->text(), QString::fromUtf8("Cancel\xC2\xB7la"));
     Shoot(dialog.get(), QStringLiteral("dftxs-open-ca.png"));
@@ -528,18 +541,25 @@ class DFtxsTests : public QObject {
       seenName = dialog->IdNom->text();
       QTest::keyClick(dialog->IdNom, Qt::Key_Return);
     });
-    const QString chosen = AskFile(nullptr, 1, QStringLiteral("Graphs"), QStringLiteral("*.jpg|*.bmp"),
-                                   QStringLiteral("(1.5+i)+(2)"), TestSeams());
+    const QString chosen = AskFile(nullptr, FileDialogMode::Save, QStringLiteral("Graphs"),
+                                   QStringLiteral("*.jpg|*.bmp"), QStringLiteral("(1.5+i)+(2)"), TestSeams());
     QVERIFY(seenModal);
     QCOMPARE(seenName, QStringLiteral("(1.5+i)+(2)"));
-    // The name holds a "." and so is taken as typed.
-    QCOMPARE(chosen, N(work_ + QStringLiteral("/Graphs/(1.5+i)+(2)")));
+    // The proposal accepted is a name without extension: its "." is part of the name.
+    QCOMPARE(chosen, N(work_ + QStringLiteral("/Graphs/(1.5+i)+(2).jpg")));
+
+    // A name the user types in its place is taken as typed, "." and all.
+    QTimer::singleShot(0, this, [] {
+      if (auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget())) Type(dialog->IdNom, "sheet.v2");
+    });
+    QCOMPARE(AskFile(nullptr, FileDialogMode::Save, data_, QStringLiteral("*.txt"), QStringLiteral("1.5"), TestSeams()),
+             N(data_ + QStringLiteral("/sheet.v2")));
 
     QTimer::singleShot(0, this, [] {
       if (auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget()))
         QTest::mouseClick(dialog->BtFuig, Qt::LeftButton);
     });
-    QCOMPARE(AskFile(nullptr, 0, data_, QStringLiteral("*.txt"), QString(), TestSeams()), QString());
+    QCOMPARE(AskFile(nullptr, FileDialogMode::Open, data_, QStringLiteral("*.txt"), QString(), TestSeams()), QString());
   }
 
   void AFolderOfTenThousandFilesListsQuickly() {
@@ -549,7 +569,7 @@ class DFtxsTests : public QObject {
       QFile file(QStringLiteral("%1/sheet%2.txt").arg(big).arg(i, 5, 10, QLatin1Char('0')));
       QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    auto dialog = Open(0, data_, QStringLiteral("*.txt"));
+    auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     // Each step is one event handler, so its time is the time the window stands still.
     qint64 slowest = 0, fastest = std::numeric_limits<qint64>::max();
     // The best of five rounds, so that other work on the machine does not decide the result.

@@ -2,7 +2,12 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <QToolTip>
+
+#include "core/cplx.h"
 #include "graphics/text_grid.h"
+#include "platform/qtext.h"
+#include "text/complex_text.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
 
@@ -12,13 +17,13 @@ QPoint PixelOf(const PictureBox& box, double x, double y) {
   return {qRound(TwipsToPixels(x) + border), qRound(TwipsToPixels(y) + border)};
 }
 
-// The texts printed, one per cell: a text starts at the left edge of a column.
+// The texts printed, one per cell: a text starts just inside the left edge of a column.
 QStringList Texts(const Surface& surface, double colWidth) {
   QStringList out;
   QString current;
   for (const SurfaceOp& op : surface.Recorded()) {
     if (op.What != SurfaceOp::Kind::Text) continue;
-    if (std::fmod(op.X1, colWidth) == 0) {
+    if (std::fmod(op.X1 - GridTextInsetX, colWidth) == 0) {
       if (!current.isEmpty()) out << current;
       current.clear();
     }
@@ -104,16 +109,92 @@ class TextGridTests : public QObject {
                                "11-2i", "11.18 , -10.3°", "-1+2i", "2.24 , 116.6°"};
     for (int k = 0; k < 8; ++k) GridSetCell(cells[k], grid, k / 2, k % 2);
     QCOMPARE(Texts(box->surface(), grid.ColWidth), cells);
-    // Each text stands at the top left of its cell.
+    // Each text stands at the top left of its cell, clear of the lines.
     const auto& ops = box->surface().Recorded();
     const auto printedAt = [&ops](const QString& ch, double x, double y) {
       for (const SurfaceOp& op : ops)
         if (op.What == SurfaceOp::Kind::Text && op.Text == ch && op.X1 == x && op.Y1 == y) return true;
       return false;
     };
-    QVERIFY(printedAt(QStringLiteral("-"), 0, 780));
-    QVERIFY(printedAt(QStringLiteral("2"), 2000, 780));
-    QVERIFY(printedAt(QStringLiteral("4"), 0, 0));
+    QVERIFY(printedAt(QStringLiteral("-"), GridTextInsetX, 780 + GridTextInsetY));
+    QVERIFY(printedAt(QStringLiteral("2"), 2000 + GridTextInsetX, 780 + GridTextInsetY));
+    QVERIFY(printedAt(QStringLiteral("4"), GridTextInsetX, GridTextInsetY));
+  }
+
+  // The results of Z1 = 123456789012+98765432101i and Z2 = 0.001+0.001i are far wider than their
+  // columns: each is cut at its cell's edge, the table keeps its size and its other rows, and the
+  // row's tooltip holds the full texts.
+  void LongTextsAreCutAtTheirCellAndShownInTheRowTip() {
+    QWidget window;
+    auto* box = new PictureBox(&window, true);
+    auto* editor = new QLineEdit(box);
+    box->surface().SetFontName(ResultsTableFontName());
+    box->surface().SetFontSize(ResultsTableFontSize);
+    TextGrid grid;
+    grid.ReadOnly = true;
+    GridInit(grid, box, editor, 4, 2, 2000);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize size = box->size();
+    const Cplx z1 = MakeCplx(123456789012, 98765432101), z2 = MakeCplx(0.001, 0.001);
+    QStringList cart, polar;
+    for (int k = 0; k < 4; ++k) {
+      const Cplx r = CplxOp(static_cast<OpCode>(k), z1, z2);
+      cart << ToQ(CartText(r, 2));
+      polar << ToQ(PolarText(r, 2));
+      GridSetCell(cart[k], grid, k, 0);
+      GridSetCell(polar[k], grid, k, 1);
+    }
+    QCOMPARE(box->size(), size);
+    QCOMPARE(box->surface().ScaleHeight(), 4 * GridRowHeight);
+    if (const QString shots = qEnvironmentVariable("ZORBIT_SHOT_DIR"); !shots.isEmpty())
+      window.grab().save(QDir(shots).filePath(QStringLiteral("results_table_long_rows.png")));
+
+    // No ink on any grid line nor in the pixel beside it, except the lines' own grey; every row
+    // still shows ink in both cells.
+    const QImage image = box->surface().Image();
+    const double ratio = image.devicePixelRatio();
+    const auto dark = [&](double xTwips, double yTwips) {
+      const QColor c = image.pixelColor(int(TwipsToPixels(xTwips) * ratio), int(TwipsToPixels(yTwips) * ratio));
+      return c.lightness() < 150;
+    };
+    const double pixel = TwipsPerPixel();
+    for (int k = 0; k < 4; ++k) {
+      const double top = k * GridRowHeight;
+      for (double y = top; y < top + GridRowHeight; y += pixel / 2) {
+        QVERIFY2(!dark(2000, y) && !dark(2000 - pixel, y), qPrintable(QStringLiteral("row %1 touches the column line").arg(k)));
+      }
+      for (double x = 0; x < 4000; x += pixel / 2) {
+        if (k > 0) QVERIFY2(!dark(x, top), qPrintable(QStringLiteral("ink on the line above row %1").arg(k)));
+      }
+      for (int col : {0, 1}) {
+        bool inked = false;
+        for (double x = col * 2000; x < col * 2000 + 2000 && !inked; x += pixel)
+          for (double y = top; y < top + GridRowHeight && !inked; y += pixel) inked = dark(x, y);
+        QVERIFY2(inked, qPrintable(QStringLiteral("row %1 column %2 is blank").arg(k).arg(col)));
+      }
+    }
+
+    // The product's cartesian text is cut; its row's tip gives both texts whole. A short row has
+    // no tip of its own.
+    QVERIFY(grid.Cut[2][0]);
+    QCOMPARE(GridRowTip(grid, 2), cart[2] + QLatin1Char('\n') + polar[2]);
+    GridClear(grid);
+    GridSetCell(QStringLiteral("1+i"), grid, 0, 1);
+    GridSetCell(cart[2], grid, 2, 1);
+    QCOMPARE(GridRowTip(grid, 0), QString());
+    box->setToolTip(QStringLiteral("Dbl Click: incorpora complejo"));
+    const auto tipAt = [box](double yTwips) {
+      const QPoint at(box->width() / 2, qRound(TwipsToPixels(yTwips)) + 1);
+      QHelpEvent help(QEvent::ToolTip, at, box->mapToGlobal(at));
+      QApplication::sendEvent(box, &help);
+      return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipAt(2 * GridRowHeight + 100), cart[2] + QLatin1Char('\n') + cart[2]);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    QCOMPARE(tipAt(100), QStringLiteral("Dbl Click: incorpora complejo"));
+    QToolTip::hideText();
   }
 
   void EnterMovesThroughAnEditableGridInReadingOrder() {

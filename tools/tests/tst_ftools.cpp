@@ -85,7 +85,7 @@ class FToolsTests : public QObject {
       QCOMPARE(editor->Et[2]->text(), QStringLiteral("Directorio de trabajo"));
       QCOMPARE(Titles(editor->Lst), (QStringList{"T1", "T2", "T3"}));
       QVERIFY(editor->Lst->selectedItems().isEmpty());
-      QCOMPARE(editor->Ed[1]->geometry().topLeft(), QPoint(TwipsToPixelsRounded(180), TwipsToPixelsRounded(1065)));
+      QVERIFY(editor->Ed[1]->y() >= editor->Et[1]->geometry().bottom());  // each field under its label
       ClickLine(editor->Lst, 0);
       QTest::mouseClick(editor->BtBrr, Qt::LeftButton);  // answered Yes
       QCOMPARE(editor->Lst->count(), 2);
@@ -173,6 +173,78 @@ class FToolsTests : public QObject {
     QVERIFY(window.Items[0]->isVisible());
   }
 
+  // A document tool's parameters never reach the desktop's application: the editor says so as
+  // the tool is confirmed, in the editor's language, and keeps the tool as typed.
+  void ParametersOfADocumentToolAreReported() {
+    QFile notes(Path("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    QFile script(Path("run.sh"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    ToolsWindow window;
+    for (int lang : {0, 1}) {
+      LangIndex() = lang;
+      QPointer<FTools> editor = Open(&window);
+      messages_.Shown.clear();
+      const auto confirm = [&](const QString& title, const QString& file, const QString& params) {
+        QTest::mouseClick(editor->BtNou, Qt::LeftButton);
+        QTest::keyClicks(editor->Ed[0], title);
+        QTest::keyClicks(editor->Ed[1], file);
+        QTest::keyClicks(editor->Ed[2], dir_.path());
+        QTest::keyClicks(editor->Ed[3], params);
+        QTest::mouseClick(editor->OkEd, Qt::LeftButton);
+      };
+      confirm(QStringLiteral("Script"), QStringLiteral("run.sh"), QStringLiteral("-v"));
+      confirm(QStringLiteral("Notes"), QStringLiteral("notes.txt"), QString());
+      QVERIFY2(messages_.Shown.isEmpty(), qPrintable(messages_.LastText()));
+      confirm(QStringLiteral("Notes, wide"), QStringLiteral("notes.txt"), QStringLiteral("--wide"));
+      QCOMPARE(messages_.Shown.size(), 1);
+      QVERIFY(messages_.LastText().contains(QStringLiteral("\"notes.txt\"")));
+      QVERIFY(messages_.LastText().contains(QStringLiteral("\"--wide\"")));
+      QVERIFY(messages_.LastText().contains(lang == 0 ? QStringLiteral("no parameters") : QStringLiteral("no admet")));
+      QCOMPARE(Titles(editor->Lst), (QStringList{"Script", "Notes", "Notes, wide"}));
+      QTest::mouseClick(editor->BtEsc, Qt::LeftButton);
+      QTRY_VERIFY(editor.isNull());
+    }
+  }
+
+  // Every caption shows whole in each language, no control lies on another, and the window can be
+  // made no smaller than its captions need.
+  void CaptionsFitInEveryLanguage() {
+    ToolsWindow window;
+    for (int lang : {0, 1, 2}) {
+      LangIndex() = lang;
+      QPointer<FTools> editor = Open(&window);
+      QApplication::processEvents();
+      const QList<QLabel*> labels = {editor->EtTools, editor->Et[0], editor->Et[1], editor->Et[2], editor->Et[3]};
+      for (QLabel* label : labels) {
+        QVERIFY2(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height(),
+                 qPrintable(label->objectName() + " cut: " + label->text()));
+      }
+      QList<QWidget*> inFrame = {editor->Et[0], editor->Ed[0], editor->Et[1], editor->BtCerc, editor->Ed[1],
+                                 editor->Et[2], editor->Ed[2], editor->Et[3], editor->Ed[3], editor->OkEd};
+      QList<QWidget*> outside = {editor->EtTools, editor->Lst, editor->BtNou, editor->BtBrr, editor->Ped,
+                                 editor->BtEsc, editor->BtOk};
+      for (const QList<QWidget*>& group : {inFrame, outside})
+        for (int i = 0; i < group.size(); ++i)
+          for (int j = i + 1; j < group.size(); ++j)
+            QVERIFY2(!group[i]->geometry().intersects(group[j]->geometry()),
+                     qPrintable(group[i]->objectName() + " lies on " + group[j]->objectName()));
+      // The frame's caption sits above its first label.
+      const int captionBottom = QFontMetrics(editor->Ped->font()).height();
+      QVERIFY2(editor->Et[0]->y() >= captionBottom, qPrintable(editor->Ped->title() + " on " + editor->Et[0]->text()));
+      if (const QString shots = qEnvironmentVariable("ZORBIT_SHOT_DIR"); !shots.isEmpty())
+        editor->grab().save(QDir(shots).filePath(QStringLiteral("ftools-%1.png").arg(lang)));
+      editor->resize(10, 10);
+      QApplication::processEvents();
+      QVERIFY(editor->width() >= editor->minimumSizeHint().width());
+      QTest::mouseClick(editor->BtEsc, Qt::LeftButton);
+      QTRY_VERIFY(editor.isNull());
+    }
+  }
+
   void DeletingAsksInTheCurrentLanguage() {
     WriteAll(Path("Tools.rel"), Records(3) + "\r\n");
     WriteAll(Path("Lng.txt"), "cat\r\n");
@@ -216,13 +288,15 @@ class FToolsTests : public QObject {
     QTest::keyClicks(editor->Ed[0], QStringLiteral("Twelve"));
     QTest::mouseClick(editor->OkEd, Qt::LeftButton);
     QCOMPARE(editor->Tools.Tool(12).Title, QStringLiteral("Twelve"));
+    // Its file "f12" is a document: its parameter "p" is said to go nowhere.
+    QVERIFY(messages_.LastText().contains(QStringLiteral("\"p\"")));
     // An empty title would end the file early and lose the tools after it.
     ClickLine(editor->Lst, 0);
     editor->Ed[0]->clear();
     QTest::mouseClick(editor->OkEd, Qt::LeftButton);
     QCOMPARE(editor->Tools.Tool(1).Title, QStringLiteral("T1"));
     QVERIFY(messages_.LastText().contains(QStringLiteral("title")));
-    QCOMPARE(messages_.Shown.size(), 3);
+    QCOMPARE(messages_.Shown.size(), 4);
     editor->close();
   }
 

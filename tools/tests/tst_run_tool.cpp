@@ -77,6 +77,28 @@ class RunToolTests : public QObject {
     QVERIFY(messages_.Shown.isEmpty());
   }
 
+  // "\" separates folders in File and Work directory as everywhere in the program.
+  void BackslashesSeparateFoldersOfFileAndWorkDir() {
+    QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("My Tools/bin")));
+    MakeFile(dir_.filePath(QStringLiteral("My Tools/bin/mytool")), true);
+    MakeFile(dir_.filePath(QStringLiteral("My Tools/notes.txt")), false);
+    QString backslashed = dir_.path() + QStringLiteral("\\My Tools");
+    ProgramTools().Tools = {{"Mine", "bin\\mytool", backslashed, "-v"},
+                            {"Notes", "notes.txt", backslashed + QLatin1Char('\\'), ""},
+                            {"Relative", "My Tools\\bin\\mytool", "", ""}};
+    RunTool(1, seams_);
+    QCOMPARE(Last().CommandLine, backslashed + Sep + QStringLiteral("bin\\mytool -v"));
+    QCOMPARE(Last().Program, dir_.filePath(QStringLiteral("My Tools/bin/mytool")));
+    QCOMPARE(Last().Arguments, QStringList{"-v"});
+    RunTool(2, seams_);
+    QCOMPARE(Last().Program, DesktopOpenCommand({}, {}).Program);
+    QCOMPARE(Last().Arguments, QStringList{QDir::toNativeSeparators(dir_.filePath(QStringLiteral("My Tools/notes.txt")))});
+    RunTool(3, seams_);
+    QCOMPARE(Last().Program, dir_.filePath(QStringLiteral("My Tools/bin/mytool")));
+    QVERIFY2(messages_.Shown.isEmpty(), qPrintable(messages_.LastText()));
+    QCOMPARE(processes_.Started.size(), 3);
+  }
+
   void DocumentsOpenWithTheDesktopApplicationAndNoCommandFile() {
     QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("Docs")));
     const QString folder = dir_.filePath(QStringLiteral("Docs"));

@@ -51,6 +51,32 @@ class ToolsFileTests : public QObject {
     QCOMPARE(back.Tool(1).Title, QStringLiteral("two lines "));
   }
 
+  // An invisible U+FEFF at the start of the first title survives the file; the one an editor
+  // writes in front of the whole file is no part of any title.
+  void AByteOrderMarkBeginningTheFirstTitleStays() {
+    for (const QString& first : {QStringLiteral("\uFEFF"), QStringLiteral("\uFEFFNotes"), QStringLiteral("\uFEFF\uFEFFx")}) {
+      ToolsList list;
+      list.Tools = {{first, "notes.txt", "", ""}, {"Second", "b", "", ""}};
+      QVERIFY(SaveTools(list, File("Tools.rel")));
+      ToolsList back;
+      QVERIFY(LoadTools(back, File("Tools.rel")));
+      QCOMPARE(back, list);
+    }
+    // Files without such a title stay as they always were.
+    ToolsList plain;
+    plain.Tools = {{"A", "", "", ""}, {QStringLiteral("\uFEFFB"), "", "", ""}};
+    QVERIFY(SaveTools(plain, File("Tools.rel")));
+    QCOMPARE(ReadAll(File("Tools.rel")), QByteArray("A\r\n\r\n\r\n\r\n\xEF\xBB\xBF" "B\r\n\r\n\r\n\r\n\r\n"));
+    QFile edited(File("Tools.rel"));
+    QVERIFY(edited.open(QIODevice::WriteOnly));
+    edited.write("\xEF\xBB\xBFNotes\r\nnotes.txt\r\n\r\n\r\n\r\n");
+    edited.close();
+    ToolsList back;
+    QVERIFY(LoadTools(back, File("Tools.rel")));
+    QCOMPARE(back.ToolCount(), 1);
+    QCOMPARE(back.Tool(1).Title, QStringLiteral("Notes"));
+  }
+
   void LoadReadsUpToTheEndMarkAndNeverMoreThanTwelve_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("loads");

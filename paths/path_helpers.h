@@ -22,3 +22,11 @@ std::string ExtOf(const std::string& text);
 
 // The text up to and including its last separator; empty when it holds none.
 std::string FolderOf(const std::string& path);
+
+// The path with every "\" turned into "/": the program reads both as separators, and "/" is the
+// one every platform's file functions accept.
+std::string WithSlashes(std::string path);
+
+// The folder with a separator at its end: `separator` is added unless the folder already ends
+// with "\" or "/". An empty folder stays empty.
+std::string WithFinalSeparator(const std::string& folder, char separator);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "filedlg/path_helpers.h"
+#include "paths/path_helpers.h"
 
 namespace {
 constexpr std::size_t MaxNameChars = 255;
@@ -60,4 +60,15 @@ std::string ExtOf(const std::string& text) {
 std::string FolderOf(const std::string& path) {
   const std::size_t p = LastSeparator(path);
   return p == std::string::npos ? std::string() : path.substr(0, p + 1);
+}
+
+std::string WithSlashes(std::string path) {
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
+std::string WithFinalSeparator(const std::string& folder, char separator) {
+  if (folder.empty() || folder.back() == '\\' || folder.back() == '/') return folder;
+  return folder + separator;
 }

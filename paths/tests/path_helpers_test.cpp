@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "filedlg/path_helpers.h"
+#include "paths/path_helpers.h"
 
 namespace {
 // Every case holds with "\" as written and again with "/" in its place.
@@ -96,4 +96,20 @@ TEST(PathHelpers, FolderOfKeepsTheLastSeparator) {
   }
   EXPECT_EQ(FolderOf("/home/me"), "/home/");
   EXPECT_EQ(FolderOf("/"), "/");
+}
+
+TEST(PathHelpers, SlashesAndFinalSeparator) {
+  EXPECT_EQ(WithSlashes("C:\\my.dir\\x.txt"), "C:/my.dir/x.txt");
+  EXPECT_EQ(WithSlashes("/home/me\\tools/run.sh"), "/home/me/tools/run.sh");
+  EXPECT_EQ(WithSlashes(""), "");
+  const SplitCase kFinal[] = {
+      {"/home/me/.local", "/home/me/.local/", ""},
+      {"/home/me/my.dir/", "/home/me/my.dir/", ""},
+      {"C:\\data.v2", "C:\\data.v2/", ""},
+      {"C:\\", "C:\\", ""},
+      {"/", "/", ""},
+      {"", "", ""},
+  };
+  for (const SplitCase& c : kFinal) EXPECT_EQ(WithFinalSeparator(c.Text, '/'), c.First) << c.Text;
+  EXPECT_EQ(WithFinalSeparator("C:\\data.v2", '\\'), "C:\\data.v2\\");
 }
