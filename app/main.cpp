@@ -8,6 +8,7 @@
 #include "about/program_icon.h"
 #include "shell/form1.h"
 #include "shell/safe_application.h"
+#include "worksheet_print/worksheet_command.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ long ResidentKilobytes() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (IsWorksheetCommand(argc, argv)) return WorksheetMain(argc, argv);
   SafeApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorbit"));
   EnterWorkFolder();
