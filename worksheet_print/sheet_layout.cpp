@@ -212,7 +212,7 @@ Block StatementBlock(std::size_t index, const SheetExercise& e, double width, Fo
     // The letters on one line, each once, however often the formula names it.
     QStringList letters = lines.mid(1);
     letters.removeDuplicates();
-    lines = QStringList{lines.front(), letters.join(QStringLiteral("      "))};
+    lines = QStringList{lines.front(), letters.join(QStringLiteral(", "))};
   }
   for (const QString& line : lines) {
     const QString markup = StatementMarkup(e, line);
@@ -250,7 +250,7 @@ Block AnswerBlock(std::size_t index, const SheetExercise& e, int decimals, doubl
     polars << QStringLiteral("= ") + ToQ(PolarText(e.Answers[k], decimals));
     cartWidth = std::max(cartWidth, TwipsTextWidth(font, carts.back()));
   }
-  const double cartX = NumberWidth + std::max(1500.0, labelWidth + ColumnGap);
+  const double cartX = NumberWidth + std::max(2000.0, labelWidth + ColumnGap);
   double polarX = cartX + std::max(2800.0, cartWidth + ColumnGap);
   // Long answers put the polar form under the cartesian one.
   double polarWidth = 0;
