@@ -296,7 +296,7 @@ Block AnswerBlock(std::size_t index, const SheetExercise& e, int decimals, doubl
 // Places blocks down the pages, starting a new page when one does not fit.
 class Pager {
  public:
-  Pager(SheetLayout& layout) : layout_(layout) {}
+  explicit Pager(SheetLayout& layout) : layout_(layout) {}
 
   SheetPage& NewPage() {
     layout_.Pages.emplace_back();
