@@ -9,6 +9,7 @@
 #include "platform/program_folder.h"
 #include "shell/form1.h"
 #include "shell/safe_application.h"
+#include "worksheet_print/worksheet_command.h"
 
 namespace {
 
@@ -21,13 +22,6 @@ long ResidentKilobytes() {
   return 0;
 }
 
-// The worksheet command (--worksheet ...) plugs in here; it runs without the window.
-int RunWorksheet(const QStringList& arguments) {
-  (void)arguments;
-  std::fprintf(stderr, "Zorbit: --worksheet is not available in this build\n");
-  return CommandLineRefused;
-}
-
 // Answers the command line's options before any window or display is needed; -1 opens the window.
 int AnswerCommandLine(int argc, char* argv[]) {
   QStringList arguments;
@@ -37,7 +31,7 @@ int AnswerCommandLine(int argc, char* argv[]) {
     case CommandLineAction::OpenWindow: return -1;
     case CommandLineAction::ShowHelp: std::fputs(qPrintable(UsageText()), stdout); return 0;
     case CommandLineAction::ShowVersion: std::printf("%s\n", qPrintable(VersionLine())); return 0;
-    case CommandLineAction::Worksheet: return RunWorksheet(arguments);
+    case CommandLineAction::Worksheet: return WorksheetMain(argc, argv);
     case CommandLineAction::Refuse: std::fprintf(stderr, "%s\n", qPrintable(request.Refusal)); return CommandLineRefused;
   }
   return -1;

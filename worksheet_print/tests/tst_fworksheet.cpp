@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: MIT
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "exercises/tests/modal_support.h"
+#include "platform/testing/file_bytes.h"
+#include "platform/testing/recording_seams.h"
+#include "worksheet_print/fworksheet.h"
+#include "worksheet_print/tests/sheet_test_support.h"
+
+namespace {
+
+// Replaces a spin box's value as a user would: select all, type, Enter.
+void Type(QSpinBox* box, int value) {
+  box->selectAll();
+  QTest::keyClicks(box, QString::number(value));
+  QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Where the window's pictures go for a look: a folder named by ZORBIT_SHOTS, else the temp folder.
+QString ShotPath(const QString& name) {
+  const QString folder = qEnvironmentVariable("ZORBIT_SHOTS", QDir::tempPath());
+  return QDir(folder).filePath(name);
+}
+
+// A picture with something drawn on it: more than one colour.
+bool HasDrawing(const QImage& image) {
+  const QRgb first = image.pixel(0, 0);
+  for (int y = 0; y < image.height(); y += 3)
+    for (int x = 0; x < image.width(); x += 3)
+      if (image.pixel(x, y) != first) return true;
+  return false;
+}
+
+}  // namespace
+
+class FWorksheetTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingMessages messages_;
+  RecordingProcesses processes_;
+  QTemporaryDir dir_;
+  QStringList asked_;
+  QString answer_;
+
+  Seams TestSeams() { return {&messages_, &processes_}; }
+  AskSavePath Ask() {
+    return [this](QWidget*, const QString&, const QString& types, const QString& name) {
+      asked_ << types + QLatin1Char(' ') + name;
+      return answer_;
+    };
+  }
+
+ private slots:
+  void init() {
+    messages_.Shown.clear();
+    processes_.Started.clear();
+    asked_.clear();
+  }
+
+  void ControlsCarryTheirNamesAndStartAtFiveOfEachKind() {
+    FWorksheet window(nullptr, TestSeams(), Ask());
+    QCOMPARE(window.objectName(), QStringLiteral("FWorksheet"));
+    for (int k = 0; k < ExerciseKindCount; ++k) {
+      auto* box = window.findChild<QSpinBox*>(QStringLiteral("EdCount(%1)").arg(k));
+      QVERIFY(box);
+      QCOMPARE(box->value(), 5);
+    }
+    for (const char* name : {"EdDecimals", "EdLow", "EdHigh", "EdSeed", "OpGraphs", "BtPreview", "BtPrint", "BtPdf",
+                             "BtText", "BtClose"})
+      QVERIFY2(window.findChild<QWidget*>(QLatin1String(name)), name);
+    QCOMPARE(window.EdLow->value(), -5);
+    QCOMPARE(window.EdHigh->value(), 9);
+    window.resize(window.sizeHint());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = window.grab().toImage();
+    QVERIFY(HasDrawing(shot));
+    shot.save(ShotPath(QStringLiteral("worksheet-window.png")));
+  }
+
+  void SavingAsTextWritesTheSheetTheOptionsMake() {
+    FWorksheet window(nullptr, TestSeams(), Ask());
+    Type(window.EdCount[0], 2);
+    Type(window.EdCount[1], 0);
+    Type(window.EdCount[2], 1);
+    Type(window.EdCount[3], 3);
+    Type(window.EdDecimals, 3);
+    Type(window.EdLow, -2);
+    Type(window.EdHigh, 4);
+    QTest::keyClicks(window.EdSeed, QStringLiteral("4711"));
+    answer_ = dir_.filePath(QStringLiteral("sheet.txt"));
+    messages_.QueueAnswer(MsgAnswer::No);
+    QTest::mouseClick(window.BtText, Qt::LeftButton);
+    QCOMPARE(asked_, QStringList{QStringLiteral("*.txt|*.* worksheet.txt")});
+
+    WorksheetOptions options;
+    options.Counts = {2, 0, 1, 3};
+    options.Decimals = 3;
+    options.RandomLow = -2;
+    options.RandomHigh = 4;
+    options.Seed = 4711;
+    Worksheet sheet;
+    std::string error;
+    QVERIFY(MakeWorksheet(options, sheet, error));
+    QCOMPARE(ReadAll(answer_), QByteArray::fromStdString(WorksheetText(sheet)));
+    // The exercise window's question after saving: open it?
+    QCOMPARE(messages_.Shown.size(), 1);
+    QVERIFY(messages_.LastText().startsWith(answer_));
+    QVERIFY(processes_.Started.isEmpty());
+    QVERIFY(window.EtSheet->text().contains(QStringLiteral("seed 4711")));
+  }
+
+  void WithoutASeedThePreviewedSheetIsTheOneSaved() {
+    FWorksheet window(nullptr, TestSeams(), Ask());
+    const Worksheet* previewed = window.CurrentSheet();
+    QVERIFY(previewed);
+    const std::uint64_t seed = previewed->Seed;
+    answer_ = dir_.filePath(QStringLiteral("same.txt"));
+    QTest::mouseClick(window.BtText, Qt::LeftButton);
+    QVERIFY(window.EtSheet->text().contains(QString::number(seed)));
+    QCOMPARE(ReadAll(answer_), QByteArray::fromStdString(WorksheetText(*window.CurrentSheet())));
+    QCOMPARE(window.CurrentSheet()->Seed, seed);
+    // Changing an option makes a new sheet.
+    Type(window.EdDecimals, 5);
+    QCOMPARE(window.CurrentSheet()->Decimals, 5);
+  }
+
+  void SavingAsPdfWritesThePagesAndCancelWritesNothing() {
+    FWorksheet window(nullptr, TestSeams(), Ask());
+    QTest::keyClicks(window.EdSeed, QStringLiteral("12"));
+    QTest::mouseClick(window.OpGraphs, Qt::LeftButton);
+    QVERIFY(window.OpGraphs->isChecked());
+    answer_.clear();
+    QTest::mouseClick(window.BtPdf, Qt::LeftButton);
+    QCOMPARE(asked_, QStringList{QStringLiteral("*.pdf|*.* worksheet.pdf")});
+    QVERIFY(messages_.Shown.isEmpty());
+
+    answer_ = dir_.filePath(QStringLiteral("sheet.pdf"));
+    messages_.QueueAnswer(MsgAnswer::Yes);
+    QTest::mouseClick(window.BtPdf, Qt::LeftButton);
+    const QString text = PdfText(answer_);
+    QVERIFY(text.contains(QStringLiteral("\n20.")));
+    QVERIFY(text.contains(QStringLiteral("Answers")));
+    QCOMPARE(PdfPages(answer_), static_cast<int>(window.CurrentLayout()->Pages.size()));
+    // Yes opens it with the desktop's viewer.
+    QCOMPARE(processes_.Started.size(), 1);
+    QVERIFY(processes_.LastCommandLine().endsWith(answer_));
+  }
+
+  void OptionsThatMakeNoSheetAreReportedAndNothingIsAsked() {
+    FWorksheet window(nullptr, TestSeams(), Ask());
+    Type(window.EdLow, 0);
+    Type(window.EdHigh, 0);
+    answer_ = dir_.filePath(QStringLiteral("never.txt"));
+    QTest::mouseClick(window.BtText, Qt::LeftButton);
+    QCOMPARE(messages_.Shown.size(), 1);
+    QVERIFY(messages_.LastText().contains(QStringLiteral("binary")));
+    for (int k = 0; k < ExerciseKindCount; ++k) Type(window.EdCount[static_cast<std::size_t>(k)], 0);
+    QTest::mouseClick(window.BtPdf, Qt::LeftButton);
+    QCOMPARE(messages_.Shown.size(), 2);
+    QVERIFY(asked_.isEmpty());
+    QVERIFY(!QFile::exists(answer_));
+  }
+
+  void PreviewShowsEveryPage() {
+    FWorksheet window(nullptr, TestSeams(), Ask());
+    QTest::keyClicks(window.EdSeed, QStringLiteral("2"));
+    Type(window.EdCount[0], 10);
+    QTest::mouseClick(window.OpGraphs, Qt::LeftButton);
+    int pages = -1;
+    QImage page;
+    WhenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
+      auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+      if (preview) {
+        preview->updatePreview();
+        pages = preview->pageCount();
+        preview->setCurrentPage(1);
+        preview->fitInView();
+        QTest::qWait(50);
+        page = dialog->grab().toImage();
+      }
+      dialog->close();
+    });
+    QTest::mouseClick(window.BtPreview, Qt::LeftButton);
+    QCOMPARE(pages, static_cast<int>(window.CurrentLayout()->Pages.size()));
+    QVERIFY(pages >= 3);
+    QVERIFY(HasDrawing(page));
+    page.save(ShotPath(QStringLiteral("worksheet-preview.png")));
+  }
+
+  void PrintAsksThePrintDialogAndCancelPrintsNothing() {
+    FWorksheet window(nullptr, TestSeams(), Ask());
+    bool asked = false;
+    WhenModal<QPrintDialog>([&](QPrintDialog* dialog) {
+      asked = true;
+      dialog->reject();
+    });
+    QTest::mouseClick(window.BtPrint, Qt::LeftButton);
+    QVERIFY(asked);
+    QVERIFY(messages_.Shown.isEmpty());
+  }
+};
+
+QTEST_MAIN(FWorksheetTest)
+#include "tst_fworksheet.moc"

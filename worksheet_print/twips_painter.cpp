@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#include "worksheet_print/twips_painter.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <cmath>
+
+#include "graphics/draw_formula.h"
+#include "platform/twips.h"
+
+QFont TwipsFont(const QString& name, double points, bool bold) {
+  QFont font(name);
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * TwipsPerPoint))));
+  font.setBold(bold);
+  // Outlines as designed: widths measured here are the widths drawn on any device.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+double TwipsTextWidth(const QFont& font, const QString& text) { return QFontMetricsF(font).horizontalAdvance(text); }
+
+double TwipsAscent(const QFont& font) { return QFontMetricsF(font).ascent(); }
+
+void ScaleToTwips(QPainter& painter, const QPaintDevice& device) {
+  painter.scale(device.logicalDpiX() / TwipsPerInch, device.logicalDpiY() / TwipsPerInch);
+}
