@@ -2,12 +2,15 @@
 #include "about/fquant.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
+#include "platform/program_font.h"
 #include "platform/twips.h"
 #include "about/program_icon.h"
 #include "about/version.h"
@@ -19,25 +22,16 @@ const char* const ContactLine = "\u00a9 2026 the Zorbit team\nzorbit@example.org
 
 int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
-QRect TwipsRect(double left, double top, double width, double height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
-// The fonts of the design first; where they are missing, a sans serif of similar width.
-QFont LabelFont(const QString& family, double points, bool bold) {
-  QFont font;
-  font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                    QStringLiteral("DejaVu Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
+// The program's family at the size and weight each label was designed with.
+QFont LabelFont(double points, bool bold) {
+  QFont font = ProgramFont(points);
   font.setBold(bold);
   return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QFont& font, const QColor& colour) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QFont& font, const QColor& colour) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(rect);
   label->setFont(font);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setWordWrap(true);
@@ -46,6 +40,23 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QF
   label->setPalette(palette);
   return label;
 }
+
+// An etched separator: a grey line with a white one just below it, across its whole width.
+class EtchedLine : public QWidget {
+ public:
+  explicit EtchedLine(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Line1"));
+    setFixedHeight(2);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(QRect(0, 0, width(), 1), QColor(128, 128, 128));
+    painter.fillRect(QRect(0, 1, width(), 1), Qt::white);
+  }
+};
 
 }  // namespace
 
@@ -62,25 +73,57 @@ FQuant::FQuant(QWidget* parent)
 
   picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
-  picIcon->setGeometry(TwipsRect(240, 240, 480, 480));
+  picIcon->setFixedSize(Px(480), Px(480));
   picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
 
-  lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 720),
-                       LabelFont(QStringLiteral("Comic Sans MS"), 18, true), QColor(0, 0, 255));
-  lblDescription = MakeLabel(this, "lblDescription", TwipsRect(1395, 1080, 3090, 720),
-                             LabelFont(QStringLiteral("MS Sans Serif"), 12, true), QColor(0, 128, 0));
+  lblTitle = MakeLabel(this, "lblTitle", LabelFont(18, true), QColor(0, 0, 255));
+  lblDescription = MakeLabel(this, "lblDescription", LabelFont(12, true), QColor(0, 128, 0));
   lblDescription->setText(QStringLiteral("Elementary calculations with complex numbers"));
-  lblVersion = MakeLabel(this, "lblVersion", TwipsRect(585, 1860, 4515, 225),
-                         LabelFont(QStringLiteral("MS Sans Serif"), 9.75, false), QColor(128, 0, 0));
-  lblDisclaimer = MakeLabel(this, "lblDisclaimer", TwipsRect(1620, 2670, 2205, 660),
-                            LabelFont(QStringLiteral("MS Sans Serif"), 8.25, true), QColor(0, 0, 128));
+  lblVersion = MakeLabel(this, "lblVersion", LabelFont(9.75, false), QColor(128, 0, 0));
+  lblDisclaimer = MakeLabel(this, "lblDisclaimer", LabelFont(8.25, true), QColor(0, 0, 128));
   lblDisclaimer->setText(QString::fromUtf8(ContactLine));
+  Line1 = new EtchedLine(this);
 
   cmdOK = new QPushButton(QStringLiteral("OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setGeometry(TwipsRect(4590, 2625, 915, 345));
+  cmdOK->setMinimumWidth(Px(915));
   cmdOK->setDefault(true);  // Enter presses it; Escape closes the dialog as it does
   connect(cmdOK, &QPushButton::clicked, this, &FQuant::cmdOK_Click);
+
+  // The icon beside the title, the description and the version centred below them, the etched
+  // line across the box, and the contact line centred with OK at its right. The box takes the
+  // size its texts need, never less than its designed size, and keeps it.
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(Px(90), Px(240), Px(90), Px(240));
+  page->setSpacing(Px(150));
+  auto* upper = new QVBoxLayout;
+  upper->setContentsMargins(Px(150), 0, Px(150), 0);
+  upper->setSpacing(Px(120));
+  auto* head = new QHBoxLayout;
+  head->setSpacing(0);
+  head->addWidget(picIcon, 0, Qt::AlignTop);
+  head->addSpacing(Px(120));
+  head->addWidget(lblTitle, 1, Qt::AlignVCenter);
+  head->addSpacing(Px(120) + picIcon->width());  // keeps the title centred on the box
+  upper->addLayout(head);
+  upper->addWidget(lblDescription);
+  upper->addWidget(lblVersion);
+  page->addLayout(upper);
+  page->addStretch(1);
+  page->addWidget(Line1);
+  auto* foot = new QHBoxLayout;
+  foot->setContentsMargins(Px(150), 0, Px(150), 0);
+  foot->setSpacing(0);
+  const int okWidth = std::max(cmdOK->minimumWidth(), cmdOK->sizeHint().width());
+  foot->addSpacing(Px(120) + okWidth);  // keeps the contact line centred on the box
+  foot->addWidget(lblDisclaimer, 1);
+  foot->addSpacing(Px(120));
+  foot->addWidget(cmdOK, 0, Qt::AlignTop);
+  page->addLayout(foot);
+  const int width = std::max(Px(5730), page->minimumSize().width());
+  const int height = std::max(Px(3555), page->hasHeightForWidth() ? page->totalHeightForWidth(width)
+                                                                   : page->totalSizeHint().height());
+  setFixedSize(width, height);
 
   Form_Load();
 }
@@ -93,14 +136,6 @@ void FQuant::Form_Load() {
 }
 
 void FQuant::cmdOK_Click() { close(); }
-
-void FQuant::paintEvent(QPaintEvent* event) {
-  QDialog::paintEvent(event);
-  // An etched separator: a grey line with a white one just below it.
-  QPainter painter(this);
-  painter.fillRect(QRect(QPoint(Px(90), Px(2445)), QPoint(Px(5654), Px(2445))), QColor(128, 128, 128));
-  painter.fillRect(QRect(QPoint(Px(105), Px(2460)), QPoint(Px(5654), Px(2460) + 1)), Qt::white);
-}
 
 FQuant* ShowAbout(QWidget* parent) {
   static QPointer<FQuant> open;

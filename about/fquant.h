@@ -19,12 +19,10 @@ class FQuant : public QDialog {
   QLabel* lblDescription = nullptr;
   QLabel* lblVersion = nullptr;
   QLabel* lblDisclaimer = nullptr;
+  QWidget* Line1 = nullptr;  // the etched separator
   QPushButton* cmdOK = nullptr;
 
   void cmdOK_Click();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Form_Load();

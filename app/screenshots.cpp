@@ -1,19 +1,29 @@
 // SPDX-License-Identifier: MIT
-// Renders the main window in a few states to PNG files: zorbit_screenshots <folder> [scale].
+// Renders the main window in a few states, and every secondary window in each language, to PNG
+// files: zorbit_screenshots <folder> [scale].
 // Run it offscreen (QT_QPA_PLATFORM=offscreen); a scale of 2 renders as a 200% screen would.
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
+#include "about/fquant.h"
+#include "calc/problem.h"
 #include "core/random.h"
+#include "exercises/fprbls.h"
+#include "filedlg/dftxs.h"
+#include "lang/language.h"
+#include "tools/ftools.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
 #include "shell/binary_panel.h"
@@ -72,11 +82,64 @@ void Enter(Form1& form, int box, const char* text) {
   QTest::keyClick(form.Entry->EdN[box], Qt::Key_Return);
 }
 
+// The secondary windows in English, Catalan and Spanish: the file dialog opening and saving, the
+// tools editor with a tool open, the exercise window with the binary operations' exercise, and
+// the About box.
+bool SaveSecondaryWindows(Form1& form, const Seams& seams, const QDir& folder) {
+  bool ok = true;
+  const QString start = QDir::currentPath();
+  QTemporaryDir work;  // the tools editor's "Tools.rel" and "Lng.txt" live here
+  const char* const words[] = {"eng", "cat", "esp"};
+  const char* const suffixes[] = {"en", "ca", "es"};
+  const Problem exercise = FesPrbl(ProblemKind::Binary, form.Last());
+  for (int lang = 0; lang < 3; ++lang) {
+    const QString suffix = QString::fromLatin1(suffixes[lang]);
+    LangIndex() = static_cast<std::int16_t>(lang);
+    for (FileDialogMode mode : {FileDialogMode::Open, FileDialogMode::Save}) {
+      DFtxs dialog(&form, seams);
+      dialog.Open(mode, start, QStringLiteral("*.txt|*.*"));
+      if (mode == FileDialogMode::Save) dialog.ProposeName(QStringLiteral("sheet1"));
+      dialog.show();
+      ok = Save(dialog, folder, QStringLiteral("dftxs_%1_%2").arg(mode == FileDialogMode::Open ? "open" : "save", suffix)) && ok;
+    }
+    FPrbls problem(&form, seams);
+    problem.setWindowTitle(QStringLiteral("Problema"));
+    problem.SetProblem(exercise);
+    problem.show();
+    ok = Save(problem, folder, QStringLiteral("fprbls_%1").arg(suffix)) && ok;
+    problem.close();
+
+    // The tools editor settles its language from "Lng.txt" when it opens.
+    QDir::setCurrent(work.path());
+    QFile tools(QStringLiteral("Tools.rel"));
+    QFile language(QStringLiteral("Lng.txt"));
+    if (tools.open(QIODevice::WriteOnly) && language.open(QIODevice::WriteOnly)) {
+      tools.write("Text editor\r\ngedit\r\n/usr/bin\r\nnotes.txt\r\nCalculator\r\ngnome-calculator\r\n\r\n\r\n\r\n");
+      language.write(QByteArray(words[lang]) + "\r\n");
+    }
+    tools.close();
+    language.close();
+    FTools* editor = OpenToolsEditor(&form, seams);
+    editor->Lst->setCurrentRow(0);
+    ok = Save(*editor, folder, QStringLiteral("ftools_%1").arg(suffix)) && ok;
+    editor->close();
+    QApplication::processEvents();
+    QDir::setCurrent(start);
+  }
+  LangIndex() = 0;
+  QPointer<FQuant> about = ShowAbout(&form);
+  ok = Save(*about, folder, QStringLiteral("fquant")) && ok;
+  about->close();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (argc > 2) qputenv("QT_SCALE_FACTOR", argv[2]);
-  QApplication app(argc, argv);
+  // The program is given no language word, so that "Lng.txt" decides the tools editor's.
+  int qtArgc = 1;
+  QApplication app(qtArgc, argv);
   if (argc < 2) {
     std::fprintf(stderr, "usage: zorbit_screenshots <folder> [scale]\n");
     return 2;
@@ -140,6 +203,7 @@ int main(int argc, char* argv[]) {
     ok = Save(*window, folder, QStringLiteral("graph_window_%1").arg(k)) && ok;
   }
   ok = SaveGraphWindows(form, folder) && ok;
+  ok = SaveSecondaryWindows(form, Seams{&messages, &processes}, folder) && ok;
 
   // Z2 = 0: three results, the quotient not defined, and its window with the operands alone.
   Enter(form, 0, "0, 0");

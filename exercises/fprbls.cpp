@@ -2,15 +2,18 @@
 #include "exercises/fprbls.h"
 
 #include <QDir>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include "exercises/sheet_file.h"
 #include "filedlg/ask_file.h"
+#include "platform/program_font.h"
 #include "platform/qtext.h"
+#include "platform/twips.h"
 #include "lang/language.h"
 
 namespace {
@@ -26,14 +29,7 @@ constexpr LangTable SeeIt = {"Do you want see it?", "Veure?", "\u00bfVer?"};
 constexpr LangTable NotSavedTitle = {"Not saved", "No guardat", "No guardado"};
 }  // namespace ProblemTexts
 
-// Design geometry in pixels: margins, the two boxes, the headings and the save button.
-constexpr int Margin = 10;
-constexpr int DesignWidth = 560;
-constexpr int DesignHeight = 420;
-constexpr int HeadingHeight = 22;
-constexpr int BoxHeight = 170;
-constexpr int ButtonWidth = 110;
-constexpr int ButtonHeight = 28;
+int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
 QString ForTheBox(const std::string& text) {
   QString s = ToQ(text);
@@ -75,37 +71,39 @@ FPrbls::FPrbls(QWidget* parent, const Seams& seams, AskSheetPath askPath)
   BtG->setAutoDefault(false);
   connect(BtG, &QPushButton::clicked, this, &FPrbls::BtG_Click);
 
-  QFont heading = EtEn->font();
+  setFont(ProgramFont());
+  QFont heading = font();
   heading.setBold(true);
   EtEn->setFont(heading);
   EtResp->setFont(heading);
+  EtEn->setBuddy(IdEn);
+  EtResp->setBuddy(IdResp);
+  for (QPlainTextEdit* box : {IdEn, IdResp}) box->setMinimumSize(Px(3000), Px(600));
 
-  EtEn->setGeometry(Margin, Margin, 300, HeadingHeight);
-  BtG->setGeometry(DesignWidth - Margin - ButtonWidth, Margin - 4, ButtonWidth, ButtonHeight);
-  const int boxTop = Margin + ButtonHeight + 2;
-  IdEn->setGeometry(Margin, boxTop, DesignWidth - 2 * Margin, BoxHeight);
-  EtResp->setGeometry(Margin, boxTop + BoxHeight + 8, 300, HeadingHeight);
-  IdResp->setGeometry(Margin, EtResp->y() + HeadingHeight + 4, DesignWidth - 2 * Margin, BoxHeight);
-  resize(DesignWidth, IdResp->y() + BoxHeight + Margin);
-  // Small enough to move aside, large enough that no box ever gets a negative size.
-  setMinimumSize(300, 200);
+  // The statement's heading and the save button above the statement, the answer's heading above
+  // the answer. The boxes share the window's height equally: the answer moves down by half of
+  // what the window grows, and both boxes grow by the other half.
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(Px(150), Px(90), Px(150), Px(150));
+  page->setSpacing(Px(45));
+  auto* head = new QHBoxLayout;
+  head->addWidget(EtEn, 0, Qt::AlignBottom);
+  head->addStretch(1);
+  head->addWidget(BtG);
+  page->addLayout(head);
+  page->addWidget(IdEn, 1);
+  page->addSpacing(Px(75));
+  page->addWidget(EtResp);
+  page->addWidget(IdResp, 1);
+  resize(std::max(Px(8400), sizeHint().width()), std::max(Px(6300), sizeHint().height()));
 
   Form_Load();
 }
 
 void FPrbls::Form_Load() {
-  H0 = height();
-  W0 = width();
-  T0 = IdResp->y();
-  RW0 = IdResp->width();
-  RH0 = IdResp->height();
-  LT0 = EtResp->y();
-  BL0 = BtG->x();
-
   EtEn->setText(InLang(ProblemTexts::EtEn));
   EtResp->setText(InLang(ProblemTexts::EtResp));
   setWindowTitle(InLang(ProblemTexts::Caption));
-  loaded_ = true;
 }
 
 void FPrbls::SetProblem(const Problem& p) {
@@ -116,29 +114,6 @@ void FPrbls::SetProblem(const Problem& p) {
 Problem FPrbls::BoxedProblem() const { return {FromTheBox(IdEn), FromTheBox(IdResp)}; }
 
 void FPrbls::BtG_Click() { SaveProblem(this, BoxedProblem(), seams_, askPath_); }
-
-void FPrbls::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  if (loaded_) Form_Resize();
-}
-
-// The answer moves down by half the growth; both boxes grow by the other half and follow the
-// width. A size that would become negative stops the rule where it is.
-void FPrbls::Form_Resize() {
-  const int dW = width() - W0;
-  const int dH = height() - H0;
-  const int half = dH / 2;
-  EtResp->move(EtResp->x(), LT0 + half);
-  IdResp->move(IdResp->x(), T0 + half);
-  if (RH0 + half < 0) return;
-  IdResp->resize(IdResp->width(), RH0 + half);
-  IdEn->resize(IdEn->width(), RH0 + half);
-  if (RW0 + dW < 0) return;
-  IdResp->resize(RW0 + dW, IdResp->height());
-  IdEn->resize(RW0 + dW, IdEn->height());
-  // The save button keeps to the top right corner.
-  BtG->move(std::max(Margin, BL0 + dW), BtG->y());
-}
 
 void ShowProblem(QWidget* parent, const QString& title, const Problem& p, const Seams& seams, AskSheetPath askPath) {
   FPrbls window(parent, seams, std::move(askPath));

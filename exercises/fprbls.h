@@ -37,18 +37,11 @@ class FPrbls : public QDialog {
 
   void BtG_Click();
 
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   void Form_Load();
-  void Form_Resize();
 
   Seams seams_;
   AskSheetPath askPath_;
-  // The design sizes the resize rule starts from.
-  int H0 = 0, W0 = 0, T0 = 0, RW0 = 0, RH0 = 0, LT0 = 0, BL0 = 0;
-  bool loaded_ = false;
 };
 
 // Shows the exercise in a new exercise window with the given caption, modally; returns when

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +17,11 @@
 #include <QStorageInfo>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "filedlg/path_helpers_qt.h"
 #include "platform/processes.h"
+#include "platform/program_font.h"
 #include "platform/twips.h"
 #include "lang/language.h"
 
@@ -75,25 +79,7 @@ QString TypeExtension(const QString& typeText) {
   return ext;
 }
 
-void Place(QWidget* widget, int left, int top, int width, int height) {
-  widget->setGeometry(TwipsToPixelsRounded(left), TwipsToPixelsRounded(top), TwipsToPixelsRounded(width),
-                      TwipsToPixelsRounded(height));
-}
-
-// Labels in one font small enough for each to leave a gap before the field beside it: the
-// labels of a column keep the same size whichever of them is the longest in the language.
-void FitLabels(std::initializer_list<std::pair<QLabel*, QString>> labels) {
-  QFont font = labels.begin()->first->parentWidget()->font();
-  const auto tooWide = [&font](QLabel* label, const QString& text) {
-    return QFontMetrics(font).horizontalAdvance(text) > label->width() - 4;
-  };
-  for (const auto& [label, text] : labels)
-    while (tooWide(label, text) && font.pointSizeF() > 6) font.setPointSizeF(font.pointSizeF() - 0.5);
-  for (const auto& [label, text] : labels) {
-    label->setText(text);
-    label->setFont(font);
-  }
-}
+int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
 // A volume a user keeps files on: not the system's own mounts (memory file systems, packaged
 // programs, boot and run-time folders) and not a single file mounted into place.
@@ -118,11 +104,7 @@ DFtxs::DFtxs(QWidget* parent, const Seams& seams) : QDialog(parent), seams_(seam
   setObjectName(QStringLiteral("DFtxs"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
-  setFixedSize(TwipsToPixelsRounded(6420), TwipsToPixelsRounded(4755));
-  // The controls keep their places in twips, so the text is sized to fit them.
-  QFont small = font();
-  small.setPointSizeF(8);
-  setFont(small);
+  setFont(ProgramFont());
   BuildControls();
 }
 
@@ -131,60 +113,100 @@ void DFtxs::BuildControls() {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
   };
+  // A control that keeps its room while hidden, so that the others stay where they are.
+  const auto keepRoom = [](QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+  };
+
   LDsks = new QComboBox(this);
   named(LDsks, "LDsks");
-  Place(LDsks, 300, 150, 1515, 315);
+  // Wide enough for a drive's name; a long volume name shows whole in the open list.
+  LDsks->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  LDsks->setMinimumContentsLength(12);
 
-  const auto pictureButton = [this, &named](QToolButton*& button, const char* name, QStyle::StandardPixmap icon,
-                                            int left) {
+  const auto pictureButton = [this, &named](QToolButton*& button, const char* name, QStyle::StandardPixmap icon) {
     button = new QToolButton(this);
     named(button, name);
     button->setIcon(style()->standardIcon(icon));
     button->setAutoRaise(true);
-    Place(button, left, 135, 375, 360);
+    button->setMinimumSize(Px(375), Px(360));
   };
-  pictureButton(BtObr, "BtObr", QStyle::SP_DirOpenIcon, 2355);
-  pictureButton(BtRere, "BtRere", QStyle::SP_FileDialogBack, 2760);
-  pictureButton(BtAm, "BtAm", QStyle::SP_FileDialogToParent, 3165);
-  pictureButton(BtNova, "BtNova", QStyle::SP_FileDialogNewFolder, 3570);
+  pictureButton(BtObr, "BtObr", QStyle::SP_DirOpenIcon);
+  pictureButton(BtRere, "BtRere", QStyle::SP_FileDialogBack);
+  pictureButton(BtAm, "BtAm", QStyle::SP_FileDialogToParent);
+  pictureButton(BtNova, "BtNova", QStyle::SP_FileDialogNewFolder);
   BtRere->setEnabled(false);
+  keepRoom(BtObr);
 
   IdNova = new QLineEdit(this);
   named(IdNova, "IdNova");
-  Place(IdNova, 3960, 225, 1515, 285);
+  IdNova->setMinimumWidth(Px(1515));
+  keepRoom(IdNova);
   IdNova->hide();
 
   LDirs = new QListWidget(this);
   named(LDirs, "LDirs");
-  Place(LDirs, 195, 675, 2760, 3015);
   LDirs->setUniformItemSizes(true);
-
   LFtxs = new QListWidget(this);
   named(LFtxs, "LFtxs");
-  Place(LFtxs, 3225, 675, 2760, 3015);
   LFtxs->setUniformItemSizes(true);
+  for (QListWidget* list : {LDirs, LFtxs}) list->setMinimumSize(Px(2000), Px(1800));
 
   EtNom = new QLabel(this);
   named(EtNom, "EtNom");
-  Place(EtNom, 195, 3990, 630, 285);
   IdNom = new QLineEdit(this);
   named(IdNom, "IdNom");
-  Place(IdNom, 840, 3930, 4230, 285);
   BtOk = new QPushButton(QStringLiteral("Ok"), this);
   named(BtOk, "BtOk");
-  Place(BtOk, 5280, 3855, 990, 340);
-
   EtTp = new QLabel(this);
   named(EtTp, "EtTp");
-  Place(EtTp, 195, 4380, 630, 285);
   LTps = new QComboBox(this);
   named(LTps, "LTps");
   LTps->setEditable(true);
   LTps->setInsertPolicy(QComboBox::NoInsert);
-  Place(LTps, 840, 4320, 4290, 315);
   BtFuig = new QPushButton(this);
   named(BtFuig, "BtFuig");
-  Place(BtFuig, 5295, 4290, 990, 340);
+  EtNom->setBuddy(IdNom);
+  EtTp->setBuddy(LTps);
+  for (QPushButton* button : {BtOk, BtFuig}) button->setMinimumWidth(Px(990));
+
+  // The drive and the small buttons above, the folders and the files side by side, the name and
+  // the type below with their labels before them and the two leaving buttons after them.
+  auto* top = new QHBoxLayout;
+  top->setSpacing(Px(30));
+  top->addWidget(LDsks);
+  top->addSpacing(Px(480));
+  for (QToolButton* button : {BtObr, BtRere, BtAm, BtNova}) top->addWidget(button);
+  top->addSpacing(Px(30));
+  top->addWidget(IdNova);
+  top->addStretch(1);
+
+  auto* lists = new QHBoxLayout;
+  lists->setSpacing(Px(270));
+  lists->addWidget(LDirs, 1);
+  lists->addWidget(LFtxs, 1);
+
+  auto* fields = new QGridLayout;
+  fields->setHorizontalSpacing(Px(90));
+  fields->setVerticalSpacing(Px(75));
+  fields->addWidget(EtNom, 0, 0, Qt::AlignVCenter | Qt::AlignLeft);
+  fields->addWidget(IdNom, 0, 1);
+  fields->addWidget(BtOk, 0, 2);
+  fields->addWidget(EtTp, 1, 0, Qt::AlignVCenter | Qt::AlignLeft);
+  fields->addWidget(LTps, 1, 1);
+  fields->addWidget(BtFuig, 1, 2);
+  fields->setColumnStretch(1, 1);
+  fields->setColumnMinimumWidth(1, Px(2500));
+
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(Px(195), Px(135), Px(135), Px(135));
+  page->setSpacing(Px(150));
+  page->addLayout(top);
+  page->addLayout(lists, 1);
+  page->addLayout(fields);
+  resize(std::max(Px(6420), sizeHint().width()), std::max(Px(4755), sizeHint().height()));
 
   // Enter belongs to the control that has the focus, never to a default button.
   for (QPushButton* button : {BtOk, BtFuig}) {
@@ -227,7 +249,8 @@ void DFtxs::Open(FileDialogMode mode, const QString& startFolder, const QString&
   proposedName_.clear();
 
   setWindowTitle(DialogTitle(static_cast<int>(mode)));
-  FitLabels({{EtNom, InLang(DialogTexts::EtNom)}, {EtTp, InLang(DialogTexts::EtTp)}});
+  EtNom->setText(InLang(DialogTexts::EtNom));
+  EtTp->setText(InLang(DialogTexts::EtTp));
   BtFuig->setText(InLang(DialogTexts::BtFuig));
   BtRere->setToolTip(InLang(DialogTexts::BtRereTip));
   BtAm->setToolTip(InLang(DialogTexts::BtAmTip));

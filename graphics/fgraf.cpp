@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QVBoxLayout>
 #include <cmath>
 
 #include "graphics/operation_graphs.h"
@@ -14,8 +15,12 @@ FGraf::FGraf(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Graf"));
   PBox = new PictureBox(this);
   PBox->setObjectName(QStringLiteral("PBox"));
+  // The picture fills the client area, whatever its size.
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(PBox);
   resize(TwipsToPixelsRounded(DesignWidth), TwipsToPixelsRounded(DesignHeight));
-  PBox->setGeometry(rect());
+  fill->activate();
   connect(PBox, &PictureBox::Resized, this, &FGraf::PBox_Resized);
 }
 
@@ -25,7 +30,6 @@ void FGraf::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // While the window is being shown the show event asks for the graph; one drawing is enough.
   if (isVisible()) Form_Resize();
-  else PBox->setGeometry(rect());
 }
 
 void FGraf::showEvent(QShowEvent* event) {
@@ -39,7 +43,7 @@ void FGraf::closeEvent(QCloseEvent* event) {
 }
 
 void FGraf::Form_Resize() {
-  PBox->setGeometry(rect());
+  // The layout has given the picture the new client area before the window hears of its size.
   AskForGraph();
 }
 

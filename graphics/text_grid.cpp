@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "graphics/text_grid.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -12,6 +10,7 @@
 
 #include "graphics/draw_formula.h"
 #include "platform/picture_box.h"
+#include "platform/program_font.h"
 #include "platform/twips.h"
 
 namespace {
@@ -220,16 +219,4 @@ void GridConnectEditor(TextGrid& grid) {
   grid.Editor->installEventFilter(new EditorKeys(grid, grid.Editor));
 }
 
-QString ResultsTableFontName() {
-  // Trebuchet MS is a narrow humanist sans; where it is missing, Liberation Sans comes closest in
-  // width among the fonts a Debian desktop has, so the results still fit their columns.
-  static const QString chosen = [] {
-    const QStringList families = QFontDatabase::families();
-    for (const QString& name : {QStringLiteral("Trebuchet MS"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("DejaVu Sans")}) {
-      if (families.contains(name, Qt::CaseInsensitive)) return name;
-    }
-    return QFontInfo(QFont(QStringLiteral("Trebuchet MS"))).family();
-  }();
-  return chosen;
-}
+QString ResultsTableFontName() { return ProgramFontFamily(); }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/program_font.h"
+
 #include <QString>
 #include <vector>
 
@@ -58,7 +60,6 @@ bool GridEditorKeyDown(TextGrid& grid, int keyCode);
 // The grid must outlive the editor's use.
 void GridConnectEditor(TextGrid& grid);
 
-// The font of the results table: "Trebuchet MS" where it is installed, otherwise a similar sans
-// that is.
+// The font of the results table: the program's own family, as in every window.
 QString ResultsTableFontName();
-inline constexpr double ResultsTableFontSize = 9;
+inline constexpr double ResultsTableFontSize = ProgramFontSize;

@@ -8,11 +8,6 @@
 
 #include "platform/twips.h"
 
-void PlaceTwips(QWidget* widget, double left, double top, double width, double height) {
-  widget->setGeometry(TwipsToPixelsRounded(left), TwipsToPixelsRounded(top), TwipsToPixelsRounded(width),
-                      TwipsToPixelsRounded(height));
-}
-
 namespace {
 
 const QColor Ink{46, 64, 96};

@@ -5,10 +5,7 @@
 #include <QIcon>
 #include <QString>
 
-class QWidget;
-
-// Places a control at a position and size given in twips, relative to its parent.
-void PlaceTwips(QWidget* widget, double left, double top, double width, double height);
+#include "platform/twips.h"  // PlaceTwips
 
 // The colours of the panels; the shapes behind them take the same ones at load.
 namespace PanelColors {

@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "platform/program_font.h"
 #include "platform/twips.h"
 
 namespace {
@@ -168,6 +169,9 @@ HelpWindow::HelpWindow(HelpTopic topic, QWidget* parent) : QWidget(parent, Qt::W
   Text = new QTextBrowser(this);
   Text->setObjectName(QStringLiteral("Text"));
   Text->setOpenLinks(false);
+  // The program's family, and some room between the text and the frame.
+  setFont(ProgramFont());
+  Text->document()->setDocumentMargin(TwipsToPixels(150));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Text);

@@ -158,6 +158,8 @@ void FTools::BuildControls() {
   grid->addLayout(plusMinus, 1, 1);
   grid->addWidget(Ped, 0, 2, 3, 1);
   auto* leave = new QHBoxLayout;
+  leave->setSpacing(Px(90));
+  for (QPushButton* leaving : {BtEsc, BtOk}) leaving->setMinimumWidth(Px(750));
   leave->addWidget(BtEsc);
   leave->addWidget(BtOk);
   leave->addStretch(1);

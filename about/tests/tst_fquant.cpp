@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
+#include "platform/program_font.h"
 #include "platform/twips.h"
 #include "about/fquant.h"
 
@@ -27,12 +30,16 @@ class AboutTests : public QObject {
   void KeepsTheLayoutAndLookOfTheDesign() {
     QWidget main;
     FQuant about(&main);
-    QCOMPARE(about.size(), QSize(TwipsToPixelsRounded(5730), TwipsToPixelsRounded(3555)));
-    QCOMPARE(about.cmdOK->geometry(), QRect(TwipsToPixelsRounded(4590), TwipsToPixelsRounded(2625),
-                                            TwipsToPixelsRounded(915), TwipsToPixelsRounded(345)));
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    // At least the designed size, and fixed.
+    QVERIFY(about.width() >= TwipsToPixelsRounded(5730) && about.height() >= TwipsToPixelsRounded(3555));
+    QCOMPARE(about.minimumSize(), about.maximumSize());
+    // The program's family throughout, at the designed sizes, weights and colours.
+    const QList<QLabel*> labels = {about.lblTitle, about.lblDescription, about.lblVersion, about.lblDisclaimer};
+    for (QLabel* label : labels) QCOMPARE(QFontInfo(label->font()).family(), ProgramFontFamily());
     QCOMPARE(about.lblTitle->font().pointSizeF(), 18.0);
     QVERIFY(about.lblTitle->font().bold());
-    QCOMPARE(about.lblTitle->font().families().first(), QStringLiteral("Comic Sans MS"));
     QCOMPARE(about.lblDescription->font().pointSizeF(), 12.0);
     QCOMPARE(about.lblVersion->font().pointSizeF(), 9.75);
     QVERIFY(!about.lblVersion->font().bold());
@@ -40,13 +47,40 @@ class AboutTests : public QObject {
     QCOMPARE(about.lblTitle->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QCOMPARE(about.lblDescription->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     QVERIFY(about.lblVersion->alignment() & Qt::AlignHCenter);
-    // The etched separator is drawn: grey above white.
+    // Every text shows whole, nothing lies on anything else, and the box reads from top to
+    // bottom: icon and title, description, version, the separator, contact line and OK.
+    for (QLabel* label : labels)
+      QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName() + " cut"));
+    QVERIFY(about.cmdOK->width() >= about.cmdOK->sizeHint().width());
+    const QList<QWidget*> controls = {about.picIcon, about.lblTitle, about.lblDescription, about.lblVersion,
+                                      about.Line1, about.lblDisclaimer, about.cmdOK};
+    for (int i = 0; i < controls.size(); ++i) {
+      QVERIFY2(about.rect().contains(controls[i]->geometry()), qPrintable(controls[i]->objectName() + " outside"));
+      for (int j = i + 1; j < controls.size(); ++j)
+        QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                 qPrintable(controls[i]->objectName() + " lies on " + controls[j]->objectName()));
+    }
+    QVERIFY(about.lblTitle->geometry().bottom() < about.lblDescription->y());
+    QVERIFY(about.lblDescription->geometry().bottom() < about.lblVersion->y());
+    QVERIFY(about.lblVersion->geometry().bottom() < about.Line1->y());
+    QVERIFY(about.Line1->geometry().bottom() < about.lblDisclaimer->y());
+    QVERIFY(about.Line1->geometry().bottom() < about.cmdOK->y());
+    // The title and the contact line are centred on the box.
+    for (QLabel* centred : {about.lblTitle, about.lblDisclaimer})
+      QVERIFY2(std::abs(centred->geometry().center().x() - about.rect().center().x()) <= 2,
+               qPrintable(centred->objectName() + " off centre"));
+    // The etched separator runs across the box: grey above white.
     const QImage image = about.grab().toImage();
-    const int x = about.width() / 2;
-    QCOMPARE(image.pixelColor(x, TwipsToPixelsRounded(2445)), QColor(128, 128, 128));
-    QCOMPARE(image.pixelColor(x, TwipsToPixelsRounded(2460)), QColor(Qt::white));
+    const qreal ratio = image.devicePixelRatio();
+    const int y = about.Line1->y();
+    for (int x : {TwipsToPixelsRounded(120), about.width() / 2, about.width() - TwipsToPixelsRounded(120)}) {
+      QCOMPARE(image.pixelColor(QPoint(x, y) * ratio), QColor(128, 128, 128));
+      QCOMPARE(image.pixelColor(QPoint(x, y + 1) * ratio), QColor(Qt::white));
+    }
     const QString png = qEnvironmentVariable("ZORBIT_SHOTS");
     if (!png.isEmpty()) image.save(png + QStringLiteral("/fquant.png"));
+    if (const QString shots = qEnvironmentVariable("ZORBIT_SHOT_DIR"); !shots.isEmpty())
+      image.save(QDir(shots).filePath(QStringLiteral("fquant.png")));
   }
 
   void EnterEscapeAndOkCloseTheBox() {

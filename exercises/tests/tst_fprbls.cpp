@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -264,6 +265,48 @@ class FPrblsTest : public QObject {
     QVERIFY(window.IdEn->height() > 0 && window.IdResp->height() > 0);
     QVERIFY(window.IdEn->geometry().bottom() < window.EtResp->y());
     QVERIFY(window.IdResp->geometry().bottom() < window.height());
+  }
+
+  // In each language, with a real exercise in the boxes: every caption shows whole, each box lies
+  // under its heading, nothing lies on anything else, and the window can be made no smaller than
+  // its captions need.
+  void CaptionsFitInEveryLanguage() {
+    const char* const languages[] = {"en", "ca", "es"};
+    for (int lang : {0, 1, 2}) {
+      LangIndex() = static_cast<std::int16_t>(lang);
+      FPrbls window(nullptr, Recording());
+      window.SetProblem(RootsOfMinus8);
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      for (const bool smallest : {false, true}) {
+        if (smallest) {
+          window.resize(1, 1);
+          QApplication::processEvents();
+          QVERIFY(window.width() >= window.minimumSizeHint().width());
+          QVERIFY(window.height() >= window.minimumSizeHint().height());
+        }
+        const QString where = QStringLiteral("%1%2: ").arg(languages[lang], smallest ? " smallest" : "");
+        for (QWidget* caption : {static_cast<QWidget*>(window.EtEn), static_cast<QWidget*>(window.EtResp),
+                                 static_cast<QWidget*>(window.BtG)})
+          QVERIFY2(caption->width() >= caption->sizeHint().width() &&
+                       caption->height() >= caption->sizeHint().height(),
+                   qPrintable(where + caption->objectName() + " cut"));
+        const QList<QWidget*> controls = {window.EtEn, window.BtG, window.IdEn, window.EtResp, window.IdResp};
+        for (int i = 0; i < controls.size(); ++i) {
+          QVERIFY2(window.rect().contains(controls[i]->geometry()),
+                   qPrintable(where + controls[i]->objectName() + " outside the window"));
+          for (int j = i + 1; j < controls.size(); ++j)
+            QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                     qPrintable(where + controls[i]->objectName() + " lies on " + controls[j]->objectName()));
+        }
+        QVERIFY2(window.EtEn->geometry().bottom() < window.IdEn->y(), qPrintable(where + "statement above its heading"));
+        QVERIFY2(window.EtResp->geometry().bottom() < window.IdResp->y(), qPrintable(where + "answer above its heading"));
+        // The answer's four lines show without scrolling in the window as it opens.
+        if (!smallest) QCOMPARE(window.IdResp->verticalScrollBar()->maximum(), 0);
+        if (const QString shots = qEnvironmentVariable("ZORBIT_SHOT_DIR"); !shots.isEmpty() && !smallest)
+          window.grab().save(QDir(shots).filePath(QStringLiteral("fprbls-%1.png").arg(languages[lang])));
+      }
+    }
   }
 
   void Screenshot() {

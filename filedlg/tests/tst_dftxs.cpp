@@ -530,6 +530,55 @@ class DFtxsTests : public QObject {
     Shoot(dialog.get(), QStringLiteral("dftxs-open-ca.png"));
   }
 
+  // In each language and mode every caption shows whole, each label stands beside its field, no
+  // control lies on another, and the dialog can be made no smaller than its captions need.
+  void CaptionsFitInEveryLanguage() {
+    const auto checkFit = [](DFtxs& dialog, const QString& where) {
+      for (QLabel* label : {dialog.EtNom, dialog.EtTp})
+        QVERIFY2(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height(),
+                 qPrintable(where + label->objectName() + " cut: " + label->text()));
+      for (QPushButton* button : {dialog.BtOk, dialog.BtFuig})
+        QVERIFY2(button->width() >= button->sizeHint().width() && button->height() >= button->sizeHint().height(),
+                 qPrintable(where + button->objectName() + " cut: " + button->text()));
+      // A label beside its field: on the field's line and to its left.
+      const std::pair<QLabel*, QWidget*> pairs[] = {{dialog.EtNom, dialog.IdNom}, {dialog.EtTp, dialog.LTps}};
+      for (const auto& [label, field] : pairs) {
+        const int middle = label->geometry().center().y();
+        QVERIFY2(middle >= field->y() && middle <= field->geometry().bottom(),
+                 qPrintable(where + label->text() + " not on the line of " + field->objectName()));
+        QVERIFY2(label->geometry().right() < field->x(), qPrintable(where + label->text() + " runs into its field"));
+      }
+      const QList<QWidget*> controls = {dialog.LDsks, dialog.BtObr, dialog.BtRere, dialog.BtAm, dialog.BtNova,
+                                        dialog.IdNova, dialog.LDirs, dialog.LFtxs, dialog.EtNom, dialog.IdNom,
+                                        dialog.BtOk, dialog.EtTp, dialog.LTps, dialog.BtFuig};
+      for (int i = 0; i < controls.size(); ++i) {
+        QVERIFY2(dialog.rect().contains(controls[i]->geometry()),
+                 qPrintable(where + controls[i]->objectName() + " outside the window"));
+        for (int j = i + 1; j < controls.size(); ++j)
+          QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                   qPrintable(where + controls[i]->objectName() + " lies on " + controls[j]->objectName()));
+      }
+    };
+    const char* const languages[] = {"en", "ca", "es"};
+    for (int lang : {0, 1, 2}) {
+      LangIndex() = static_cast<std::int16_t>(lang);
+      for (FileDialogMode mode : {FileDialogMode::Open, FileDialogMode::Save}) {
+        auto dialog = Open(mode, data_, QStringLiteral("*.txt|*.*"));
+        QVERIFY(dialog);
+        QTest::mouseClick(dialog->BtNova, Qt::LeftButton);  // the new folder's box shows too
+        QApplication::processEvents();
+        const QString where = QStringLiteral("%1 %2: ").arg(languages[lang], dialog->windowTitle());
+        checkFit(*dialog, where);
+        Shoot(dialog.get(), QStringLiteral("dftxs-%1-%2.png")
+                                .arg(mode == FileDialogMode::Open ? "open" : "save", languages[lang]));
+        dialog->resize(10, 10);
+        QApplication::processEvents();
+        QVERIFY(dialog->width() >= dialog->minimumSizeHint().width());
+        checkFit(*dialog, where + QStringLiteral("smallest: "));
+      }
+    }
+  }
+
   void AskFileWaitsForTheUserAndKeepsTheProposedName() {
     QDir(work_).mkdir(QStringLiteral("Graphs"));
     QString seenName;

@@ -238,10 +238,27 @@ class TextGridTests : public QObject {
     QCOMPARE(Texts(box->surface(), grid.ColWidth), QStringList{QStringLiteral("w")});
   }
 
-  void ResultsTableFontIsInstalled() {
+  // The table writes in the program's own family, and the results of operands of a few digits,
+  // five-digit products included, fit their columns whole.
+  void ResultsTableWritesInTheProgramsFamily() {
     const QString name = ResultsTableFontName();
-    QVERIFY(!name.isEmpty());
+    QCOMPARE(name, ProgramFontFamily());
     QCOMPARE(QFontInfo(QFont(name)).family(), name);
+    QWidget window;
+    auto* box = new PictureBox(&window, true);
+    auto* editor = new QLineEdit(box);
+    box->surface().SetFontName(name);
+    box->surface().SetFontSize(ResultsTableFontSize);
+    TextGrid grid;
+    grid.ReadOnly = true;
+    GridInit(grid, box, editor, 4, 2, 2000);
+    const Cplx z1 = MakeCplx(-123.45, 678.9), z2 = MakeCplx(98.76, -54.32);
+    for (int k = 0; k < 4; ++k) {
+      const Cplx r = CplxOp(static_cast<OpCode>(k), z1, z2);
+      GridSetCell(ToQ(CartText(r, 2)), grid, k, 0);
+      GridSetCell(ToQ(PolarText(r, 2)), grid, k, 1);
+      for (int col : {0, 1}) QVERIFY2(!grid.Cut[k][col], qPrintable(grid.Cells[k][col] + " cut"));
+    }
   }
 };
 

@@ -232,6 +232,11 @@ class FToolsTests : public QObject {
           for (int j = i + 1; j < group.size(); ++j)
             QVERIFY2(!group[i]->geometry().intersects(group[j]->geometry()),
                      qPrintable(group[i]->objectName() + " lies on " + group[j]->objectName()));
+      // The leaving buttons show their captions whole and stand apart.
+      for (QPushButton* button : {editor->BtEsc, editor->BtOk})
+        QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->objectName() + " cut"));
+      QVERIFY2(editor->BtOk->x() - editor->BtEsc->geometry().right() > TwipsToPixelsRounded(45),
+               "Esc and Ok crowded together");
       // The frame's caption sits above its first label.
       const int captionBottom = QFontMetrics(editor->Ped->font()).height();
       QVERIFY2(editor->Et[0]->y() >= captionBottom, qPrintable(editor->Ped->title() + " on " + editor->Et[0]->text()));
