@@ -71,7 +71,9 @@ Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) 
   Form_Load();
 }
 
-Form1::~Form1() = default;
+// The panels go before the window's own connections do: focus moving away while they are destroyed
+// must not reach the Edit items.
+Form1::~Form1() { disconnect(qApp, nullptr, this, nullptr); }
 
 void Form1::CreatePanels() {
   auto* client = new QWidget(this);

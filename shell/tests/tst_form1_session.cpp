@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <cstring>
@@ -256,9 +258,14 @@ class Form1SessionTests : public QObject {
     QGuiApplication::clipboard()->clear();
     Keys(Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("-2.5+0.25i\n2.51 , 174.3\u00b0"));
-    // Edit > Copy of the first row, then a new complex pasted from it.
+    // Edit > Copy of the first row, picked with the mouse, then a new complex pasted from it.
     d.ClickRow(2, 0);
-    f.OpCopy->trigger();
+    QMenuBar* bar = f.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(f.OpEdit->menuAction()).center());
+    QVERIFY(QTest::qWaitForWindowExposed(f.OpEdit));
+    QVERIFY(f.OpCopy->isEnabled());
+    QTest::mouseClick(f.OpEdit, Qt::LeftButton, Qt::NoModifier, f.OpEdit->actionGeometry(f.OpCopy).center());
+    QTRY_VERIFY(!f.OpEdit->isVisible());
     QCOMPARE(QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("4-3i"));
     QTest::mouseClick(f.Stored->BtNou, Qt::LeftButton);
     f.Entry->EdN[0]->setFocus();
