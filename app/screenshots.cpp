@@ -146,6 +146,9 @@ int main(int argc, char* argv[]) {
   }
   QDir folder(QString::fromLocal8Bit(argv[1]));
   folder.mkpath(QStringLiteral("."));
+  // The pictures show a fresh store; the session they leave goes with this folder.
+  QTemporaryDir work;
+  SetWorkFolder(work.path());
   EnterWorkFolder();
   RecordingMessages messages;
   RecordingProcesses processes;

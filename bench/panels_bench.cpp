@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "platform/picture_box.h"
+#include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
 #include "shell/binary_panel.h"
 #include "shell/combined_panel.h"
@@ -43,6 +45,9 @@ void Measure(const char* name, const std::function<void()>& action) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // A store of its own: no session of an earlier run, none left behind.
+  QTemporaryDir work;
+  SetWorkFolder(work.path());
   RecordingMessages messages;
   RecordingProcesses processes;
   Form1 form(Seams{&messages, &processes});

@@ -24,6 +24,11 @@ QString& FolderOverride() {
   return folder;
 }
 
+QString& WorkFolderOverride() {
+  static QString folder;
+  return folder;
+}
+
 // The folder `relative` to the program's folder in the installed layout, else the program's folder.
 QString LaidOutFolder(const char* relative) {
   const QString program = ExecutableFolder();
@@ -52,7 +57,10 @@ QString ManualPath() { return QDir(LaidOutFolder(ZORBIT_MANUAL_FROM_PROGRAM)).fi
 
 QString PagesFolder() { return LaidOutFolder(ZORBIT_PAGES_FROM_PROGRAM); }
 
+void SetWorkFolder(const QString& folder) { WorkFolderOverride() = folder; }
+
 QString WorkFolder() {
+  if (!WorkFolderOverride().isEmpty()) return WorkFolderOverride();
   const QString executableFolder = ExecutableFolder();
   if (CurrentLayout() == ProgramLayout::Beside && QFileInfo(executableFolder).isWritable()) return executableFolder;
   QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -28,6 +28,9 @@ QString PagesFolder();      // the help pages and their pictures
 // the folder is read-only, it is the per-user application data folder, made on first use. An
 // installed program never writes into its prefix, even when run by a user who could.
 QString WorkFolder();
+// Tests give each run a work folder of its own, so that what the program keeps there (the
+// session) never reaches the build's folder or another test. Empty: the folder above.
+void SetWorkFolder(const QString& folder);
 
 // Makes the work folder the current folder and returns it.
 QString EnterWorkFolder();

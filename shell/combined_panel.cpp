@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "calc/eval_combined.h"
 #include "lang/language.h"
@@ -122,8 +123,12 @@ void CombinedPanel::OkCmb_Click() {
   // The calculation is kept only when the evaluation succeeds, so the last one stays the value
   // on show even if the store has changed since and a new attempt fails.
   Cplx value;
-  if (!EvalCombined(FromQ(text), store_.Store(), value)) {
-    seams_.Messages->Show(QStringLiteral("Wrong string"), QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Warning);
+  ExprError error;
+  const std::string typed = FromQ(text);
+  if (!EvalCombined(typed, store_.Store(), value, &error)) {
+    seams_.Messages->Show(QStringLiteral("Wrong string\n") + ToQ(error.Cause), QStringLiteral("Error"), MsgButtons::Ok,
+                          MsgIcon::Warning);
+    ShowFault(typed, error);
     return;
   }
   Last = {FromQ(text), value, store_.Store()};
@@ -131,6 +136,20 @@ void CombinedPanel::OkCmb_Click() {
   IdRes[1]->setText(ToQ(PolarText(value, 2)));
   BtGC->setEnabled(true);
   emit Calculated();
+}
+
+// The part of the string at fault is selected, or the caret stands where something is missing.
+void CombinedPanel::ShowFault(const std::string& typed, const ExprError& error) {
+  const QByteArray bytes = QByteArray::fromStdString(typed);
+  const auto start = static_cast<qsizetype>(std::min(error.Start, typed.size()));
+  const auto end = static_cast<qsizetype>(std::min(error.Start + error.Length, typed.size()));
+  const int from = static_cast<int>(QString::fromUtf8(bytes.left(start)).size());
+  const int to = static_cast<int>(QString::fromUtf8(bytes.left(end)).size());
+  TxtOp->setFocus();
+  if (to > from)
+    TxtOp->setSelection(from, to - from);
+  else
+    TxtOp->setCursorPosition(from);
 }
 
 void CombinedPanel::IdRes_Change() {

@@ -4,9 +4,11 @@
 #include <QGroupBox>
 #include <QPointer>
 #include <array>
+#include <string>
 
 #include "calc/calculations.h"
 #include "platform/seams.h"
+#include "text/expr_error.h"
 
 class QComboBox;
 class QLineEdit;
@@ -54,6 +56,7 @@ class CombinedPanel : public QGroupBox {
  private:
   // The combined-operations help, opened when the help viewer cannot be started.
   void ShowCombinedHelpInstead();
+  void ShowFault(const std::string& typed, const ExprError& error);
 
   StorePanel& store_;
   Seams seams_;

@@ -12,7 +12,6 @@
 #include "lang/language.h"
 #include "platform/processes.h"
 #include "platform/qtext.h"
-#include "shell/form1_notice.h"
 #include "shell/graph_panel.h"
 #include "shell/help_window.h"
 #include "shell/panel_widgets.h"
@@ -39,8 +38,7 @@ double ReadCount(const QString& text, bool& ok) {
 
 EntryPanel::EntryPanel(Seams seams, QWidget* parent)
     : QGroupBox(QStringLiteral(" Entry / edition of  Z"), parent),
-      seams_(seams),
-      notice_(std::make_unique<MessageNotice>(*seams.Messages)) {
+      seams_(seams) {
   MakePanel(this, "PEdN", PanelColors::Entry, 90, 90, 3900, 2370);
   setToolTip(QStringLiteral(" Enter cartesian or polar and press Intro"));
 
@@ -108,30 +106,49 @@ bool EntryPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void EntryPanel::EdN_KeyDown(int i, int keyCode, Qt::KeyboardModifiers) {
   if (keyCode != Qt::Key_Return) return;
-  RealPair pair;
-  if (!ParsePairEntry(FromQ(EdN[i]->text()), pair, *notice_)) return;
-  // A new complex that would be the 27th is refused before anything changes.
-  if (!store_->StoredComplexOpen() && store_->RefuseWhenFull(1)) return;
   Cplx entry = EntryCplx;
-  if (i == 0) {
-    entry.Re = pair.First;
-    entry.Im = pair.Second;
+  // The text the program wrote for the open complex stands for the stored value itself: Enter
+  // without an edit keeps it at full precision, not at the rounded digits on show.
+  if (store_->StoredComplexOpen() && !EdN[i]->isModified()) {
+    entry = store_->Store().At(store_->EditIndex);
   } else {
-    entry.Mod = pair.First;
-    entry.Arg = pair.Second;
-  }
-  try {
-    SyncCplx(entry, static_cast<std::int16_t>(i));
-  } catch (const ArithmeticError&) {
-    // A number such as 1e200 reads well, but its modulus is beyond the doubles: nothing changes.
-    seams_.Messages->Show(QStringLiteral("The number is too large to be calculated."), QStringLiteral("Not feasible"),
-                          MsgButtons::Ok, MsgIcon::Information);
-    return;
+    RealPair pair;
+    if (!ReadEntryBox(i, pair)) return;
+    // A new complex that would be the 27th is refused before anything changes.
+    if (!store_->StoredComplexOpen() && store_->RefuseWhenFull(1)) return;
+    if (i == 0) {
+      entry.Re = pair.First;
+      entry.Im = pair.Second;
+    } else {
+      entry.Mod = pair.First;
+      entry.Arg = pair.Second;
+    }
+    try {
+      SyncCplx(entry, static_cast<std::int16_t>(i));
+    } catch (const ArithmeticError&) {
+      // A number such as 1e200 reads well, but its modulus is beyond the doubles: nothing changes.
+      seams_.Messages->Show(QStringLiteral("The number is too large to be calculated."),
+                            QStringLiteral("Not feasible"), MsgButtons::Ok, MsgIcon::Information);
+      return;
+    }
   }
   EntryCplx = entry;
   graph_->ShowInGraphPanel(EntryCplx);
   store_->StoreEntry(EntryCplx);
   store_->AllowReset();
+}
+
+// The cartesian box also reads a+bi; of a text of several lines (a stored complex copied with its
+// polar form under it) it reads the first. A text that does not read is refused with the reason.
+bool EntryPanel::ReadEntryBox(int i, RealPair& pair) {
+  std::string text = FromQ(EdN[i]->text());
+  if (i == 0) text = text.substr(0, text.find_first_of("\r\n"));
+  ExprError error;
+  const bool read = i == 0 ? ReadCartEntry(text, pair, &error) : ReadPairEntry(text, pair, &error);
+  if (!read)
+    seams_.Messages->Show(QStringLiteral("wrong expression\n") + ToQ(error.Cause), QStringLiteral("Zorbit"),
+                          MsgButtons::Ok, MsgIcon::Warning);
+  return read;
 }
 
 void EntryPanel::BtInc_Click() { EdN_KeyDown(0, Qt::Key_Return, Qt::NoModifier); }
@@ -152,9 +169,12 @@ void EntryPanel::BtRnd_Click() {
   const int count = n < 0 ? 0 : static_cast<int>(n);
   // The first one replaces an open complex; the others are new letters, which must all fit.
   if (store_->RefuseWhenFull(count - (store_->StoredComplexOpen() ? 1 : 0))) return;
-  for (int k = 0; k < count; ++k) {
-    EntryCplx = RandomCplx();
-    store_->StoreEntry(EntryCplx);
+  {
+    const StorePanel::ChangeBatch oneChange(*store_);
+    for (int k = 0; k < count; ++k) {
+      EntryCplx = RandomCplx();
+      store_->StoreEntry(EntryCplx);
+    }
   }
   if (count == 1) graph_->ShowInGraphPanel(EntryCplx);
   store_->AllowReset();

@@ -5,13 +5,11 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
-#include <memory>
 
 #include "core/cplx.h"
 #include "platform/seams.h"
 
 class GraphPanel;
-class Notice;
 class QComboBox;
 class QLineEdit;
 class QToolButton;
@@ -56,10 +54,10 @@ class EntryPanel : public QGroupBox {
 
  private:
   void ShowEntryHelpInstead();
+  bool ReadEntryBox(int index, RealPair& pair);
 
   StorePanel* store_ = nullptr;
   GraphPanel* graph_ = nullptr;
   Seams seams_;
-  std::unique_ptr<Notice> notice_;
   QPointer<QWidget> entryHelp_;
 };

@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QScreen>
 
 #include "core/random.h"
@@ -15,6 +18,7 @@
 #include "platform/picture_box.h"
 #include "platform/program_folder.h"
 #include "platform/twips.h"
+#include "session/session_keeper.h"
 #include "shell/binary_panel.h"
 #include "shell/combined_panel.h"
 #include "shell/entry_panel.h"
@@ -54,6 +58,9 @@ Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) 
   CreateMenus();
   ConnectPanels();
   ConnectMenus();
+  // An empty text box leaves Ctrl+Z and Ctrl+Y to the store's undo; a box with text undoes its
+  // own typing.
+  for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
   // The designed client area, centred on the screen.
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -64,7 +71,9 @@ Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) 
   Form_Load();
 }
 
-Form1::~Form1() = default;
+// The panels go before the window's own connections do: focus moving away while they are destroyed
+// must not reach the Edit items.
+Form1::~Form1() { disconnect(qApp, nullptr, this, nullptr); }
 
 void Form1::CreatePanels() {
   auto* client = new QWidget(this);
@@ -127,6 +136,17 @@ void Form1::ConnectPanels() {
     }
   });
 
+  // Every change of the store is kept on disk and can be undone.
+  connect(Stored, &StorePanel::Changed, this, &Form1::StoreChanged);
+  connect(Stored, &StorePanel::Opened, this, &Form1::RefreshEditItems);
+  connect(Stored, &StorePanel::EntryClosed, this, &Form1::RefreshEditItems);
+  for (QListWidget* column : Stored->LZ)
+    connect(column, &QListWidget::currentRowChanged, this, &Form1::RefreshEditItems);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    // A menu that opens takes no focus of its own worth following: Copy keeps its state.
+    if (now != nullptr) RefreshEditItems();
+  });
+
   connect(Graph, &GraphPanel::SaveAsked, this, &Form1::BtGrf_Click);
   connect(Binary, &BinaryPanel::Calculated, this, [this](bool complete) {
     OpG[0]->setEnabled(complete);
@@ -153,6 +173,64 @@ void Form1::Form_Load() {
   Graph->ResetGraphPanel();
   Binary->CreateGraphWindows();
   SeedRandomFromClock();
+  RestoreSession();
+}
+
+void Form1::RestoreSession() {
+  keeper_ = std::make_unique<SessionKeeper>(WorkFolder(), *seams_.Messages);
+  const std::vector<Cplx> restored = keeper_->Restore();
+  if (!restored.empty()) Stored->PutBack(restored);
+  history_.Reset(Stored->Contents());
+  RefreshEditItems();
+}
+
+void Form1::StoreChanged() {
+  const std::vector<Cplx> contents = Stored->Contents();
+  if (history_.Commit(contents)) keeper_->Save(contents);
+  RefreshEditItems();
+}
+
+void Form1::PutBackStore(const std::vector<Cplx>& complexes) {
+  // The results on show belong to the store as it was: they go, the formula stays.
+  Binary->RstBin();
+  Power->LstNp_Click();
+  Roots->LstNr_Click();
+  Combined->TxtOp_Change();
+  Stored->PutBack(complexes);
+  Graph->ResetGraphPanel();
+  keeper_->Save(complexes);
+  RefreshEditItems();
+}
+
+int Form1::CopyableRow() const {
+  const QWidget* focus = QApplication::focusWidget();
+  for (const QListWidget* column : Stored->LZ) {
+    if (focus != column) continue;
+    const int row = column->currentRow();
+    return row >= 0 && column->item(row)->isSelected() ? row : -1;
+  }
+  return -1;
+}
+
+void Form1::RefreshEditItems() {
+  if (OpUndo == nullptr) return;
+  OpUndo->setEnabled(history_.CanUndo());
+  OpRedo->setEnabled(history_.CanRedo());
+  OpCopy->setEnabled(CopyableRow() >= 0);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* box = qobject_cast<QLineEdit*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool undoKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                         key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+    if (box != nullptr && undoKey && box->text().isEmpty()) {
+      event->ignore();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,10 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <memory>
+#include <vector>
+
+#include "calc/undo_history.h"
 
 #include "calc/problem.h"
 #include "platform/seams.h"
@@ -19,6 +23,7 @@ class QFrame;
 class QGroupBox;
 class QMenu;
 class RootsPanel;
+class SessionKeeper;
 class StorePanel;
 
 // The main window: the frame that holds the panels, the menu bar, and the wiring between them.
@@ -67,6 +72,10 @@ class Form1 : public QMainWindow {
   std::array<QAction*, 6> GGr{};
   QAction* OpObr = nullptr;
   QAction* OpSurt = nullptr;
+  QMenu* OpEdit = nullptr;
+  QAction* OpUndo = nullptr;
+  QAction* OpRedo = nullptr;
+  QAction* OpCopy = nullptr;
   QMenu* Tools = nullptr;
   QAction* OpEdTools = nullptr;
   std::array<QAction*, 13> ITool{};
@@ -84,9 +93,13 @@ class Form1 : public QMainWindow {
   void OpSobre_Click();
   void OpEdTools_Click();
   void ITool_Click(int index);
+  void OpUndo_Click();
+  void OpRedo_Click();
+  void OpCopy_Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Form_Load();
@@ -95,6 +108,18 @@ class Form1 : public QMainWindow {
   void CreateMenus();
   void ConnectPanels();
   void ConnectMenus();
+  // The store as the last run left it.
+  void RestoreSession();
+  // After every change of the store: kept on disk and in the undo history.
+  void StoreChanged();
+  // A step of the history taken back or replayed.
+  void PutBackStore(const std::vector<Cplx>& complexes);
+  // Undo, Redo and Copy are enabled exactly when they can act.
+  void RefreshEditItems();
+  // A store column has the keyboard focus and a row selected: Copy copies that complex.
+  int CopyableRow() const;
 
   Seams seams_;
+  std::unique_ptr<SessionKeeper> keeper_;
+  StoreHistory history_;
 };

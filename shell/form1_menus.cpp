@@ -2,6 +2,7 @@
 // The menu bar and its commands: saving exercises and graphs, Open..., Exit, the tools, Info and
 // About...
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -12,15 +13,18 @@
 #include <algorithm>
 
 #include "about/fquant.h"
+#include "calc/copy_text.h"
 #include "exercises/exercise_command.h"
 #include "filedlg/ask_file.h"
 #include "filedlg/path_helpers_qt.h"
 #include "graphics/fgraf.h"
 #include "graphics/save_graph.h"
 #include "platform/picture_box.h"
+#include "platform/qtext.h"
 #include "shell/binary_panel.h"
 #include "shell/form1.h"
 #include "shell/graph_panel.h"
+#include "shell/store_panel.h"
 #include "tools/ftools.h"
 #include "tools/run_tool.h"
 
@@ -103,6 +107,15 @@ void Form1::CreateMenus() {
   separator(OpFtx, "sep");
   OpSurt = action(OpFtx, QStringLiteral("OpSurt"), QStringLiteral("Exit"));
 
+  OpEdit = bar->addMenu(QStringLiteral("&Edit"));
+  OpEdit->setObjectName(QStringLiteral("OpEdit"));
+  OpUndo = action(OpEdit, QStringLiteral("OpUndo"), QStringLiteral("Undo"), false);
+  OpUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  OpRedo = action(OpEdit, QStringLiteral("OpRedo"), QStringLiteral("Redo"), false);
+  OpRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  OpCopy = action(OpEdit, QStringLiteral("OpCopy"), QStringLiteral("Copy"), false);
+  OpCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+
   Tools = bar->addMenu(QStringLiteral("&Tools"));
   Tools->setObjectName(QStringLiteral("Tools"));
   OpEdTools = action(Tools, QStringLiteral("OpEdTools"), QStringLiteral("Edit tools"));
@@ -127,6 +140,9 @@ void Form1::ConnectMenus() {
   for (int i = 1; i <= 12; ++i) connect(ITool[i], &QAction::triggered, this, [this, i] { ITool_Click(i); });
   connect(OpInfo, &QAction::triggered, this, &Form1::OpInfo_Click);
   connect(OpSobre, &QAction::triggered, this, &Form1::OpSobre_Click);
+  connect(OpUndo, &QAction::triggered, this, &Form1::OpUndo_Click);
+  connect(OpRedo, &QAction::triggered, this, &Form1::OpRedo_Click);
+  connect(OpCopy, &QAction::triggered, this, &Form1::OpCopy_Click);
 }
 
 // The exercise of the Save submenu's item, also asked by the panels' exercise buttons. The
@@ -180,3 +196,18 @@ void Form1::OpSobre_Click() { ShowAbout(this); }
 void Form1::OpEdTools_Click() { OpenToolsEditor(this, seams_); }
 
 void Form1::ITool_Click(int index) { RunTool(index, seams_); }
+
+void Form1::OpUndo_Click() {
+  if (const auto before = history_.Undo()) PutBackStore(*before);
+}
+
+void Form1::OpRedo_Click() {
+  if (const auto after = history_.Redo()) PutBackStore(*after);
+}
+
+// The complex of the selected row, as the columns show it, with its polar form as a second line.
+void Form1::OpCopy_Click() {
+  const int row = CopyableRow();
+  if (row < 0) return;
+  QGuiApplication::clipboard()->setText(ToQ(StoredCopyText(Stored->Store().At(row + 1))));
+}

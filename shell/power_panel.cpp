@@ -89,7 +89,12 @@ void PowerPanel::OkPot_Click() {
   if (a < 0) return;
   const Cplx base = store_.Store().At(a + 1);
   double exponent = 0;
-  if (!ParseReal(FromQ(LstNp->currentText()), exponent)) return;
+  ExprError error;
+  if (!ParseReal(FromQ(LstNp->currentText()), exponent, &error)) {
+    seams_.Messages->Show(QStringLiteral("wrong expression\n") + ToQ(error.Cause), QStringLiteral("Zorbit"),
+                          MsgButtons::Ok, MsgIcon::Warning);
+    return;
+  }
   try {
     Last = CalcPower(base, exponent);
   } catch (const ArithmeticError&) {

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QScrollBar>
 #include <QToolButton>
 #include <cmath>
@@ -15,17 +14,16 @@
 #include "shell/panel_widgets.h"
 #include "shell/store_panel.h"
 #include "text/complex_text.h"
+#include "text/parse.h"
 
 namespace {
 
-// The root index as typed: a whole number once rounded (halves to the even one), within the range
-// of a 16-bit integer. False for anything else.
-bool ReadRootIndex(const QString& text, std::int16_t& n) {
-  QString t = text.trimmed();
-  t.replace(QLatin1Char(','), QLatin1Char('.'));
-  bool ok = false;
-  const double value = QLocale::c().toDouble(t, &ok);
-  if (!ok || !std::isfinite(value)) return false;
+// The root index as typed, a real expression: a whole number once rounded (halves to the even
+// one), within the range of a 16-bit integer. False for anything else; error says why when the
+// text is no expression at all.
+bool ReadRootIndex(const QString& text, std::int16_t& n, ExprError& error) {
+  double value = 0;
+  if (!ParseReal(FromQ(text), value, &error)) return false;
   const double rounded = std::nearbyint(value);
   if (rounded < INT16_MIN || rounded > INT16_MAX) return false;
   n = static_cast<std::int16_t>(rounded);
@@ -88,15 +86,17 @@ void RootsPanel::LstNr_Click() {
 void RootsPanel::OkRel_Click() {
   const int a = LstZ->currentIndex();
   if (a < 0) return;
-  const auto wrongIndex = [this] {
-    seams_.Messages->Show(QStringLiteral("Only integers >= 2"), QStringLiteral("Wrong index"), MsgButtons::Ok,
-                          MsgIcon::Warning);
+  ExprError error;
+  const auto wrongIndex = [this, &error] {
+    QString text = QStringLiteral("Only integers >= 2");
+    if (!error.Cause.empty()) text += QStringLiteral("\n") + ToQ(error.Cause);
+    seams_.Messages->Show(text, QStringLiteral("Wrong index"), MsgButtons::Ok, MsgIcon::Warning);
   };
   const Cplx radicand = store_.Store().At(a + 1);
   const QString typed = LstNr->currentText();
   if (typed.contains(QLatin1Char('.'))) return wrongIndex();
   std::int16_t n = 0;
-  if (!ReadRootIndex(typed, n) || n < 2) return wrongIndex();
+  if (!ReadRootIndex(typed, n, error) || n < 2) return wrongIndex();
   try {
     Last = CalcRoots(radicand, n);
   } catch (const ArithmeticError&) {

@@ -105,6 +105,7 @@ bool StorePanel::StoreEntry(const Cplx& z) {
     SelectStoreRow(1, 1);
   }
   CloseEntry();
+  AnnounceChange();
   return true;
 }
 
@@ -121,6 +122,7 @@ void StorePanel::SuprCplx() {
     RefreshStoreLists();
     CloseEntry();
     emit Deleted();
+    AnnounceChange();
   } else {
     CloseEntry();
   }
@@ -228,4 +230,40 @@ void StorePanel::Btrst_Click() {
   }
   emit Emptied();
   Btrst->setEnabled(false);
+  AnnounceChange();
+}
+
+void StorePanel::AnnounceChange() {
+  if (batchDepth_ > 0) {
+    changedInBatch_ = true;
+    return;
+  }
+  emit Changed();
+}
+
+StorePanel::ChangeBatch::~ChangeBatch() {
+  if (--store_.batchDepth_ == 0 && store_.changedInBatch_) {
+    store_.changedInBatch_ = false;
+    emit store_.Changed();
+  }
+}
+
+std::vector<Cplx> StorePanel::Contents() const {
+  std::vector<Cplx> complexes;
+  for (int k = 1; k <= store_.Count(); ++k) complexes.push_back(store_.At(k));
+  return complexes;
+}
+
+void StorePanel::PutBack(const std::vector<Cplx>& complexes) {
+  store_.Clear();
+  for (const Cplx& z : complexes)
+    if (store_.Append(z) == 0) break;  // never more than the letters
+  RefreshStoreLists();
+  // The selectors a store would have set: "a" everywhere, "b" as Z2 once there are two.
+  for (int i = 0; i < 5 && !store_.Empty(); ++i) {
+    if (selectors_[i]->currentIndex() >= 0) continue;
+    SelectStoreRow(i, i == 1 && store_.Count() >= 2 ? 1 : 0);
+  }
+  CloseEntry();
+  Btrst->setEnabled(!store_.Empty());
 }

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "calc/complex_store.h"
 #include "platform/seams.h"
@@ -54,6 +55,26 @@ class StorePanel : public QGroupBox {
   // Something was stored: the reset button can empty the store.
   void AllowReset() const;
 
+  // The stored complexes in letter order.
+  std::vector<Cplx> Contents() const;
+  // The store takes these complexes instead of its own (a session restored, a change undone):
+  // the entry closes, the columns and selectors are filled as after a store, and a selector
+  // left without a complex takes the one a store would give it. Changed is not sent.
+  void PutBack(const std::vector<Cplx>& complexes);
+
+  // Changes made within one batch are announced once, at its end: the random complexes of one
+  // click are one change.
+  class ChangeBatch {
+   public:
+    explicit ChangeBatch(StorePanel& store) : store_(store) { ++store_.batchDepth_; }
+    ~ChangeBatch();
+    ChangeBatch(const ChangeBatch&) = delete;
+    ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+   private:
+    StorePanel& store_;
+  };
+
   // ---- event handlers
   void LZ_Click(int index);
   void LZ_Scroll(int index);
@@ -72,6 +93,9 @@ class StorePanel : public QGroupBox {
   void NewEntryAsked();
   // The store was emptied by the reset button: every panel starts afresh.
   void Emptied();
+  // The contents of the store may have changed: an entry, a deletion, a reset, random complexes,
+  // a result taken back. Sent once per change, after the columns show it.
+  void Changed();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +104,11 @@ class StorePanel : public QGroupBox {
   void RefreshStoreLists();
   // A selection made by the program in selector i; its panel is told.
   void SelectStoreRow(int i, int row);
+  // Announces a change now, or at the end of the running batch.
+  void AnnounceChange();
+
+  int batchDepth_ = 0;
+  bool changedInBatch_ = false;
 
   Seams seams_;
   ComplexStore store_;

@@ -116,6 +116,12 @@ class PlatformTests : public QObject {
     QCOMPARE(EnterWorkFolder(), dir.path());
     QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
     QDir::setCurrent(before);
+    // A folder of the test's own comes first; cleared, the program's folder is back.
+    QTemporaryDir own;
+    SetWorkFolder(own.path());
+    QCOMPARE(WorkFolder(), own.path());
+    SetWorkFolder(QString());
+    QCOMPARE(WorkFolder(), dir.path());
     SetExecutableFolder(QString());
   }
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "core/random.h"
+#include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
 #include "shell/binary_panel.h"
 #include "shell/combined_panel.h"
@@ -23,18 +24,27 @@
 #include "shell/roots_panel.h"
 #include "shell/store_panel.h"
 
-// The real main window with recording seams, shown and active, working in a temporary folder.
+// The real main window with recording seams, shown and active, working in a temporary folder:
+// its session is kept there too.
 struct Form1Driver {
   Form1Driver() : previousFolder(QDir::currentPath()) {
     QDir::setCurrent(folder.path());
+    SetWorkFolder(folder.path());
+    Open();
+  }
+  ~Form1Driver() {
+    form.reset();
+    SetWorkFolder(QString());
+    QDir::setCurrent(previousFolder);
+  }
+
+  // A new main window on the same folder, as when the program starts again.
+  void Open() {
+    form.reset();
     form = std::make_unique<Form1>(Seams{&messages, &processes});
     form->show();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-  }
-  ~Form1Driver() {
-    form.reset();
-    QDir::setCurrent(previousFolder);
   }
 
   // Types into an entry box as the user does and presses Enter.

@@ -103,7 +103,8 @@ class CombinedPanelTests : public QObject {
       TypeFormula(f, QString::fromLatin1(text));
       QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
       QCOMPARE(d.messages.Shown.size(), 1);
-      QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string"));
+      QCOMPARE(d.messages.LastText().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Wrong string"));
+      QVERIFY(!d.messages.LastText().section(QLatin1Char('\n'), 1).isEmpty());
       QCOMPARE(d.messages.LastTitle(), QStringLiteral("Error"));
       QVERIFY(f.Combined->IdRes[0]->text().isEmpty());
     }
@@ -124,11 +125,69 @@ class CombinedPanelTests : public QObject {
     QCOMPARE(f.Combined->TxtOp->text(), QStringLiteral("a*b/c"));
     QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("2-2i"));
     QTest::mouseClick(f.Combined->OkCmb, Qt::LeftButton);
-    QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string"));
+    QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string\ndivision by zero"));
     QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("2-2i"));
     DoubleClickBox(f.Combined->IdRes[1]);
     QCOMPARE(f.Stored->Store().Count(), 4);
     QCOMPARE(d.Column(1).last(), QStringLiteral("2-2i"));
+  }
+
+  // After the message the part at fault is selected in the string (or the caret stands where
+  // something is missing), also behind characters of more than one byte.
+  void TheFaultIsShownInTheString() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "2, 0"});
+    Form1& f = *d.form;
+    struct Case {
+      const char* Formula;
+      const char* Cause;
+      const char* Selected;
+      int Caret;
+    };
+    const Case cases[] = {
+        {"a+b*d", "the letter d is not stored", "d", 5},
+        {"\u00b7a+d", "", "\u00b7", 1},
+        {"a*(b+a", "missing \u201C)\u201D", "(", -1},
+        {"a/(b-b)", "division by zero", "", -1},
+        {"2a+b", "write 2*a for a product", "", -1},
+    };
+    for (const Case& c : cases) {
+      d.messages.Shown.clear();
+      TypeFormula(f, QString::fromUtf8(c.Formula));
+      QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
+      QCOMPARE(d.messages.Shown.size(), 1);
+      if (*c.Cause) QCOMPARE(d.messages.LastText(), QStringLiteral("Wrong string\n") + QString::fromUtf8(c.Cause));
+      QVERIFY(f.Combined->TxtOp->hasFocus());
+      if (*c.Selected) QCOMPARE(f.Combined->TxtOp->selectedText(), QString::fromUtf8(c.Selected));
+      if (c.Caret >= 0) QCOMPARE(f.Combined->TxtOp->cursorPosition(), c.Caret);
+      // The string itself is left as typed.
+      QCOMPARE(f.Combined->TxtOp->text(), QString::fromUtf8(c.Formula));
+    }
+  }
+
+  // The formulas through the panel, with a = 1+2i, b = 3-1i, c = 2+0i.
+  void FormulasGiveTheValueOrTheReasonStated() {
+    Form1Driver d;
+    StoreAll(d, {"1, 2", "3, -1", "2, 0"});
+    Form1& f = *d.form;
+    const char* const cases[][2] = {
+        {"a-b-c", "-4+3i"},        {"a/b/c", "0.05+0.35i"}, {"-a", "-1-2i"},       {"a^-1", "0.2-0.4i"},
+        {"a''", "1+2i"},           {"a'^2", "-3-4i"},       {"a^2^2", "-7-24i"},   {"a^1,5", "-0.3+3.33i"},
+        {"((a+b))", "4+1i"},       {"a'b", "Wrong string"}, {"a+2i", "Wrong string"}, {"a^2'", "Wrong string"},
+        {"2a", "Wrong string"},    {"D", "Wrong string"},
+    };
+    for (const auto& [formula, value] : cases) {
+      d.messages.Shown.clear();
+      TypeFormula(f, QString::fromUtf8(formula));
+      QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
+      if (QLatin1String(value) == QLatin1String("Wrong string")) {
+        QVERIFY2(d.messages.LastText().startsWith(QStringLiteral("Wrong string\n")), formula);
+        QVERIFY(f.Combined->IdRes[0]->text().isEmpty());
+      } else {
+        QVERIFY2(d.messages.Shown.isEmpty(), qPrintable(d.messages.LastText()));
+        QCOMPARE(f.Combined->IdRes[0]->text(), QString::fromUtf8(value));
+      }
+    }
   }
 
   void TheResetEmptiesThePanel() {
@@ -180,7 +239,9 @@ class CombinedPanelTests : public QObject {
       d.messages.Shown.clear();
       TypeFormula(f, example.Formula);
       QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
-      const QString answer = d.messages.Shown.isEmpty() ? f.Combined->IdRes[0]->text() : d.messages.LastText();
+      // A refused formula: the message's first line, its reason under it.
+      const QString answer = d.messages.Shown.isEmpty() ? f.Combined->IdRes[0]->text()
+                                                        : d.messages.LastText().section(QLatin1Char('\n'), 0, 0);
       QVERIFY2(answer == example.Value, qPrintable(example.Formula + " gives " + answer));
     }
   }

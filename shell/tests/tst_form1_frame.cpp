@@ -90,7 +90,10 @@ class Form1FrameTests : public QObject {
     QCOMPARE(f.OpGuard->title(), QStringLiteral("Save"));
     QCOMPARE(f.Tools->title(), QStringLiteral("&Tools"));
     QCOMPARE(f.Inf->title(), QStringLiteral("Info"));
-    QCOMPARE(f.menuBar()->actions().size(), 3);
+    // Edit stands between File and Tools.
+    QCOMPARE(f.menuBar()->actions().size(), 4);
+    QCOMPARE(f.menuBar()->actions()[1]->menu(), f.OpEdit);
+    QCOMPARE(f.OpEdit->title(), QStringLiteral("&Edit"));
     for (int i = 1; i <= 12; ++i) {
       QAction* tool = item(qPrintable(QStringLiteral("ITool(%1)").arg(i)));
       QVERIFY(tool != nullptr);
@@ -133,9 +136,11 @@ class Form1FrameTests : public QObject {
     QDir(folder.path()).mkdir(QStringLiteral("Prbls"));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder.path());
+    SetWorkFolder(folder.path());
     RecordingMessages messages;
     RecordingProcesses processes;
     Form1 form(Seams{&messages, &processes});
+    SetWorkFolder(QString());
     QDir::setCurrent(previous);
     QCOMPARE(form.SheetFolderName, QStringLiteral("Prbls"));
   }

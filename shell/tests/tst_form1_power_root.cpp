@@ -75,8 +75,8 @@ class PowerRootTests : public QObject {
     QCOMPARE(f.Stored->Store().At(3).Im, f.Power->Last.Result.Im);
   }
 
-  // An exponent that does not read as a number does nothing, silently; the fields keep what was
-  // written before the reading failed: the base, and the number the reading delivered.
+  // An exponent that does not read as a number is refused with the reason and changes nothing
+  // shown: the last power stays whole.
   void AnUnreadableExponentChangesNothingShown() {
     Form1Driver d;
     StoreAll(d, {"1, 1"});
@@ -84,7 +84,9 @@ class PowerRootTests : public QObject {
     CalculatePower(f, QStringLiteral("2"));
     const Cplx last = f.Power->Last.Result;
     CalculatePower(f, QStringLiteral("x+"));
-    QVERIFY(d.messages.Shown.isEmpty());
+    QCOMPARE(d.messages.Shown.size(), 1);
+    QCOMPARE(d.messages.LastText().section(QLatin1Char('\n'), 0, 0), QStringLiteral("wrong expression"));
+    QVERIFY2(d.messages.LastText().contains(QStringLiteral("\u201Cx")), qPrintable(d.messages.LastText()));
     QCOMPARE(f.Power->PZ[0]->text(), QStringLiteral("0+2i"));
     QVERIFY(f.Power->BtGP->isEnabled());
     QCOMPARE(f.Power->Last.Exponent, 2.0);
@@ -189,11 +191,11 @@ class PowerRootTests : public QObject {
     Form1& f = *d.form;
     CalculateRoots(f, QStringLiteral("3"));
     const Cplx first = f.Roots->Last.First;
-    for (const char* index : {"2.5", "1", "0", "-3", "40000", "three", ""}) {
+    for (const char* index : {"2.5", "1", "0", "-3", "40000", "three", "", "4/0"}) {
       d.messages.Shown.clear();
       CalculateRoots(f, QString::fromLatin1(index));
       QCOMPARE(d.messages.Shown.size(), 1);
-      QCOMPARE(d.messages.LastText(), QStringLiteral("Only integers >= 2"));
+      QCOMPARE(d.messages.LastText().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Only integers >= 2"));
       QCOMPARE(d.messages.LastTitle(), QStringLiteral("Wrong index"));
       QCOMPARE(f.Roots->LstRels[0]->count(), 3);  // the lists keep the last roots
     }
@@ -202,6 +204,13 @@ class PowerRootTests : public QObject {
     QCOMPARE(f.Roots->Last.Index, std::int16_t(3));
     QCOMPARE(f.Roots->Last.First.Arg, first.Arg);
     QVERIFY(f.Roots->BtGR->isEnabled());
+    // A text that is no number says why; the index is a small expression like any typed number.
+    CalculateRoots(f, QStringLiteral("three"));
+    QCOMPARE(d.messages.LastText(), QStringLiteral("Only integers >= 2\nunexpected \u201Cthree\u201D"));
+    CalculateRoots(f, QStringLiteral("4/0"));
+    QCOMPARE(d.messages.LastText(), QStringLiteral("Only integers >= 2\ndivision by zero"));
+    CalculateRoots(f, QStringLiteral("2*2"));
+    QCOMPARE(f.Roots->Last.Index, std::int16_t(4));
   }
 
   void TheRootsOfZeroAreRefusedWithoutHarm() {
