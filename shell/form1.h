@@ -71,6 +71,7 @@ class Form1 : public QMainWindow {
   std::array<QAction*, 4> OpG{};
   std::array<QAction*, 6> GGr{};
   QAction* OpObr = nullptr;
+  QAction* OpWorksheet = nullptr;
   QAction* OpSurt = nullptr;
   QMenu* OpEdit = nullptr;
   QAction* OpUndo = nullptr;
@@ -88,6 +89,7 @@ class Form1 : public QMainWindow {
   void GGr_Click(int index);
   void BtGrf_Click();
   void OpObr_Click();
+  void OpWorksheet_Click();
   void OpSurt_Click();
   void OpInfo_Click();
   void OpSobre_Click();

@@ -27,6 +27,7 @@
 #include "shell/store_panel.h"
 #include "tools/ftools.h"
 #include "tools/run_tool.h"
+#include "worksheet_print/fworksheet.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ GraphSaveContext DialogSaving(Form1& form, const Seams& seams) {
   context.LastSavedName = form.LastSavedName;
   context.AskSavePath = [&form, seams](const QString& proposedName, const QString& startFolder,
                                        const QString& typeList) {
-    return AskFile(&form, 1, startFolder, typeList, proposedName, seams);
+    return AskFile(&form, FileDialogMode::Save, startFolder, typeList, proposedName, seams);
   };
   return context;
 }
@@ -104,6 +105,7 @@ void Form1::CreateMenus() {
   for (int i = 1; i <= 5; ++i)
     GGr[i] = action(OpGuard, QStringLiteral("GGr(%1)").arg(i), QString::fromLatin1(graphs[i - 1]), false);
   OpObr = action(OpFtx, QStringLiteral("OpObr"), QStringLiteral("Open..."));
+  OpWorksheet = action(OpFtx, QStringLiteral("OpWorksheet"), QStringLiteral("Worksheet..."));
   separator(OpFtx, "sep");
   OpSurt = action(OpFtx, QStringLiteral("OpSurt"), QStringLiteral("Exit"));
 
@@ -135,6 +137,7 @@ void Form1::ConnectMenus() {
   for (int i = 0; i < 4; ++i) connect(OpG[i], &QAction::triggered, this, [this, i] { OpG_Click(i); });
   for (int i = 1; i <= 5; ++i) connect(GGr[i], &QAction::triggered, this, [this, i] { GGr_Click(i); });
   connect(OpObr, &QAction::triggered, this, &Form1::OpObr_Click);
+  connect(OpWorksheet, &QAction::triggered, this, &Form1::OpWorksheet_Click);
   connect(OpSurt, &QAction::triggered, this, &Form1::OpSurt_Click);
   connect(OpEdTools, &QAction::triggered, this, &Form1::OpEdTools_Click);
   for (int i = 1; i <= 12; ++i) connect(ITool[i], &QAction::triggered, this, [this, i] { ITool_Click(i); });
@@ -173,7 +176,7 @@ void Form1::BtGrf_Click() {
 
 void Form1::OpObr_Click() {
   const QString start = ProgramFolder + QDir::separator() + SheetFolderName;
-  const QString path = AskFile(this, 0, start, QStringLiteral("*.txt|*.*"), QString(), seams_);
+  const QString path = AskFile(this, FileDialogMode::Open, start, QStringLiteral("*.txt|*.*"), QString(), seams_);
   if (!path.isEmpty()) {
     // Only these extensions, written in lower case, are shown here; any other file goes to the
     // desktop's application for it.
@@ -185,6 +188,8 @@ void Form1::OpObr_Click() {
   }
   QDir::setCurrent(ProgramFolder);
 }
+
+void Form1::OpWorksheet_Click() { ShowWorksheetWindow(this, seams_); }
 
 // Ends the program at once, without the unload step.
 void Form1::OpSurt_Click() { QCoreApplication::exit(0); }

@@ -200,7 +200,7 @@ void FWorksheet::BtPrint_Click() {
 QString FWorksheet::AskPath(const QString& typeList, const QString& name) {
   const QString folder = QDir::current().filePath(QStringLiteral("Prbls"));
   QDir().mkpath(folder);
-  return askPath_ ? askPath_(this, folder, typeList, name) : AskFile(this, 1, folder, typeList, name, seams_);
+  return askPath_ ? askPath_(this, folder, typeList, name) : AskFile(this, FileDialogMode::Save, folder, typeList, name, seams_);
 }
 
 void FWorksheet::BtPdf_Click() {

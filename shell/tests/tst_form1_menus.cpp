@@ -25,6 +25,7 @@
 #include "shell/roots_panel.h"
 #include "shell/store_panel.h"
 #include "tools/ftools.h"
+#include "worksheet_print/fworksheet.h"
 
 #include "platform/testing/file_bytes.h"
 
@@ -113,6 +114,20 @@ class Form1MenusTests : public QObject {
     QCOMPARE(editor->OpenerWindow.data(), static_cast<QWidget*>(&form));
     about->close();
     editor->close();
+  }
+
+  void WorksheetOpensFromTheFileMenuAndSavesTheSheet() {
+    Form1 form(Seams{&messages_, &processes_});
+    form.OpWorksheet->trigger();
+    auto* sheet = form.findChild<FWorksheet*>();
+    QVERIFY(sheet && sheet->isVisible() && !sheet->isModal());
+    QTest::keyClicks(sheet->EdSeed, QStringLiteral("42"));
+    ChooseInNextDialog(this, Path("monday.txt"));
+    QTest::mouseClick(sheet->BtText, Qt::LeftButton);
+    const QByteArray text = ReadAll(Path("monday.txt"));
+    QVERIFY(text.startsWith("1. "));
+    QVERIFY(text.contains("\r\n"));
+    sheet->close();
   }
 };
 
