@@ -63,7 +63,26 @@ StorePanel::StorePanel(Seams seams, QWidget* parent) : QGroupBox(QStringLiteral(
   connect(Btrst, &QPushButton::clicked, this, &StorePanel::Btrst_Click);
 }
 
+void StorePanel::SetSelectors(const std::array<QComboBox*, 5>& selectors) {
+  selectors_ = selectors;
+  for (QComboBox* selector : selectors_) selector->installEventFilter(this);
+}
+
+// Typing the letter a selector already shows picks it again, as choosing it from the open list
+// does: the selector's own search would find nothing new and stay silent.
+bool StorePanel::RepickTypedLetter(QComboBox* selector, const QKeyEvent& key) {
+  const int row = selector->currentIndex();
+  if (row < 0 || key.text().size() != 1 || (key.modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) return false;
+  if (key.text().compare(selector->currentText(), Qt::CaseInsensitive) != 0) return false;
+  emit selector->activated(row);
+  return true;
+}
+
 bool StorePanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    for (QComboBox* selector : selectors_)
+      if (watched == selector && RepickTypedLetter(selector, *static_cast<QKeyEvent*>(event))) return true;
+  }
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
     for (QListWidget* column : LZ) {
       if (watched == column) {

@@ -9,6 +9,7 @@
 #include "platform/seams.h"
 
 class QComboBox;
+class QKeyEvent;
 class QListWidget;
 class QPushButton;
 
@@ -34,7 +35,7 @@ class StorePanel : public QGroupBox {
   bool StoredComplexOpen() const { return store_.Holds(EditIndex); }
 
   // The operation panels' selectors LstZ(0) to LstZ(4), in that order.
-  void SetSelectors(const std::array<QComboBox*, 5>& selectors) { selectors_ = selectors; }
+  void SetSelectors(const std::array<QComboBox*, 5>& selectors);
   // The selector's complex: its slot, or slot 0 (0 + 0i) when nothing is selected.
   Cplx Selected(const QComboBox* selector) const;
 
@@ -77,6 +78,7 @@ class StorePanel : public QGroupBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool RepickTypedLetter(QComboBox* selector, const QKeyEvent& key);
   void RefreshStoreLists();
   // A selection made by the program in selector i; its panel is told.
   void SelectStoreRow(int i, int row);
