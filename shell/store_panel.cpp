@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -52,9 +53,11 @@ StorePanel::StorePanel(Seams seams, QWidget* parent) : QGroupBox(QStringLiteral(
     connect(LZ[i], &QListWidget::currentRowChanged, this, [this, i](int row) {
       if (row >= 0) LZ_Click(i);
     });
-    // A click on the row that is already current opens it again.
+    // A click on the row that is already current changes nothing in the list, and opens that
+    // complex again all the same; a click on another row has opened it as the row changed.
+    LZ[i]->viewport()->installEventFilter(this);
     connect(LZ[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem*) {
-      if (EditIndex != LZ[i]->currentRow() + 1) LZ_Click(i);
+      if (pressedCurrentRow_) LZ_Click(i);
     });
     connect(LZ[i]->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, i] { LZ_Scroll(i); });
   }
@@ -79,6 +82,13 @@ bool StorePanel::RepickTypedLetter(QComboBox* selector, const QKeyEvent& key) {
 }
 
 bool StorePanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    for (QListWidget* column : LZ) {
+      if (watched != column->viewport()) continue;
+      const int row = column->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).row();
+      pressedCurrentRow_ = row >= 0 && row == column->currentRow();
+    }
+  }
   if (event->type() == QEvent::KeyPress) {
     for (QComboBox* selector : selectors_)
       if (watched == selector && RepickTypedLetter(selector, *static_cast<QKeyEvent*>(event))) return true;

@@ -86,4 +86,6 @@ class StorePanel : public QGroupBox {
   Seams seams_;
   ComplexStore store_;
   std::array<QComboBox*, 5> selectors_{};
+  // The mouse went down on the row that was already current.
+  bool pressedCurrentRow_ = false;
 };
