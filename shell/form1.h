@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 
@@ -12,6 +13,7 @@ class BinaryPanel;
 class CombinedPanel;
 class EntryPanel;
 class GraphPanel;
+class HelpWindow;
 class PowerPanel;
 class QAction;
 class QComboBox;
@@ -85,6 +87,9 @@ class Form1 : public QMainWindow {
   void OpEdTools_Click();
   void ITool_Click(int index);
 
+  // The manual's pages in the program's own help window, at the section `anchor` when given.
+  void ShowManualPages(const QString& anchor = QString());
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -97,4 +102,5 @@ class Form1 : public QMainWindow {
   void ConnectMenus();
 
   Seams seams_;
+  QPointer<HelpWindow> manualPages_;
 };

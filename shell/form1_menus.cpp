@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTextBrowser>
 #include <algorithm>
 
 #include "about/fquant.h"
@@ -18,9 +19,11 @@
 #include "graphics/fgraf.h"
 #include "graphics/save_graph.h"
 #include "platform/picture_box.h"
+#include "platform/program_folder.h"
 #include "shell/binary_panel.h"
 #include "shell/form1.h"
 #include "shell/graph_panel.h"
+#include "shell/help_window.h"
 #include "tools/ftools.h"
 #include "tools/run_tool.h"
 
@@ -173,7 +176,26 @@ void Form1::OpObr_Click() {
 // Ends the program at once, without the unload step.
 void Form1::OpSurt_Click() { QCoreApplication::exit(0); }
 
-void Form1::OpInfo_Click() { OpenManual(seams_); }
+// Without the manual, or without an application to show it, the user is told so and the
+// manual's own pages open in the help window.
+void Form1::OpInfo_Click() {
+  const ManualOpening opening = OpenManual(seams_);
+  if (opening == ManualOpening::Started) return;
+  const QString why = opening == ManualOpening::Missing ? QStringLiteral("The manual is missing:")
+                                                        : QStringLiteral("No application could be started to show the manual:");
+  seams_.Messages->Show(why + QLatin1Char('\n') + QDir::toNativeSeparators(ManualPath()) +
+                            QStringLiteral("\n\nIts pages open in the help window instead."),
+                        QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::Information);
+  ShowManualPages();
+}
+
+void Form1::ShowManualPages(const QString& anchor) {
+  if (manualPages_ == nullptr) manualPages_ = new HelpWindow(HelpTopic::Manual, this);
+  if (!anchor.isEmpty()) manualPages_->Text->scrollToAnchor(anchor);
+  manualPages_->show();
+  manualPages_->raise();
+  manualPages_->activateWindow();
+}
 
 void Form1::OpSobre_Click() { ShowAbout(this); }
 
