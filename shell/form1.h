@@ -89,6 +89,8 @@ class Form1 : public QMainWindow {
 
   // The manual's pages in the program's own help window, at the section `anchor` when given.
   void ShowManualPages(const QString& anchor = QString());
+  // F1: the help of the panel that has the focus.
+  void ShowFocusedPanelHelp();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <algorithm>
 
@@ -50,6 +51,7 @@ FGraf* SpareGraphWindow(Form1& form) {
     if (!window->Linked() && !std::count(linked.begin(), linked.end(), window)) return window;
   auto* spare = new FGraf(&form);
   spare->setObjectName(QStringLiteral("FGraf"));
+  QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), spare), &QShortcut::activated, spare, &QWidget::close);
   return spare;
 }
 
@@ -89,7 +91,8 @@ void Form1::CreateMenus() {
   };
   const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
-  OpFtx = bar->addMenu(QStringLiteral("File"));
+  // Access keys: Alt+F, Alt+T, Alt+I.
+  OpFtx = bar->addMenu(QStringLiteral("&File"));
   OpFtx->setObjectName(QStringLiteral("OpFtx"));
   OpGuard = OpFtx->addMenu(QStringLiteral("Save"));
   OpGuard->setObjectName(QStringLiteral("OpGuard"));
@@ -105,6 +108,7 @@ void Form1::CreateMenus() {
   OpObr = action(OpFtx, QStringLiteral("OpObr"), QStringLiteral("Open..."));
   separator(OpFtx, "sep");
   OpSurt = action(OpFtx, QStringLiteral("OpSurt"), QStringLiteral("Exit"));
+  OpSurt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   Tools = bar->addMenu(QStringLiteral("&Tools"));
   Tools->setObjectName(QStringLiteral("Tools"));
@@ -115,7 +119,7 @@ void Form1::CreateMenus() {
     ITool[i]->setVisible(false);
   }
 
-  Inf = bar->addMenu(QStringLiteral("Info"));
+  Inf = bar->addMenu(QStringLiteral("&Info"));
   Inf->setObjectName(QStringLiteral("Inf"));
   OpInfo = action(Inf, QStringLiteral("OpInfo"), QStringLiteral("Info"));
   OpSobre = action(Inf, QStringLiteral("OpSobre"), QStringLiteral("About..."));
@@ -191,8 +195,8 @@ void Form1::OpInfo_Click() {
 
 void Form1::ShowManualPages(const QString& anchor) {
   if (manualPages_ == nullptr) manualPages_ = new HelpWindow(HelpTopic::Manual, this);
-  if (!anchor.isEmpty()) manualPages_->Text->scrollToAnchor(anchor);
   manualPages_->show();
+  if (!anchor.isEmpty()) manualPages_->Text->scrollToAnchor(anchor);
   manualPages_->raise();
   manualPages_->activateWindow();
 }

@@ -86,10 +86,10 @@ class Form1FrameTests : public QObject {
       QCOMPARE(a->text(), QString::fromLatin1(it.caption));
       QCOMPARE(a->isEnabled(), it.enabled);
     }
-    QCOMPARE(f.OpFtx->title(), QStringLiteral("File"));
+    QCOMPARE(f.OpFtx->title(), QStringLiteral("&File"));
     QCOMPARE(f.OpGuard->title(), QStringLiteral("Save"));
     QCOMPARE(f.Tools->title(), QStringLiteral("&Tools"));
-    QCOMPARE(f.Inf->title(), QStringLiteral("Info"));
+    QCOMPARE(f.Inf->title(), QStringLiteral("&Info"));
     QCOMPARE(f.menuBar()->actions().size(), 3);
     for (int i = 1; i <= 12; ++i) {
       QAction* tool = item(qPrintable(QStringLiteral("ITool(%1)").arg(i)));
