@@ -106,8 +106,9 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
 
   for (std::size_t k = 0; k < 4; ++k) OpCaptions[k] = QString::fromStdString(::OpCaptions[k]);
 
-  for (int i = 0; i < 2; ++i)
-    connect(LstZ[i], &QComboBox::currentIndexChanged, this, [this, i] { ShowOperand(i); });
+  // Every pick of the user counts, the letter already shown included; the store's own
+  // selections come through it (OperandSelected).
+  for (int i = 0; i < 2; ++i) connect(LstZ[i], &QComboBox::activated, this, [this, i] { ShowOperand(i); });
   connect(OkOp2, &QToolButton::clicked, this, &BinaryPanel::OkOp2_Click);
   connect(PBTblOp2, &PictureBox::MouseDown, this, &BinaryPanel::PBTblOp2_MouseDown);
   connect(PBTblOp2, &PictureBox::DblClick, this, &BinaryPanel::PBTblOp2_DblClick);

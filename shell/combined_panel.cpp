@@ -64,7 +64,7 @@ CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, QWidget* parent)
 
   for (int i = 0; i < 20; ++i) connect(BtN[i], &QPushButton::clicked, this, [this, i] { BtN_Click(i); });
   // Only a letter the user picks goes into the string; the store's own re-selections do not.
-  connect(LstZ, &QComboBox::activated, this, [this] { TxtOp_DblClick(); });
+  connect(LstZ, &QComboBox::activated, this, &CombinedPanel::LstZ_Click);
   connect(TxtOp, &QLineEdit::textChanged, this, &CombinedPanel::TxtOp_Change);
   TxtOp->installEventFilter(this);
   connect(OkCmb, &QPushButton::clicked, this, &CombinedPanel::OkCmb_Click);
@@ -77,7 +77,10 @@ CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, QWidget* parent)
 }
 
 bool CombinedPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == TxtOp && event->type() == QEvent::KeyPress) {
+  if (watched == TxtOp && event->type() == QEvent::FocusOut) {
+    left_ = {TxtOp->text(), TxtOp->selectionStart(), static_cast<int>(TxtOp->selectedText().size()),
+             TxtOp->cursorPosition()};
+  } else if (watched == TxtOp && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       TxtOp_KeyDown(Qt::Key_Return, key->modifiers());
@@ -111,6 +114,20 @@ void CombinedPanel::TxtOp_Change() {
 
 void CombinedPanel::TxtOp_KeyDown(int keyCode, Qt::KeyboardModifiers) {
   if (keyCode == Qt::Key_Return) OkCmb_Click();
+}
+
+// The letter the user picked replaces the text that was selected in the string when the focus
+// went to the selector, or goes in at the caret. A string changed since then keeps its caret.
+void CombinedPanel::LstZ_Click() {
+  if (LstZ->currentIndex() < 0) return;
+  if (!TxtOp->hasFocus() && TxtOp->text() == left_.Text) {
+    if (left_.Length > 0)
+      TxtOp->setSelection(left_.Start, left_.Length);
+    else
+      TxtOp->setCursorPosition(left_.Caret);
+  }
+  TxtOp->insert(LstZ->currentText());
+  left_ = {TxtOp->text(), -1, 0, TxtOp->cursorPosition()};
 }
 
 void CombinedPanel::TxtOp_DblClick() {

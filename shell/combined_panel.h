@@ -38,6 +38,7 @@ class CombinedPanel : public QGroupBox {
 
   // ---- event handlers
   void BtN_Click(int index);
+  void LstZ_Click();
   void TxtOp_Change();
   void TxtOp_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
   void TxtOp_DblClick();
@@ -57,6 +58,16 @@ class CombinedPanel : public QGroupBox {
   // The combined-operations help, opened when the help viewer cannot be started.
   void ShowCombinedHelpInstead();
   void ShowFault(const std::string& typed, const ExprError& error);
+
+  // Where the string stood when it last lost the focus: the box drops its selection then, and a
+  // letter picked in the selector still replaces it.
+  struct StringPlace {
+    QString Text;
+    int Start = -1;
+    int Length = 0;
+    int Caret = 0;
+  };
+  StringPlace left_;
 
   StorePanel& store_;
   Seams seams_;

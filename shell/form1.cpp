@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QShortcut>
 
 #include "core/random.h"
 #include "lang/language.h"
@@ -28,6 +29,7 @@
 #include "shell/power_panel.h"
 #include "shell/roots_panel.h"
 #include "shell/store_panel.h"
+#include "shell/tab_order.h"
 #include "tools/tools_menu.h"
 
 namespace {
@@ -61,6 +63,8 @@ Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) 
   // An empty text box leaves Ctrl+Z and Ctrl+Y to the store's undo; a box with text undoes its
   // own typing.
   for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
+  SetReadingTabOrder(*this);
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &Form1::ShowFocusedPanelHelp);
   // The designed client area, centred on the screen.
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -159,6 +163,23 @@ void Form1::ConnectPanels() {
   connect(Power, &PowerPanel::ExerciseAsked, this, [this] { OpG_Click(1); });
   connect(Roots, &RootsPanel::ExerciseAsked, this, [this] { OpG_Click(2); });
   connect(Combined, &CombinedPanel::ExerciseAsked, this, [this] { OpG_Click(3); });
+}
+
+// F1: the panel that holds the focus opens its help. The entry and the store share the entry's
+// help, the combined panel has its own; the others open the manual's pages at their section.
+void Form1::ShowFocusedPanelHelp() {
+  const QWidget* focus = QApplication::focusWidget();
+  const auto within = [focus](const QWidget* panel) { return focus != nullptr && panel->isAncestorOf(focus); };
+  if (within(Combined))
+    Combined->BtHCmb_Click();
+  else if (within(Entry) || within(Stored))
+    Entry->BtHEntr_Click();
+  else if (within(Binary) || within(POpUn))
+    ShowManualPages(QStringLiteral("operations"));
+  else if (within(Graph))
+    ShowManualPages(QStringLiteral("graphs"));
+  else
+    ShowManualPages();
 }
 
 LastCalculations Form1::Last() const { return {Binary->Last, Power->Last, Roots->Last, Combined->Last}; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <memory>
@@ -16,6 +17,7 @@ class BinaryPanel;
 class CombinedPanel;
 class EntryPanel;
 class GraphPanel;
+class HelpWindow;
 class PowerPanel;
 class QAction;
 class QComboBox;
@@ -99,6 +101,11 @@ class Form1 : public QMainWindow {
   void OpRedo_Click();
   void OpCopy_Click();
 
+  // The manual's pages in the program's own help window, at the section `anchor` when given.
+  void ShowManualPages(const QString& anchor = QString());
+  // F1: the help of the panel that has the focus.
+  void ShowFocusedPanelHelp();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -124,4 +131,5 @@ class Form1 : public QMainWindow {
   Seams seams_;
   std::unique_ptr<SessionKeeper> keeper_;
   StoreHistory history_;
+  QPointer<HelpWindow> manualPages_;
 };

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
+#include <QTextBrowser>
 #include <algorithm>
 
 #include "about/fquant.h"
@@ -20,10 +22,12 @@
 #include "graphics/fgraf.h"
 #include "graphics/save_graph.h"
 #include "platform/picture_box.h"
+#include "platform/program_folder.h"
 #include "platform/qtext.h"
 #include "shell/binary_panel.h"
 #include "shell/form1.h"
 #include "shell/graph_panel.h"
+#include "shell/help_window.h"
 #include "shell/store_panel.h"
 #include "tools/ftools.h"
 #include "tools/run_tool.h"
@@ -52,6 +56,7 @@ FGraf* SpareGraphWindow(Form1& form) {
     if (!window->Linked() && !std::count(linked.begin(), linked.end(), window)) return window;
   auto* spare = new FGraf(&form);
   spare->setObjectName(QStringLiteral("FGraf"));
+  QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), spare), &QShortcut::activated, spare, &QWidget::close);
   return spare;
 }
 
@@ -91,7 +96,8 @@ void Form1::CreateMenus() {
   };
   const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
-  OpFtx = bar->addMenu(QStringLiteral("File"));
+  // Access keys: Alt+F, Alt+T, Alt+I.
+  OpFtx = bar->addMenu(QStringLiteral("&File"));
   OpFtx->setObjectName(QStringLiteral("OpFtx"));
   OpGuard = OpFtx->addMenu(QStringLiteral("Save"));
   OpGuard->setObjectName(QStringLiteral("OpGuard"));
@@ -108,6 +114,7 @@ void Form1::CreateMenus() {
   OpWorksheet = action(OpFtx, QStringLiteral("OpWorksheet"), QStringLiteral("Worksheet..."));
   separator(OpFtx, "sep");
   OpSurt = action(OpFtx, QStringLiteral("OpSurt"), QStringLiteral("Exit"));
+  OpSurt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   OpEdit = bar->addMenu(QStringLiteral("&Edit"));
   OpEdit->setObjectName(QStringLiteral("OpEdit"));
@@ -127,7 +134,7 @@ void Form1::CreateMenus() {
     ITool[i]->setVisible(false);
   }
 
-  Inf = bar->addMenu(QStringLiteral("Info"));
+  Inf = bar->addMenu(QStringLiteral("&Info"));
   Inf->setObjectName(QStringLiteral("Inf"));
   OpInfo = action(Inf, QStringLiteral("OpInfo"), QStringLiteral("Info"));
   OpSobre = action(Inf, QStringLiteral("OpSobre"), QStringLiteral("About..."));
@@ -194,7 +201,26 @@ void Form1::OpWorksheet_Click() { ShowWorksheetWindow(this, seams_); }
 // Ends the program at once, without the unload step.
 void Form1::OpSurt_Click() { QCoreApplication::exit(0); }
 
-void Form1::OpInfo_Click() { OpenManual(seams_); }
+// Without the manual, or without an application to show it, the user is told so and the
+// manual's own pages open in the help window.
+void Form1::OpInfo_Click() {
+  const ManualOpening opening = OpenManual(seams_);
+  if (opening == ManualOpening::Started) return;
+  const QString why = opening == ManualOpening::Missing ? QStringLiteral("The manual is missing:")
+                                                        : QStringLiteral("No application could be started to show the manual:");
+  seams_.Messages->Show(why + QLatin1Char('\n') + QDir::toNativeSeparators(ManualPath()) +
+                            QStringLiteral("\n\nIts pages open in the help window instead."),
+                        QStringLiteral("Info"), MsgButtons::Ok, MsgIcon::Information);
+  ShowManualPages();
+}
+
+void Form1::ShowManualPages(const QString& anchor) {
+  if (manualPages_ == nullptr) manualPages_ = new HelpWindow(HelpTopic::Manual, this);
+  manualPages_->show();
+  if (!anchor.isEmpty()) manualPages_->Text->scrollToAnchor(anchor);
+  manualPages_->raise();
+  manualPages_->activateWindow();
+}
 
 void Form1::OpSobre_Click() { ShowAbout(this); }
 

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "shell/help_window.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QShortcut>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
+#include "platform/program_folder.h"
 #include "platform/program_font.h"
 #include "platform/twips.h"
 
@@ -186,6 +191,17 @@ HelpWindow::HelpWindow(HelpTopic topic, QWidget* parent) : QWidget(parent, Qt::W
       setWindowTitle(QStringLiteral("Help: entry and edition of complexes"));
       Text->setHtml(EntryPage());
       break;
+    case HelpTopic::Manual: {
+      setWindowTitle(QStringLiteral("Zorbit manual"));
+      const QString pages = QDir(PagesFolder()).filePath(QStringLiteral("manual.html"));
+      if (QFileInfo(pages).isFile())
+        Text->setSource(QUrl::fromLocalFile(pages));
+      else
+        Text->setHtml(QStringLiteral("<h2>Zorbit manual</h2><p>The manual's pages are missing too:</p><p>%1</p>")
+                          .arg(QDir::toNativeSeparators(pages).toHtmlEscaped()));
+      break;
+    }
   }
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   resize(TwipsToPixelsRounded(7800), TwipsToPixelsRounded(9000));
 }

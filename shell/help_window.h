@@ -8,7 +8,8 @@
 class QTextBrowser;
 
 // The topics the program can explain itself when the help viewer cannot be started.
-enum class HelpTopic { CombinedOperations, Entry };
+// Manual: the pages of the user's manual, read from the program's pages folder.
+enum class HelpTopic { CombinedOperations, Entry, Manual };
 
 // One worked example of the combined-operations help: a formula over the example letters and the
 // value the panel shows for it (cartesian, 2 decimals), or "Wrong string" when it is refused.

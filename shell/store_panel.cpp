@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -52,9 +53,11 @@ StorePanel::StorePanel(Seams seams, QWidget* parent) : QGroupBox(QStringLiteral(
     connect(LZ[i], &QListWidget::currentRowChanged, this, [this, i](int row) {
       if (row >= 0) LZ_Click(i);
     });
-    // A click on the row that is already current opens it again.
+    // A click on the row that is already current changes nothing in the list, and opens that
+    // complex again all the same; a click on another row has opened it as the row changed.
+    LZ[i]->viewport()->installEventFilter(this);
     connect(LZ[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem*) {
-      if (EditIndex != LZ[i]->currentRow() + 1) LZ_Click(i);
+      if (pressedCurrentRow_) LZ_Click(i);
     });
     connect(LZ[i]->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, i] { LZ_Scroll(i); });
   }
@@ -63,7 +66,33 @@ StorePanel::StorePanel(Seams seams, QWidget* parent) : QGroupBox(QStringLiteral(
   connect(Btrst, &QPushButton::clicked, this, &StorePanel::Btrst_Click);
 }
 
+void StorePanel::SetSelectors(const std::array<QComboBox*, 5>& selectors) {
+  selectors_ = selectors;
+  for (QComboBox* selector : selectors_) selector->installEventFilter(this);
+}
+
+// Typing the letter a selector already shows picks it again, as choosing it from the open list
+// does: the selector's own search would find nothing new and stay silent.
+bool StorePanel::RepickTypedLetter(QComboBox* selector, const QKeyEvent& key) {
+  const int row = selector->currentIndex();
+  if (row < 0 || key.text().size() != 1 || (key.modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) return false;
+  if (key.text().compare(selector->currentText(), Qt::CaseInsensitive) != 0) return false;
+  emit selector->activated(row);
+  return true;
+}
+
 bool StorePanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    for (QListWidget* column : LZ) {
+      if (watched != column->viewport()) continue;
+      const int row = column->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).row();
+      pressedCurrentRow_ = row >= 0 && row == column->currentRow();
+    }
+  }
+  if (event->type() == QEvent::KeyPress) {
+    for (QComboBox* selector : selectors_)
+      if (watched == selector && RepickTypedLetter(selector, *static_cast<QKeyEvent*>(event))) return true;
+  }
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
     for (QListWidget* column : LZ) {
       if (watched == column) {

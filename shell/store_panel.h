@@ -10,6 +10,7 @@
 #include "platform/seams.h"
 
 class QComboBox;
+class QKeyEvent;
 class QListWidget;
 class QPushButton;
 
@@ -35,7 +36,7 @@ class StorePanel : public QGroupBox {
   bool StoredComplexOpen() const { return store_.Holds(EditIndex); }
 
   // The operation panels' selectors LstZ(0) to LstZ(4), in that order.
-  void SetSelectors(const std::array<QComboBox*, 5>& selectors) { selectors_ = selectors; }
+  void SetSelectors(const std::array<QComboBox*, 5>& selectors);
   // The selector's complex: its slot, or slot 0 (0 + 0i) when nothing is selected.
   Cplx Selected(const QComboBox* selector) const;
 
@@ -101,6 +102,7 @@ class StorePanel : public QGroupBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool RepickTypedLetter(QComboBox* selector, const QKeyEvent& key);
   void RefreshStoreLists();
   // A selection made by the program in selector i; its panel is told.
   void SelectStoreRow(int i, int row);
@@ -113,4 +115,6 @@ class StorePanel : public QGroupBox {
   Seams seams_;
   ComplexStore store_;
   std::array<QComboBox*, 5> selectors_{};
+  // The mouse went down on the row that was already current.
+  bool pressedCurrentRow_ = false;
 };

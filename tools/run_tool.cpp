@@ -136,6 +136,10 @@ void OpenDocument(const QString& path, const Seams& seams) {
     Report(seams, QStringLiteral("No application could be started to open:\n%1").arg(target));
 }
 
-void OpenManual(const Seams& seams) {
-  OpenDocument(ManualPath(), seams);
+ManualOpening OpenManual(const Seams& seams) {
+  const QString path = ManualPath();
+  const QString target = DocumentTarget(path);
+  if (DocumentMissing(target)) return ManualOpening::Missing;
+  const ProcessCommand command = DesktopOpenCommand(QStringLiteral("cmd.exe /c ") + path, target);
+  return seams.Processes->Start(command, WindowStyle::Hidden) ? ManualOpening::Started : ManualOpening::NoViewer;
 }

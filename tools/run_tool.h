@@ -35,5 +35,8 @@ void RunTool(const ToolRecord& tool, const Seams& seams = DefaultSeams());
 // path is taken from the current folder. A missing file, or no application to start, is reported.
 void OpenDocument(const QString& path, const Seams& seams = DefaultSeams());
 
-// Opens the manual "Zorbit.pdf" where the program keeps it (ManualPath).
-void OpenManual(const Seams& seams = DefaultSeams());
+// Opens the manual "Zorbit.pdf" where the program keeps it (ManualPath) with the desktop's
+// application for it. Nothing is reported here: the answer says whether the manual is on its way
+// or why not, and the caller tells the user and offers the manual another way.
+enum class ManualOpening { Started, Missing, NoViewer };
+ManualOpening OpenManual(const Seams& seams = DefaultSeams());

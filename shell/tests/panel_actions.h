@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QtTest>
@@ -86,4 +87,31 @@ inline QStringList Rows(const QListWidget* list) {
   QStringList rows;
   for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
   return rows;
+}
+
+// Picks a letter from the selector's open list with the mouse: a click opens the list, a click
+// on the letter's row picks it, whether or not it is the letter already shown.
+inline void PickFromList(QComboBox* selector, const QString& letter) {
+  QTest::mouseClick(selector, Qt::LeftButton);
+  QAbstractItemView* list = selector->view();
+  QTRY_VERIFY(list->isVisible());
+  // The list ignores a release that comes too soon after the click that opened it.
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  const QRect row = list->visualRect(list->model()->index(selector->findText(letter), 0));
+  // The row may reach wider than the narrow list; the click lands in its visible part.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(list->viewport()->width() / 2, row.center().y()));
+  QTRY_VERIFY(!list->isVisible());
+}
+
+// Picks a letter with the keyboard: Tab brings the focus to the selector, F4 opens its list, the
+// arrows walk to the letter and Enter picks it.
+inline void PickWithKeys(QComboBox* selector, const QString& letter) {
+  selector->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(selector, Qt::Key_F4);
+  QAbstractItemView* list = selector->view();
+  QTRY_VERIFY(list->isVisible());
+  QTest::keyClick(list, Qt::Key_Home);
+  for (int k = 0; k < selector->findText(letter); ++k) QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Return);
+  QTRY_VERIFY(!list->isVisible());
 }

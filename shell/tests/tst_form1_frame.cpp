@@ -86,10 +86,10 @@ class Form1FrameTests : public QObject {
       QCOMPARE(a->text(), QString::fromLatin1(it.caption));
       QCOMPARE(a->isEnabled(), it.enabled);
     }
-    QCOMPARE(f.OpFtx->title(), QStringLiteral("File"));
+    QCOMPARE(f.OpFtx->title(), QStringLiteral("&File"));
     QCOMPARE(f.OpGuard->title(), QStringLiteral("Save"));
     QCOMPARE(f.Tools->title(), QStringLiteral("&Tools"));
-    QCOMPARE(f.Inf->title(), QStringLiteral("Info"));
+    QCOMPARE(f.Inf->title(), QStringLiteral("&Info"));
     // Edit stands between File and Tools.
     QCOMPARE(f.menuBar()->actions().size(), 4);
     QCOMPARE(f.menuBar()->actions()[1]->menu(), f.OpEdit);

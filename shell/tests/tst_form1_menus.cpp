@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -21,6 +24,7 @@
 #include "shell/entry_panel.h"
 #include "shell/form1.h"
 #include "shell/graph_panel.h"
+#include "shell/help_window.h"
 #include "shell/power_panel.h"
 #include "shell/roots_panel.h"
 #include "shell/store_panel.h"
@@ -44,6 +48,21 @@ void ChooseInNextDialog(QObject* context, const QString& path) {
 FGraf* VisibleSpare(Form1& form) {
   for (FGraf* window : form.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly))
     if (!window->Linked() && window->isVisible()) return window;
+  return nullptr;
+}
+
+// Chooses an item of a menu of the menu bar with the mouse.
+void ChooseFromMenu(Form1& form, QMenu* menu, QAction* item) {
+  QMenuBar* bar = form.menuBar();
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(menu->menuAction()).center());
+  QTRY_VERIFY(menu->isVisible());
+  QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+  QTRY_VERIFY(!menu->isVisible());
+}
+
+HelpWindow* ManualPages(Form1& form) {
+  for (HelpWindow* window : form.findChildren<HelpWindow*>())
+    if (window->windowTitle() == QStringLiteral("Zorbit manual")) return window;
   return nullptr;
 }
 
@@ -128,6 +147,53 @@ class Form1MenusTests : public QObject {
     QVERIFY(text.startsWith("1. "));
     QVERIFY(text.contains("\r\n"));
     sheet->close();
+  }
+
+  // Info with the manual and an application for it hands the manual over and nothing else; when
+  // the manual is missing or nothing can show it, the user is told, and the manual's pages open
+  // in the help window.
+  void InfoFallsBackOnTheManualsPages() {
+    WriteAll(Path("Zorbit.pdf"), "%PDF-1.4\n%%EOF\n");
+    WriteAll(Path("manual.html"), "<html><body><h1>Zorbit</h1><h2>1. Entering complex numbers</h2></body></html>");
+    messages_.Shown.clear();
+    processes_.Started.clear();
+    processes_.Succeed = true;
+    Form1 form(Seams{&messages_, &processes_});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    ChooseFromMenu(form, form.Inf, form.OpInfo);
+    QCOMPARE(processes_.Started.size(), 1);
+    QVERIFY(messages_.Shown.isEmpty());
+    QVERIFY(ManualPages(form) == nullptr);
+
+    processes_.Succeed = false;
+    ChooseFromMenu(form, form.Inf, form.OpInfo);
+    QCOMPARE(messages_.Shown.size(), 1);
+    QVERIFY(messages_.LastText().startsWith(QStringLiteral("No application could be started to show the manual:")));
+    QVERIFY(messages_.LastText().contains(Path("Zorbit.pdf")));
+    HelpWindow* pages = ManualPages(form);
+    QVERIFY(pages != nullptr);
+    QTRY_VERIFY(pages->isVisible());
+    QVERIFY(pages->Text->toPlainText().contains(QStringLiteral("Entering complex numbers")));
+    pages->close();
+
+    processes_.Succeed = true;
+    QVERIFY(QFile::remove(Path("Zorbit.pdf")));
+    ChooseFromMenu(form, form.Inf, form.OpInfo);
+    QCOMPARE(processes_.Started.size(), 2);  // nothing started for a missing manual
+    QVERIFY(messages_.LastText().startsWith(QStringLiteral("The manual is missing:")));
+    QTRY_VERIFY(pages->isVisible());
+
+    // Without the pages either, the help window says where they should have been.
+    QVERIFY(QFile::remove(Path("manual.html")));
+    Form1 bare(Seams{&messages_, &processes_});
+    bare.show();
+    QVERIFY(QTest::qWaitForWindowActive(&bare));
+    ChooseFromMenu(bare, bare.Inf, bare.OpInfo);
+    QTRY_VERIFY(ManualPages(bare) != nullptr && ManualPages(bare)->isVisible());
+    QVERIFY(ManualPages(bare)->Text->toPlainText().contains(QStringLiteral("missing")));
+    QVERIFY(ManualPages(bare)->Text->toPlainText().contains(QStringLiteral("manual.html")));
   }
 };
 

@@ -3,9 +3,11 @@
 // replacing, deleting, the reset and the limit of 26 letters.
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QToolButton>
+#include <QWheelEvent>
 
-#include "form1_driver.h"
+#include "panel_actions.h"
 #include "platform/picture_box.h"
 
 namespace {
@@ -28,6 +30,53 @@ void FillWithRandom(Form1Driver& d, int n) {
   d.form->Entry->LstN->setEditText(QString::number(n));
   d.form->Entry->BtRnd->click();
   SetUniformSource(nullptr);
+}
+
+// The row at the top of a column's visible part.
+int FirstVisibleRow(const QListWidget* column) { return column->indexAt(QPoint(4, 2)).row(); }
+
+// The three columns show the same rows, and the polar column's scroll bar stands where the
+// others are scrolled to.
+void ExpectAligned(const Form1& f) {
+  const auto& lz = f.Stored->LZ;
+  const int first = FirstVisibleRow(lz[2]);
+  const auto lastVisibleRow = [](const QListWidget* column) {
+    return column->indexAt(QPoint(4, column->viewport()->height() - 2)).row();
+  };
+  QCOMPARE(FirstVisibleRow(lz[0]), first);
+  QCOMPARE(FirstVisibleRow(lz[1]), first);
+  QCOMPARE(lastVisibleRow(lz[0]), lastVisibleRow(lz[2]));
+  QCOMPARE(lastVisibleRow(lz[1]), lastVisibleRow(lz[2]));
+  for (const QListWidget* column : lz) QCOMPARE(column->verticalScrollBar()->value(), lz[2]->verticalScrollBar()->value());
+}
+
+// A turn of the mouse wheel over a column, `notches` towards the end of the list.
+void Wheel(QListWidget* column, int notches) {
+  const QPoint at = column->viewport()->rect().center();
+  QWheelEvent wheel(at, column->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(column->viewport(), &wheel);
+}
+
+// Drags the scroll bar's handle by `dy` pixels with the mouse.
+void DragHandle(QScrollBar* bar, int dy) {
+  QStyleOptionSlider option;
+  option.initFrom(bar);
+  option.orientation = bar->orientation();
+  option.minimum = bar->minimum();
+  option.maximum = bar->maximum();
+  option.sliderPosition = bar->sliderPosition();
+  option.sliderValue = bar->value();
+  option.pageStep = bar->pageStep();
+  option.singleStep = bar->singleStep();
+  const QPoint from = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar).center();
+  QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, from);
+  for (int step = 1; step <= 4; ++step) {
+    const QPointF at(from.x(), from.y() + dy * step / 4);
+    QMouseEvent move(QEvent::MouseMove, at, bar->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+  }
+  QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(from.x(), from.y() + dy));
 }
 
 }  // namespace
@@ -246,6 +295,83 @@ class Form1StoreTests : public QObject {
     QVERIFY(d.form->Power->PZ[0]->text().isEmpty());
     QCOMPARE(d.form->Power->IdZ[0]->text(), QStringLiteral("2+2i"));
     QCOMPARE(d.form->Roots->ZR[0]->text(), QStringLiteral("1+1i"));
+  }
+
+  // A second click on the open row opens it again: an unsaved edit of the boxes is dropped and
+  // the graph panel shows the complex once more.
+  void ClickingTheOpenRowOpensItAgain() {
+    Form1Driver d;
+    StoreAll(d, {"1, 1", "2, 3"});
+    Form1& f = *d.form;
+    for (int column = 0; column < 3; ++column) {
+      d.ClickRow(column, 1);
+      QCOMPARE(f.Entry->EdN[0]->text(), QStringLiteral("2 , 3"));
+      const QString polar = f.Entry->EdN[1]->text();
+      QVERIFY(polar.startsWith(QStringLiteral("3.61 , ")));
+      f.Entry->EdN[0]->selectAll();
+      QTest::keyClicks(f.Entry->EdN[0], QStringLiteral("7, 7"));
+      // Another panel draws on the graph panel meanwhile.
+      TypeInto(f.Power->LstNp, QStringLiteral("2"));
+      QTest::mouseClick(f.Power->OkPot, Qt::LeftButton);
+      QCOMPARE(f.Graph->EtZ->text(), QStringLiteral("(1+1i)^2"));
+      d.ClickRow(column, 1);
+      QCOMPARE(f.Stored->EditIndex, std::int16_t(2));
+      QCOMPARE(f.Entry->EdN[0]->text(), QStringLiteral("2 , 3"));
+      QCOMPARE(f.Entry->EdN[1]->text(), polar);
+      QCOMPARE(f.Graph->EtZ->text(), QStringLiteral("2+3i"));
+      QVERIFY(f.Stored->BtSupr->isEnabled());
+    }
+    QCOMPARE(d.Column(1), (QStringList{"1+1i", "2+3i"}));
+  }
+
+  void TheColumnsScrollTogether_data() {
+    QTest::addColumn<int>("count");
+    for (int n : {10, 12, 20, 26}) QTest::addRow("%d complexes", n) << n;
+  }
+  // The scroll bar, the wheel over any column and the keys all move the three columns alike,
+  // down to the last letter and back.
+  void TheColumnsScrollTogether() {
+    QFETCH(int, count);
+    Form1Driver d;
+    FillWithRandom(d, count);
+    Form1& f = *d.form;
+    const auto& lz = f.Stored->LZ;
+    QScrollBar* bar = lz[2]->verticalScrollBar();
+    QTRY_VERIFY(bar->isVisible());
+    QVERIFY(bar->maximum() > 0);
+    // Pages down through the polar column's scroll bar, clicked below its handle.
+    for (int k = 0; k < 30 && bar->value() < bar->maximum(); ++k) {
+      QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() - bar->width() - 3));
+      ExpectAligned(f);
+    }
+    QCOMPARE(bar->value(), bar->maximum());
+    for (const QListWidget* column : lz)
+      QVERIFY(column->viewport()->rect().contains(column->visualItemRect(column->item(count - 1))));
+    // The handle dragged to the top, then half-way down.
+    DragHandle(bar, -bar->height());
+    QCOMPARE(bar->value(), 0);
+    ExpectAligned(f);
+    DragHandle(bar, bar->height() / 3);
+    QVERIFY(bar->value() > 0);
+    ExpectAligned(f);
+    // The wheel over the letters and over the cartesian column.
+    for (int column : {0, 1}) {
+      for (int k = 0; k < 10; ++k) Wheel(lz[column], -1);
+      QCOMPARE(bar->value(), 0);
+      ExpectAligned(f);
+      Wheel(lz[column], 1);
+      QVERIFY(bar->value() > 0);
+      ExpectAligned(f);
+    }
+    // The keys: the last letter and back to the first.
+    d.ClickRow(0, 0);
+    QTest::keyClick(lz[0], Qt::Key_End);
+    QCOMPARE(f.Stored->EditIndex, std::int16_t(count));
+    ExpectAligned(f);
+    QVERIFY(lz[1]->viewport()->rect().contains(lz[1]->visualItemRect(lz[1]->item(count - 1))));
+    QTest::keyClick(lz[1], Qt::Key_Home);
+    QCOMPARE(bar->value(), 0);
+    ExpectAligned(f);
   }
 };
 

@@ -149,7 +149,7 @@ class RunToolTests : public QObject {
     QTemporaryDir programDir;
     MakeFile(programDir.filePath(QStringLiteral("Zorbit.pdf")), false);
     SetExecutableFolder(programDir.path());
-    OpenManual(seams_);
+    QCOMPARE(OpenManual(seams_), ManualOpening::Started);
     SetExecutableFolder(QString());
     QCOMPARE(Last().Arguments, QStringList{programDir.filePath(QStringLiteral("Zorbit.pdf"))});
     processes_.Succeed = false;
