@@ -130,6 +130,11 @@ int main(int argc, char* argv[]) {
   form.Combined->TxtOp->setText(QStringLiteral("a*b+c'"));
   form.Combined->OkCmb->click();
   ok = Save(form, folder, QStringLiteral("form1_panel_results")) && ok;
+  // The same window made larger: the graph panel and the roots' lists take the room.
+  const QSize designed = form.size();
+  form.resize(designed + QSize(360, 220));
+  ok = Save(form, folder, QStringLiteral("form1_resized_larger")) && ok;
+  form.resize(designed);
   for (int k = 0; k < 4; ++k) {
     FGraf* window = form.Binary->GraphWindows[k];
     if (window == nullptr || !window->isVisible()) {

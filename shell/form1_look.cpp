@@ -6,12 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "platform/twips.h"
 
-void PlaceTwips(QWidget* widget, double left, double top, double width, double height) {
-  widget->setGeometry(TwipsToPixelsRounded(left), TwipsToPixelsRounded(top), TwipsToPixelsRounded(width),
-                      TwipsToPixelsRounded(height));
-}
+QString Form1FontFamily() { return QStringLiteral("DejaVu Sans"); }
 
 namespace {
 
@@ -45,7 +41,7 @@ void Paint(QPainter& p, ButtonPicture picture) {
     case ButtonPicture::Help: {
       p.setBrush(QColor(255, 255, 255));
       p.drawEllipse(QPointF(12, 12), 9, 9);
-      QFont f(QStringLiteral("DejaVu Sans"));
+      QFont f(Form1FontFamily());
       f.setPixelSize(13);
       f.setBold(true);
       p.setFont(f);

@@ -7,8 +7,9 @@
 
 class QWidget;
 
-// Places a control at a position and size given in twips, relative to its parent.
-void PlaceTwips(QWidget* widget, double left, double top, double width, double height);
+// The one font of the main window: its captions, boxes, lists, keys and the results table.
+QString Form1FontFamily();
+inline constexpr double Form1FontSize = 8.5;  // points
 
 // The colours of the panels; the shapes behind them take the same ones at load.
 namespace PanelColors {
