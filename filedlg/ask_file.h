@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "lang/language.h"
 #include "platform/seams.h"
 
 class QWidget;
@@ -13,6 +14,7 @@ class QWidget;
 // in the current folder when no such folder exists. `typeList`: patterns separated by "|", such as
 // "*.txt|*.*"; the first is applied. `proposedName`: shown in the name field at start.
 // Returns the chosen file's full path with the platform's separator, or "" on Cancel. The
-// program's current folder is never changed.
+// program's current folder is never changed. The dialog speaks `language`.
 QString AskFile(QWidget* parent, std::int16_t mode, const QString& startFolder, const QString& typeList,
-                const QString& proposedName = QString(), const Seams& seams = DefaultSeams());
+                const QString& proposedName = QString(), const Seams& seams = DefaultSeams(),
+                const Language& language = Language());

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "filedlg/folder_listing.h"
+#include "lang/language.h"
 #include "platform/seams.h"
 
 class QComboBox;
@@ -23,7 +24,7 @@ class DFtxs : public QDialog {
   Q_OBJECT
 
  public:
-  explicit DFtxs(QWidget* parent = nullptr, const Seams& seams = DefaultSeams());
+  explicit DFtxs(QWidget* parent = nullptr, const Seams& seams = DefaultSeams(), Language language = Language());
 
   // Sets the mode, the texts of the current language, the start folder and the type list, as
   // AskFile does before showing the dialog.
@@ -88,6 +89,7 @@ class DFtxs : public QDialog {
   void Choose(const QString& path);
 
   Seams seams_;
+  Language language_;
   std::int16_t dialogMode_ = 0;
   QString dialogResult_;
   QString currentFolder_;

@@ -20,8 +20,11 @@
 #include "shell/store_panel.h"
 #include "text/complex_text.h"
 
-CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, QWidget* parent)
-    : QGroupBox(QStringLiteral("Combined operations  a,b,..."), parent), store_(store), seams_(seams) {
+CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, const Language& language, QWidget* parent)
+    : QGroupBox(QStringLiteral("Combined operations  a,b,..."), parent),
+      store_(store),
+      seams_(seams),
+      language_(language) {
   MakePanel(this, "PComb", PanelColors::Combined);
   TxtOp = Box(this, QStringLiteral("TxtOp"), false);
 
@@ -178,7 +181,7 @@ void CombinedPanel::IdRes_DblClick(int index) {
 }
 
 void CombinedPanel::BtHCmb_Click() {
-  const QString topic = QStringLiteral("Combined operations,OpsCmb,") + QString::number(LangIndex());
+  const QString topic = QStringLiteral("Combined operations,OpsCmb,") + QString::number(language_.Index());
   if (!seams_.Processes->Start(CompanionCommand(QStringLiteral("Mirva"), topic), WindowStyle::NormalFocus))
     ShowCombinedHelpInstead();
 }

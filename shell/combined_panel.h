@@ -8,6 +8,8 @@
 #include "calc/calculations.h"
 #include "platform/seams.h"
 
+class Language;
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -19,7 +21,8 @@ class CombinedPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  CombinedPanel(StorePanel& store, Seams seams, QWidget* parent);
+  // The help opens in `language`.
+  CombinedPanel(StorePanel& store, Seams seams, const Language& language, QWidget* parent);
 
   QLineEdit* TxtOp = nullptr;
   std::array<QPushButton*, 20> BtN{};
@@ -57,5 +60,6 @@ class CombinedPanel : public QGroupBox {
 
   StorePanel& store_;
   Seams seams_;
+  const Language& language_;
   QPointer<QWidget> combinedHelp_;
 };

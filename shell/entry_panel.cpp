@@ -40,9 +40,10 @@ double ReadCount(const QString& text, bool& ok) {
 
 }  // namespace
 
-EntryPanel::EntryPanel(Seams seams, QWidget* parent)
+EntryPanel::EntryPanel(Seams seams, const Language& language, QWidget* parent)
     : QGroupBox(QStringLiteral(" Entry / edition of  Z"), parent),
       seams_(seams),
+      language_(language),
       notice_(std::make_unique<MessageNotice>(*seams.Messages)) {
   MakePanel(this, "PEdN", PanelColors::Entry);
   setToolTip(QStringLiteral(" Enter cartesian or polar and press Intro"));
@@ -200,7 +201,7 @@ void EntryPanel::ClearEntry() {
 }
 
 void EntryPanel::BtHEntr_Click() {
-  const QString topic = QStringLiteral("Entry/Edition generation of complexes,Entry,") + QString::number(LangIndex());
+  const QString topic = QStringLiteral("Entry/Edition generation of complexes,Entry,") + QString::number(language_.Index());
   if (!seams_.Processes->Start(CompanionCommand(QStringLiteral("Mirva"), topic), WindowStyle::NormalFocus))
     ShowEntryHelpInstead();
 }

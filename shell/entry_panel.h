@@ -10,6 +10,8 @@
 #include "core/cplx.h"
 #include "platform/seams.h"
 
+class Language;
+
 class GraphPanel;
 class Notice;
 class QComboBox;
@@ -23,7 +25,8 @@ class EntryPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  EntryPanel(Seams seams, QWidget* parent);
+  // The help opens in `language`.
+  EntryPanel(Seams seams, const Language& language, QWidget* parent);
   ~EntryPanel() override;
   // The store it fills and the graph panel that shows what it reads; set before any event.
   void Use(StorePanel& store, GraphPanel& graph);
@@ -60,6 +63,7 @@ class EntryPanel : public QGroupBox {
   StorePanel* store_ = nullptr;
   GraphPanel* graph_ = nullptr;
   Seams seams_;
+  const Language& language_;
   std::unique_ptr<Notice> notice_;
   QPointer<QWidget> entryHelp_;
 };

@@ -66,7 +66,8 @@ QFrame* Shape(QWidget* parent, const char* name, QWidget* panel) {
 
 }  // namespace
 
-Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) {
+Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
+    : QMainWindow(parent), seams_(seams), arguments_(std::move(arguments)) {
   if (seams_.Messages == nullptr) seams_.Messages = DefaultSeams().Messages;
   if (seams_.Processes == nullptr) seams_.Processes = DefaultSeams().Processes;
   setObjectName(QStringLiteral("Form1"));
@@ -106,7 +107,7 @@ void Form1::CreatePanels() {
   setCentralWidget(client);
 
   // In the order of the focus chain.
-  Entry = new EntryPanel(seams_, client);
+  Entry = new EntryPanel(seams_, Lang, client);
   Stored = new StorePanel(seams_, client);
   Graph = new GraphPanel(client);
   Entry->Use(*Stored, *Graph);
@@ -115,7 +116,7 @@ void Form1::CreatePanels() {
   MakePanel(POpUn, "POpUn", PanelColors::Unary);
   Power = new PowerPanel(*Stored, *Graph, seams_, POpUn);
   Roots = new RootsPanel(*Stored, *Graph, seams_, POpUn);
-  Combined = new CombinedPanel(*Stored, seams_, client);
+  Combined = new CombinedPanel(*Stored, seams_, Lang, client);
   LstZ = {Binary->LstZ[0], Binary->LstZ[1], Power->LstZ, Roots->LstZ, Combined->LstZ};
   Stored->SetSelectors(LstZ);
 
@@ -202,7 +203,9 @@ void Form1::ConnectPanels() {
 LastCalculations Form1::Last() const { return {Binary->Last, Power->Last, Roots->Last, Combined->Last}; }
 
 void Form1::Form_Load() {
-  LangIndex() = 0;
+  // English unless the command line or "Lng.txt" says otherwise.
+  Lang = Language();
+  Lang.Settle(arguments_);
   BuildToolsMenu(Tools, seams_);
   LineBreak = QStringLiteral("\r\n");
   ProgramFolder = WorkFolder();

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "calc/problem.h"
+#include "lang/language.h"
 #include "platform/seams.h"
 
 class BinaryPanel;
@@ -28,7 +31,10 @@ class Form1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit Form1(Seams seams = DefaultSeams(), QWidget* parent = nullptr);
+  // `arguments` are the program's, as QCoreApplication::arguments() gives them: "cat" or "esp"
+  // there, or in "Lng.txt" when there is nothing, chooses the language from the start.
+  explicit Form1(Seams seams = DefaultSeams(), QWidget* parent = nullptr,
+                 QStringList arguments = QCoreApplication::arguments());
   ~Form1() override;
 
   // ---- window-wide state
@@ -36,6 +42,9 @@ class Form1 : public QMainWindow {
   QString SheetFolderName;
   QString LineBreak;
   QString LastSavedName;
+  // The language of the secondary windows and the help, settled at load; the tools editor
+  // settles it again when it loads.
+  Language Lang;
 
   // ---- the panels
   EntryPanel* Entry = nullptr;
@@ -97,4 +106,5 @@ class Form1 : public QMainWindow {
   void ConnectMenus();
 
   Seams seams_;
+  QStringList arguments_;
 };

@@ -41,8 +41,10 @@ class DFtxsTests : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
   }
 
+  Language language_;  // the program's language, as the main window gives it to the dialog
+
   std::unique_ptr<DFtxs> Open(std::int16_t mode, const QString& start, const QString& types) {
-    auto dialog = std::make_unique<DFtxs>(nullptr, TestSeams());
+    auto dialog = std::make_unique<DFtxs>(nullptr, TestSeams(), language_);
     dialog->Open(mode, start, types);
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog.get())) return nullptr;
@@ -100,7 +102,7 @@ class DFtxsTests : public QObject {
     messages_.Shown.clear();
     processes_.Started.clear();
     processes_.Succeed = true;
-    LangIndex() = 0;
+    language_ = Language();
   }
 
   void cleanup() {
@@ -493,7 +495,7 @@ class DFtxsTests : public QObject {
     // Before the language is settled the dialog is English, whatever the command line says.
     auto dialog = Open(1, data_, QStringLiteral("*.txt"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Save"));
-    SettleLanguage({QStringLiteral("Zorbit"), QStringLiteral("esp")});
+    language_.Settle({QStringLiteral("Zorbit"), QStringLiteral("esp")});
     dialog = Open(1, data_, QStringLiteral("*.txt|*.*"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Guardar"));
     QCOMPARE(dialog->EtNom->text(), QStringLiteral("Nombre"));
@@ -510,7 +512,7 @@ class DFtxsTests : public QObject {
     QVERIFY(lng.open(QIODevice::WriteOnly));
     lng.write("cat\r\n");
     lng.close();
-    SettleLanguage({QStringLiteral("Zorbit")});
+    language_.Settle({QStringLiteral("Zorbit")});
     dialog = Open(0, data_, QStringLiteral("*.txt"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Obrir"));
     QCOMPARE(dialog->BtFuig->text(), QString::fromUtf8("Cancel\xC2\xB7la"));
