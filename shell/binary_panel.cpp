@@ -303,7 +303,8 @@ void BinaryPanel::DrawBinaryGraph(int k) {
   if (graph == nullptr) return;
   Surface& surface = graph->PBox->surface();
   if (Last.Defined[static_cast<std::size_t>(k)]) {
-    ::DrawBinaryGraph(surface, Last.Z1, Last.Z2, Last.Results[static_cast<std::size_t>(k)]);
+    GraphScales[static_cast<std::size_t>(k)] =
+        ::DrawBinaryGraph(surface, Last.Z1, Last.Z2, Last.Results[static_cast<std::size_t>(k)]);
     return;
   }
   // No result to draw (Z1 ÷ 0, or beyond the range of numbers): the operands alone, and a line
@@ -311,11 +312,12 @@ void BinaryPanel::DrawBinaryGraph(int k) {
   double r = 1.1 * LargestComponent(Last.Z1, Last.Z2, Last.Z2);
   if (!(r > 0)) r = 5;
   surface.SetForeColor(ProjectionGrey);
-  NewPlane(surface, -r, -r, r, r);
+  const PlaneScale scale = NewPlane(surface, -r, -r, r, r);
+  GraphScales[static_cast<std::size_t>(k)] = scale;
   surface.SetForeColor(OperandBlue);
-  DrawComplexVector(Last.Z1, surface);
+  DrawComplexVector(scale, Last.Z1, surface);
   surface.SetForeColor(OperandBlue);
-  DrawComplexVector(Last.Z2, surface);
+  DrawComplexVector(scale, Last.Z2, surface);
   // Small, in the bottom left corner, clear of the operands' arrows as far as it can be.
   const double size = surface.FontSize();
   surface.SetFontSize(7);

@@ -47,19 +47,21 @@ void GraphPanel::Show(std::function<void()> drawing) {
 }
 
 void GraphPanel::ResetGraphPanel() {
-  Show([this] { ::ResetGraphPanel(PBox0->surface()); });
+  Show([this] { Scale = ::ResetGraphPanel(PBox0->surface()); });
 }
 
 void GraphPanel::ShowInGraphPanel(const Cplx& z) {
   BtGrf->setEnabled(true);
   // 0 + 0i draws nothing: the panel keeps its picture and its caption.
-  if (!::ShowInGraphPanel(PBox0->surface(), z)) return;
-  drawing_ = [this, z] { ::ShowInGraphPanel(PBox0->surface(), z); };
+  const std::optional<PlaneScale> drawn = ::ShowInGraphPanel(PBox0->surface(), z);
+  if (!drawn) return;
+  Scale = *drawn;
+  drawing_ = [this, z] { Scale = ::ShowInGraphPanel(PBox0->surface(), z).value_or(Scale); };
   EtZ->setText(ToQ(CartText(z, 2)));
 }
 
 void GraphPanel::ShowRoots(const Cplx& first, double step, int n) {
-  Show([this, first, step, n] { DrawRootsGraph(PBox0->surface(), first, step, n); });
+  Show([this, first, step, n] { Scale = DrawRootsGraph(PBox0->surface(), first, step, n); });
 }
 
 void GraphPanel::SetCaption(const QString& caption) { EtZ->setText(caption); }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/cplx.h"
+#include "graphics/plane.h"
 
 class PictureBox;
 class QLineEdit;
@@ -23,6 +24,8 @@ class GraphPanel : public QFrame {
   PictureBox* PBox0 = nullptr;
   QLineEdit* EtZ = nullptr;
   QToolButton* BtGrf = nullptr;
+  // The scale the picture was last drawn on.
+  PlaneScale Scale;
 
   Surface& surface();
   // The default plane, empty.
