@@ -143,7 +143,7 @@ void EntryPanel::EdN_KeyDown(int i, int keyCode, Qt::KeyboardModifiers) {
     entry.Arg = pair.Second;
   }
   try {
-    SyncCplx(entry, static_cast<std::int16_t>(i));
+    SyncCplx(entry, i == 0 ? SyncFrom::Cartesian : SyncFrom::Polar);
   } catch (const ArithmeticError&) {
     // A number such as 1e200 reads well, but its modulus is beyond the doubles: nothing changes.
     seams_.Messages->Show(QStringLiteral("The number is too large to be calculated."), QStringLiteral("Not feasible"),
