@@ -184,7 +184,7 @@ void BinaryPanel::ShowOperand(int i) {
   const Cplx z = store_.Selected(LstZ[i]);
   GridClear(*ResultsTable);
   auto& boxes = i == 0 ? IdZ1 : IdZ2;
-  for (int f = 0; f < 2; ++f) boxes[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+  for (int f = 0; f < 2; ++f) boxes[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
 }
 
 void BinaryPanel::OkOp2_Click() {

@@ -97,7 +97,7 @@ void PowerPanel::ShowOperand(bool userPick) {
   // A Z picked by hand starts the panel afresh; the program's selections keep the results.
   if (userPick) RstPot();
   const Cplx z = store_.Selected(LstZ);
-  for (int f = 0; f < 2; ++f) IdZ[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+  for (int f = 0; f < 2; ++f) IdZ[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
 }
 
 void PowerPanel::LstNp_Click() {
@@ -123,7 +123,7 @@ void PowerPanel::OkPot_Click() {
     return;
   }
   for (int f = 0; f < 2; ++f) {
-    PZ[f]->setText(ToQ(CplxText(Last.Result, 2, static_cast<std::int16_t>(f))));
+    PZ[f]->setText(ToQ(CplxText(Last.Result, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
     PZ[f]->setToolTip(QStringLiteral("Incorporar: doble click"));
   }
   BtGP->setEnabled(true);

@@ -104,7 +104,7 @@ RootsPanel::RootsPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidge
 void RootsPanel::ShowOperand(bool userPick) {
   if (userPick) RstRel();
   const Cplx z = store_.Selected(LstZ);
-  for (int f = 0; f < 2; ++f) ZR[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+  for (int f = 0; f < 2; ++f) ZR[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
 }
 
 void RootsPanel::LstNr_Click() {
