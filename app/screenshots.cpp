@@ -94,15 +94,16 @@ bool SaveSecondaryWindows(Form1& form, const Seams& seams, const QDir& folder) {
   const Problem exercise = FesPrbl(ProblemKind::Binary, form.Last());
   for (int lang = 0; lang < 3; ++lang) {
     const QString suffix = QString::fromLatin1(suffixes[lang]);
-    LangIndex() = static_cast<std::int16_t>(lang);
+    Language language;
+    language.SetIndex(static_cast<std::int16_t>(lang));
     for (FileDialogMode mode : {FileDialogMode::Open, FileDialogMode::Save}) {
-      DFtxs dialog(&form, seams);
+      DFtxs dialog(&form, seams, language);
       dialog.Open(mode, start, QStringLiteral("*.txt|*.*"));
       if (mode == FileDialogMode::Save) dialog.ProposeName(QStringLiteral("sheet1"));
       dialog.show();
       ok = Save(dialog, folder, QStringLiteral("dftxs_%1_%2").arg(mode == FileDialogMode::Open ? "open" : "save", suffix)) && ok;
     }
-    FPrbls problem(&form, seams);
+    FPrbls problem(&form, seams, {}, language);
     problem.setWindowTitle(QStringLiteral("Problema"));
     problem.SetProblem(exercise);
     problem.show();
@@ -119,14 +120,14 @@ bool SaveSecondaryWindows(Form1& form, const Seams& seams, const QDir& folder) {
     }
     tools.close();
     language.close();
-    FTools* editor = OpenToolsEditor(&form, seams);
+    FTools* editor = OpenToolsEditor(&form, form.Lang, seams);
     editor->Lst->setCurrentRow(0);
     ok = Save(*editor, folder, QStringLiteral("ftools_%1").arg(suffix)) && ok;
     editor->close();
     QApplication::processEvents();
     QDir::setCurrent(start);
   }
-  LangIndex() = 0;
+  form.Lang.SetIndex(0);
   QPointer<FQuant> about = ShowAbout(&form);
   ok = Save(*about, folder, QStringLiteral("fquant")) && ok;
   about->close();
@@ -196,6 +197,11 @@ int main(int argc, char* argv[]) {
   form.Combined->TxtOp->setText(QStringLiteral("a*b+c'"));
   form.Combined->OkCmb->click();
   ok = Save(form, folder, QStringLiteral("form1_panel_results")) && ok;
+  // The same window made larger: the graph panel and the roots' lists take the room.
+  const QSize designed = form.size();
+  form.resize(designed + QSize(360, 220));
+  ok = Save(form, folder, QStringLiteral("form1_resized_larger")) && ok;
+  form.resize(designed);
   for (int k = 0; k < 4; ++k) {
     FGraf* window = form.Binary->GraphWindows[k];
     if (window == nullptr || !window->isVisible()) {

@@ -48,8 +48,8 @@ double Reduce360(double degrees) {
   return (q - std::trunc(q)) * 360;
 }
 
-void SyncCplx(Cplx& z, std::int16_t fromPolar) {
-  if (fromPolar == 0) {
+void SyncCplx(Cplx& z, SyncFrom from) {
+  if (from == SyncFrom::Cartesian) {
     const RealPair polar = CartToPolar(z.Re, z.Im);
     z.Mod = polar.First;
     z.Arg = polar.Second;
@@ -64,7 +64,7 @@ Cplx MakeCplx(double re, double im) {
   Cplx z;
   z.Re = re;
   z.Im = im;
-  SyncCplx(z, 0);
+  SyncCplx(z, SyncFrom::Cartesian);
   return z;
 }
 
@@ -72,7 +72,7 @@ Cplx MakePolarCplx(double mod, double arg) {
   Cplx z;
   z.Mod = mod;
   z.Arg = arg;
-  SyncCplx(z, 1);
+  SyncCplx(z, SyncFrom::Polar);
   return z;
 }
 
@@ -105,7 +105,8 @@ Cplx CplxOp(OpCode op, const Cplx& a, const Cplx& b) {
     default:
       throw ArithmeticError("invalid operation");
   }
-  SyncCplx(r, static_cast<std::int16_t>(op / 2));
+  // Sums and differences are worked out in cartesian form, products and quotients in polar.
+  SyncCplx(r, op / 2 == 0 ? SyncFrom::Cartesian : SyncFrom::Polar);
   return r;
 }
 

@@ -35,7 +35,9 @@ class ArithmeticError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-void SyncCplx(Cplx& z, std::int16_t fromPolar);
+// The pair of a Cplx that holds the value; SyncCplx computes the other one from it.
+enum class SyncFrom { Cartesian, Polar };
+void SyncCplx(Cplx& z, SyncFrom from);
 RealPair CartToPolar(double re, double im);
 RealPair PolarToCart(double mod, double arg);
 double ArgDegrees(double re, double im);

@@ -10,7 +10,7 @@ Cplx CplxPower(const Cplx& z, double n) {
   // 0 to a negative power is an infinity and fails here; 0 to the power 0 is 1.
   r.Mod = Checked(std::pow(Checked(z.Mod), Checked(n)));
   r.Arg = Reduce360(Checked(z.Arg * n));
-  SyncCplx(r, 1);
+  SyncCplx(r, SyncFrom::Polar);
   return r;
 }
 
@@ -23,7 +23,7 @@ Cplx CplxRoot(const Cplx& z, std::int16_t n, double& step) {
   Cplx r;
   r.Mod = NthRootReal(z.Mod, n);
   r.Arg = Checked(Checked(z.Arg) / n);
-  SyncCplx(r, 1);
+  SyncCplx(r, SyncFrom::Polar);
   step = Checked(360.0 / n);
   return r;
 }
@@ -32,7 +32,7 @@ Cplx RootNumber(const Cplx& first, double step, int k) {
   Cplx root;
   root.Mod = first.Mod;
   root.Arg = first.Arg + k * step;
-  SyncCplx(root, 1);
+  SyncCplx(root, SyncFrom::Polar);
   return root;
 }
 

@@ -28,7 +28,8 @@ struct ExerciseGraphs {
 // graphs on, asks "Save graphics?" and saves the four graphs as Graphs/<name>.jpg without
 // further questions, listing their names in "Graphics saved".
 void RunExerciseCommand(ProblemKind kind, const LastCalculations& last, const ExerciseGraphs& graphs, QWidget* parent,
-                        GraphSaveContext& graphContext, AskSheetPath askSheet = {});
+                        GraphSaveContext& graphContext, AskSheetPath askSheet = {},
+                        const Language& language = Language());
 
 // The four graphs saved without a dialog; answers the text of the "Graphics saved" box: each
 // name preceded by two blanks.

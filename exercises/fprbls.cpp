@@ -54,8 +54,8 @@ QPlainTextEdit* NewBox(QWidget* parent, const char* name) {
 
 }  // namespace
 
-FPrbls::FPrbls(QWidget* parent, const Seams& seams, AskSheetPath askPath)
-    : QDialog(parent), seams_(seams), askPath_(std::move(askPath)) {
+FPrbls::FPrbls(QWidget* parent, const Seams& seams, AskSheetPath askPath, Language language)
+    : QDialog(parent), seams_(seams), askPath_(std::move(askPath)), language_(language) {
   setObjectName(QStringLiteral("FPrbls"));
   setWindowTitle(QStringLiteral("Problema"));
   setModal(true);
@@ -101,9 +101,9 @@ FPrbls::FPrbls(QWidget* parent, const Seams& seams, AskSheetPath askPath)
 }
 
 void FPrbls::Form_Load() {
-  EtEn->setText(InLang(ProblemTexts::EtEn));
-  EtResp->setText(InLang(ProblemTexts::EtResp));
-  setWindowTitle(InLang(ProblemTexts::Caption));
+  EtEn->setText(language_.Text(ProblemTexts::EtEn));
+  EtResp->setText(language_.Text(ProblemTexts::EtResp));
+  setWindowTitle(language_.Text(ProblemTexts::Caption));
 }
 
 void FPrbls::SetProblem(const Problem& p) {
@@ -113,34 +113,36 @@ void FPrbls::SetProblem(const Problem& p) {
 
 Problem FPrbls::BoxedProblem() const { return {FromTheBox(IdEn), FromTheBox(IdResp)}; }
 
-void FPrbls::BtG_Click() { SaveProblem(this, BoxedProblem(), seams_, askPath_); }
+void FPrbls::BtG_Click() { SaveProblem(this, BoxedProblem(), seams_, askPath_, language_); }
 
-void ShowProblem(QWidget* parent, const QString& title, const Problem& p, const Seams& seams, AskSheetPath askPath) {
-  FPrbls window(parent, seams, std::move(askPath));
+void ShowProblem(QWidget* parent, const QString& title, const Problem& p, const Seams& seams, AskSheetPath askPath,
+                 const Language& language) {
+  FPrbls window(parent, seams, std::move(askPath), language);
   // The load step has run: the caption given here wins over the language's caption.
   window.setWindowTitle(title);
   window.SetProblem(p);
   window.exec();
 }
 
-void SaveProblem(QWidget* parent, const Problem& p, const Seams& seams, AskSheetPath askPath) {
+void SaveProblem(QWidget* parent, const Problem& p, const Seams& seams, AskSheetPath askPath,
+                 const Language& language) {
   const QString folder = QDir::current().filePath(QStringLiteral("Prbls"));
   QDir().mkpath(folder);
   const QString types = QStringLiteral("*.txt|*.*");
-  const QString path = askPath ? askPath(parent, folder, types) : AskFile(parent, 1, folder, types, QString(), seams);
+  const QString path = askPath ? askPath(parent, folder, types) : AskFile(parent, FileDialogMode::Save, folder, types, QString(), seams, language);
   if (path.isEmpty()) return;
   QString error;
   if (!AppendProblem(path, p, &error)) {
     seams.Messages->Show(path + QString::fromLatin1(LineBreak) + QString::fromLatin1(LineBreak) + error,
-                         InLang(ProblemTexts::NotSavedTitle), MsgButtons::Ok, MsgIcon::Warning);
+                         language.Text(ProblemTexts::NotSavedTitle), MsgButtons::Ok, MsgIcon::Warning);
     return;
   }
-  OfferToOpen(path, seams);
+  OfferToOpen(path, seams, language);
 }
 
-void OfferToOpen(const QString& path, const Seams& seams) {
-  const QString text = path + QString::fromLatin1(LineBreak) + QString::fromLatin1(LineBreak) + InLang(ProblemTexts::SeeIt);
-  if (seams.Messages->Show(text, InLang(ProblemTexts::SavedTitle), MsgButtons::YesNo, MsgIcon::Question) !=
+void OfferToOpen(const QString& path, const Seams& seams, const Language& language) {
+  const QString text = path + QString::fromLatin1(LineBreak) + QString::fromLatin1(LineBreak) + language.Text(ProblemTexts::SeeIt);
+  if (seams.Messages->Show(text, language.Text(ProblemTexts::SavedTitle), MsgButtons::YesNo, MsgIcon::Question) !=
       MsgAnswer::Yes)
     return;
   // "NotePad " + path, unquoted, is the command line as written; the desktop's editor opens it.

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "calc/problem.h"
+#include "lang/language.h"
 #include "platform/seams.h"
 
 class QLabel;
@@ -22,7 +23,8 @@ class FPrbls : public QDialog {
   Q_OBJECT
 
  public:
-  explicit FPrbls(QWidget* parent = nullptr, const Seams& seams = DefaultSeams(), AskSheetPath askPath = {});
+  explicit FPrbls(QWidget* parent = nullptr, const Seams& seams = DefaultSeams(), AskSheetPath askPath = {},
+                  Language language = Language());
 
   QLabel* EtEn = nullptr;
   QPlainTextEdit* IdEn = nullptr;
@@ -42,18 +44,20 @@ class FPrbls : public QDialog {
 
   Seams seams_;
   AskSheetPath askPath_;
+  Language language_;
 };
 
 // Shows the exercise in a new exercise window with the given caption, modally; returns when
 // the user has closed it.
 void ShowProblem(QWidget* parent, const QString& title, const Problem& p, const Seams& seams = DefaultSeams(),
-                 AskSheetPath askPath = {});
+                 AskSheetPath askPath = {}, const Language& language = Language());
 
 // Asks for a sheet (starting in "Prbls" of the current folder, created when missing), appends
 // the exercise to it and offers to open it. A failed write is reported and the sheet keeps what
 // it held. Cancelling the dialog does nothing.
-void SaveProblem(QWidget* parent, const Problem& p, const Seams& seams = DefaultSeams(), AskSheetPath askPath = {});
+void SaveProblem(QWidget* parent, const Problem& p, const Seams& seams = DefaultSeams(), AskSheetPath askPath = {},
+                 const Language& language = Language());
 
 // "Saved at..." with the path and "Do you want see it?"; on Yes the sheet opens in the desktop's
 // text editor.
-void OfferToOpen(const QString& path, const Seams& seams = DefaultSeams());
+void OfferToOpen(const QString& path, const Seams& seams = DefaultSeams(), const Language& language = Language());

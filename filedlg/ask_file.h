@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "filedlg/dialog_mode.h"
+#include "lang/language.h"
 #include "platform/seams.h"
 
 class QWidget;
@@ -16,13 +17,7 @@ class QWidget;
 // mode, accepted as it stands it is a name without extension, whatever "." it holds, and
 // receives the selected type's extension.
 // Returns the chosen file's full path with the platform's separator, or "" on Cancel. The
-// program's current folder is never changed.
+// program's current folder is never changed. The dialog speaks `language`.
 QString AskFile(QWidget* parent, FileDialogMode mode, const QString& startFolder, const QString& typeList,
-                const QString& proposedName = QString(), const Seams& seams = DefaultSeams());
-
-// For callers that still pass the mode as its number: 0 open, 1 save.
-inline QString AskFile(QWidget* parent, std::int16_t mode, const QString& startFolder, const QString& typeList,
-                       const QString& proposedName = QString(), const Seams& seams = DefaultSeams()) {
-  return AskFile(parent, mode == 1 ? FileDialogMode::Save : FileDialogMode::Open, startFolder, typeList, proposedName,
-                 seams);
-}
+                const QString& proposedName = QString(), const Seams& seams = DefaultSeams(),
+                const Language& language = Language());

@@ -100,7 +100,8 @@ bool IsUserVolume(const QStorageInfo& volume) {
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 }  // namespace
 
-DFtxs::DFtxs(QWidget* parent, const Seams& seams) : QDialog(parent), seams_(seams) {
+DFtxs::DFtxs(QWidget* parent, const Seams& seams, Language language)
+    : QDialog(parent), seams_(seams), language_(language) {
   setObjectName(QStringLiteral("DFtxs"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
@@ -248,14 +249,14 @@ void DFtxs::Open(FileDialogMode mode, const QString& startFolder, const QString&
   dialogResult_.clear();
   proposedName_.clear();
 
-  setWindowTitle(DialogTitle(static_cast<int>(mode)));
-  EtNom->setText(InLang(DialogTexts::EtNom));
-  EtTp->setText(InLang(DialogTexts::EtTp));
-  BtFuig->setText(InLang(DialogTexts::BtFuig));
-  BtRere->setToolTip(InLang(DialogTexts::BtRereTip));
-  BtAm->setToolTip(InLang(DialogTexts::BtAmTip));
-  BtObr->setToolTip(InLang(DialogTexts::BtObrTip));
-  BtNova->setToolTip(InLang(DialogTexts::BtNovaTip));
+  setWindowTitle(language_.DialogTitle(static_cast<int>(mode)));
+  EtNom->setText(language_.Text(DialogTexts::EtNom));
+  EtTp->setText(language_.Text(DialogTexts::EtTp));
+  BtFuig->setText(language_.Text(DialogTexts::BtFuig));
+  BtRere->setToolTip(language_.Text(DialogTexts::BtRereTip));
+  BtAm->setToolTip(language_.Text(DialogTexts::BtAmTip));
+  BtObr->setToolTip(language_.Text(DialogTexts::BtObrTip));
+  BtNova->setToolTip(language_.Text(DialogTexts::BtNovaTip));
 
   // Each pattern between "|" is one type; an empty list is one empty type, a final "|" a final one.
   LTps->clear();
@@ -472,7 +473,7 @@ void DFtxs::BtRere_Click() {
 }
 
 void DFtxs::BtNova_Click() {
-  IdNova->setText(InLang(DialogTexts::NewFolderName));
+  IdNova->setText(language_.Text(DialogTexts::NewFolderName));
   IdNova->show();
   IdNova->setFocus();
   IdNova->selectAll();

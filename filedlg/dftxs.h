@@ -8,6 +8,7 @@
 
 #include "filedlg/dialog_mode.h"
 #include "filedlg/folder_listing.h"
+#include "lang/language.h"
 #include "platform/seams.h"
 
 class QComboBox;
@@ -24,7 +25,7 @@ class DFtxs : public QDialog {
   Q_OBJECT
 
  public:
-  explicit DFtxs(QWidget* parent = nullptr, const Seams& seams = DefaultSeams());
+  explicit DFtxs(QWidget* parent = nullptr, const Seams& seams = DefaultSeams(), Language language = Language());
 
   // Sets the mode, the texts of the current language, the start folder and the type list, as
   // AskFile does before showing the dialog.
@@ -93,6 +94,7 @@ class DFtxs : public QDialog {
   void Choose(const QString& path);
 
   Seams seams_;
+  Language language_;
   FileDialogMode dialogMode_ = FileDialogMode::Open;
   QString proposedName_;
   QString dialogResult_;

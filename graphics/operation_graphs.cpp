@@ -39,37 +39,34 @@ QColor BinaryGraphPaper(int k) {
   return {tint(c.red()), tint(c.green()), tint(c.blue())};
 }
 
-void DrawComplexVector(const Cplx& z, Surface& surface) {
+void DrawComplexVector(const PlaneScale& scale, const Cplx& z, Surface& surface) {
   if (!Drawable(z)) return;
-  Arrow(surface, 0, 0, z.Re, z.Im);
+  PlaneArrow(scale, surface, 0, 0, z.Re, z.Im);
   surface.SetForeColor(ProjectionGrey);
-  DottedLine(surface, z.Re, 0, z.Re, z.Im);
-  DottedLine(surface, 0, z.Im, z.Re, z.Im);
+  DottedLine(scale, surface, z.Re, 0, z.Re, z.Im);
+  DottedLine(scale, surface, 0, z.Im, z.Re, z.Im);
 }
 
-void ResetGraphPanel(Surface& surface) {
-  SetPlaneWindow(SharedScale, surface, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth,
-                 DefaultHalfWidth);
-  surface.Clear();
-  DrawAxesAndTicks(SharedScale, surface);
+PlaneScale ResetGraphPanel(Surface& surface) {
+  return NewPlane(surface, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth, DefaultHalfWidth);
 }
 
-bool ShowInGraphPanel(Surface& surface, const Cplx& z) {
+std::optional<PlaneScale> ShowInGraphPanel(Surface& surface, const Cplx& z) {
   double a = z.Re;
   double b = z.Im;
   if (b == 0) b = z.Re;
   else if (a == 0) a = z.Im;
-  if (a * b == 0 || !Drawable(z)) return false;
+  if (a * b == 0 || !Drawable(z)) return std::nullopt;
   surface.Clear();
   const double ra = Finite(1.2 * std::fabs(a));
   const double rb = Finite(1.2 * std::fabs(b));
-  NewPlane(surface, -ra, -rb, ra, rb);
+  const PlaneScale scale = NewPlane(surface, -ra, -rb, ra, rb);
   surface.SetForeColor(PanelBlue);
-  DrawComplexVector(z, surface);
-  return true;
+  DrawComplexVector(scale, z, surface);
+  return scale;
 }
 
-void DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result) {
+PlaneScale DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result) {
   double r = 1.1 * LargestComponent(z1, z2, result);
   if (std::isnan(r) || r <= 0) r = DefaultHalfWidth;
   r = Finite(r);
@@ -77,29 +74,30 @@ void DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cpl
                        result.Im == 0;
   surface.Clear();
   surface.SetForeColor(ProjectionGrey);
-  NewPlane(surface, -r, -r, r, r);
+  const PlaneScale scale = NewPlane(surface, -r, -r, r, r);
   // Three zero vectors would be three heads piled on the origin: the plain plane says it better.
-  if (allZero) return;
+  if (allZero) return scale;
   surface.SetForeColor(OperandBlue);
-  DrawComplexVector(z1, surface);
+  DrawComplexVector(scale, z1, surface);
   surface.SetForeColor(OperandBlue);
-  DrawComplexVector(z2, surface);
+  DrawComplexVector(scale, z2, surface);
   surface.SetForeColor(ResultRed);
-  DrawComplexVector(result, surface);
+  DrawComplexVector(scale, result, surface);
+  return scale;
 }
 
-void DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n) {
+PlaneScale DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n) {
   surface.SetForeColor(ProjectionGrey);
   // Every root of 0 is 0: the default plane, without arrows of no length.
   if (!(r0.Mod > 0) || !std::isfinite(r0.Mod)) {
-    NewPlane(surface, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth, DefaultHalfWidth);
-    return;
+    return NewPlane(surface, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth, DefaultHalfWidth);
   }
   const double r = Finite(1.05 * r0.Mod);
-  NewPlane(surface, -r, -r, r, r);
+  const PlaneScale scale = NewPlane(surface, -r, -r, r, r);
   n = std::min(n, 32767);  // the index is a 16-bit count
   for (int j = 1; j <= n; ++j) {
     surface.SetForeColor(PanelBlue);
-    DrawComplexVector(RootNumber(r0, step, j), surface);
+    DrawComplexVector(scale, RootNumber(r0, step, j), surface);
   }
+  return scale;
 }

@@ -3,7 +3,10 @@
 
 #include <QColor>
 
+#include <optional>
+
 #include "core/cplx.h"
+#include "graphics/plane.h"
 #include "platform/surface.h"
 
 // Colours of the graphs.
@@ -19,19 +22,21 @@ QColor BinaryGraphColor(int k);
 QColor BinaryGraphPaper(int k);
 
 // The arrow from the origin to z in the surface's fore colour, then its dotted projections onto
-// both axes in projection grey (which stays the fore colour afterwards). Uses SharedScale.
-void DrawComplexVector(const Cplx& z, Surface& surface);
+// both axes in projection grey (which stays the fore colour afterwards).
+void DrawComplexVector(const PlaneScale& scale, const Cplx& z, Surface& surface);
+
+// Each graph below answers the scale it was drawn on.
 
 // The graph panel's empty plane: -5..5 on both axes, fitted to the surface.
-void ResetGraphPanel(Surface& surface);
-// Draws z in the graph panel at a scale that fits it. Answers false, drawing nothing, for 0 + 0i
+PlaneScale ResetGraphPanel(Surface& surface);
+// Draws z in the graph panel at a scale that fits it. Answers nothing, drawing nothing, for 0 + 0i
 // (the panel keeps its picture); the caller enables its save button and writes the text box.
-bool ShowInGraphPanel(Surface& surface, const Cplx& z);
+std::optional<PlaneScale> ShowInGraphPanel(Surface& surface, const Cplx& z);
 
 // The graph of one binary operation: z1 and z2 in operand blue, the result in red, on a plane that
 // holds all three. When all three are zero the default plane is shown.
-void DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result);
+PlaneScale DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result);
 
 // The n roots that start at r0, step degrees apart, as panel-blue arrows with their projections.
 // A first root of modulus 0 (all roots zero) shows the default plane.
-void DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n);
+PlaneScale DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n);

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-PlaneScale SharedScale;
 
 namespace {
 constexpr double Pi = 3.14159265358979;
@@ -147,10 +146,10 @@ void PlaneLine(const PlaneScale& scale, Surface& surface, double x1, double y1, 
   surface.Line(sx1, sy1, sx2, sy2);
 }
 
-void DottedLine(Surface& surface, double x1, double y1, double x2, double y2) {
+void DottedLine(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2) {
   const bool previous = surface.Dotted();
   surface.SetDotted(true);
-  PlaneLine(SharedScale, surface, x1, y1, x2, y2);
+  PlaneLine(scale, surface, x1, y1, x2, y2);
   surface.SetDotted(previous);
 }
 
@@ -173,10 +172,6 @@ void PlaneArrow(const PlaneScale& scale, Surface& surface, double x1, double y1,
   if (!(l >= m)) l = m;
   PlaneRay(scale, surface, x2, y2, l, c + 20);
   PlaneRay(scale, surface, x2, y2, l, c - 20);
-}
-
-void Arrow(Surface& surface, double x1, double y1, double x2, double y2) {
-  PlaneArrow(SharedScale, surface, x1, y1, x2, y2);
 }
 
 void DrawAxes(const PlaneScale& scale, Surface& surface) {
@@ -209,8 +204,10 @@ double DecimalStep(double v) {
   return v < 0 ? -step : step;
 }
 
-void NewPlane(Surface& surface, double xmin, double ymin, double xmax, double ymax) {
-  SetPlaneWindow(SharedScale, surface, xmin, ymin, xmax, ymax);
+PlaneScale NewPlane(Surface& surface, double xmin, double ymin, double xmax, double ymax) {
+  PlaneScale scale;
+  SetPlaneWindow(scale, surface, xmin, ymin, xmax, ymax);
   surface.Clear();
-  DrawAxesAndTicks(SharedScale, surface);
+  DrawAxesAndTicks(scale, surface);
+  return scale;
 }

@@ -16,10 +16,6 @@ struct PlaneScale {
   double KY = 0;  // the same vertically
 };
 
-// The program-wide scale: every graph sets it for its surface and draws all its lines through it
-// before another graph starts.
-extern PlaneScale SharedScale;
-
 // Fits the window to the surface's proportions by widening it symmetrically in one direction and
 // fills the scale. A window of zero width or height, or one with bounds that are not finite, is
 // widened to a usable one instead of failing.
@@ -30,13 +26,12 @@ double MapY(const PlaneScale& scale, double y);
 
 // Lines in user coordinates, in the surface's fore colour.
 void PlaneLine(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2);
-// A dotted line on SharedScale; the surface's line style is restored afterwards.
-void DottedLine(Surface& surface, double x1, double y1, double x2, double y2);
+// A dotted line; the surface's line style is restored afterwards.
+void DottedLine(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2);
 // A line of the given length from (x, y) at an angle in degrees.
 void PlaneRay(const PlaneScale& scale, Surface& surface, double x, double y, double length, double angle);
 // The line from (x1, y1) to (x2, y2) with a head of two barbs at (x2, y2).
 void PlaneArrow(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2);
-void Arrow(Surface& surface, double x1, double y1, double x2, double y2);
 
 void DrawAxes(const PlaneScale& scale, Surface& surface);
 // Axes and tick marks symmetric about the origin, one decimal step apart, without labels.
@@ -47,5 +42,6 @@ double Log10(double v);
 // 3.2 gives 10, 0.05 gives 0.1.
 double DecimalStep(double v);
 
-// Sets SharedScale for the surface, clears it and draws axes and ticks.
-void NewPlane(Surface& surface, double xmin, double ymin, double xmax, double ymax);
+// Fits the window to the surface, clears it and draws axes and ticks; answers the scale, which the
+// rest of the graph is drawn through.
+PlaneScale NewPlane(Surface& surface, double xmin, double ymin, double xmax, double ymax);

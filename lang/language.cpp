@@ -5,16 +5,6 @@
 #include <QDir>
 #include <QFile>
 
-std::int16_t& LangIndex() {
-  static std::int16_t index = 0;
-  return index;
-}
-
-bool& LanguageNotGiven() {
-  static bool notGiven = false;
-  return notGiven;
-}
-
 std::int16_t LanguageOfWord(const QString& word) {
   const QString lower = word.toLower();
   if (lower == QLatin1String("cat")) return 1;
@@ -46,35 +36,35 @@ QString ReadLanguageFile(const QString& path) {
 }
 }  // namespace
 
-void SettleLanguage(const QStringList& programArguments, const QString& folder) {
-  LanguageNotGiven() = false;
+void Language::Settle(const QStringList& programArguments, const QString& folder) {
+  notGiven_ = false;
   const QString text = programArguments.mid(1).join(QLatin1Char(' '));
   if (!text.isEmpty()) {
-    LangIndex() = LanguageOfWord(text);
+    index_ = LanguageOfWord(text);
     return;
   }
   const QString path = folder.isEmpty() ? QStringLiteral("Lng.txt") : QDir(folder).filePath(QStringLiteral("Lng.txt"));
   if (!QFile::exists(path)) {
-    LanguageNotGiven() = true;  // the language stays as it was
+    notGiven_ = true;  // the language stays as it was
     return;
   }
   // The file is read once: an empty or unreadable file, or an empty first item, is no language
   // word and so gives English, like any other word that is not "cat" or "esp".
-  LangIndex() = LanguageOfWord(ReadLanguageFile(path));
+  index_ = LanguageOfWord(ReadLanguageFile(path));
 }
 
-void SettleLanguage() { SettleLanguage(QCoreApplication::arguments()); }
+void Language::Settle() { Settle(QCoreApplication::arguments()); }
+
+QString Language::Text(const std::array<const char*, 3>& table) const { return InLang(table, index_); }
+
+QString Language::DialogTitle(int mode) const { return ::DialogTitle(mode, index_); }
 
 QString InLang(const LangTable& table, int lang) {
   Q_ASSERT(lang >= 0 && lang <= 2);
   return QString::fromUtf8(table[static_cast<std::size_t>(lang)]);
 }
 
-QString InLang(const LangTable& table) { return InLang(table, LangIndex()); }
-
 QString DialogTitle(int mode, int lang) {
   Q_ASSERT(mode >= 0 && mode <= 2 && lang >= 0 && lang <= 2);
   return QString::fromUtf8(DialogTexts::DialogTitles[static_cast<std::size_t>(mode + 3 * lang)]);
 }
-
-QString DialogTitle(int mode) { return DialogTitle(mode, LangIndex()); }

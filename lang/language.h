@@ -6,23 +6,35 @@
 #include <array>
 #include <cstdint>
 
-// The program-wide language of the secondary windows: 0 English, 1 Catalan, 2 Spanish.
-// The main window sets it to English at load; SettleLanguage sets it from the command line or
-// "Lng.txt" when the tools editor loads.
-std::int16_t& LangIndex();
+// The language the secondary windows speak: 0 English, 1 Catalan, 2 Spanish. The main window owns
+// one, English at load and then settled from the command line or "Lng.txt"; it gives it to the
+// windows it opens. The tools editor settles it again when it loads.
+class Language {
+ public:
+  std::int16_t Index() const { return index_; }
+  void SetIndex(std::int16_t index) { index_ = index; }
+  // True only when the last Settle found an empty command-line text and no "Lng.txt".
+  bool NotGiven() const { return notGiven_; }
 
-// True only when the last SettleLanguage found an empty command-line text and no "Lng.txt".
-bool& LanguageNotGiven();
+  // Settles the language from the program's arguments as QCoreApplication::arguments() gives them
+  // (the first, the program itself, is skipped; the rest are joined with single blanks into one
+  // text). When that text is empty, the first item of "Lng.txt" in `folder` decides (the current
+  // folder when `folder` is empty). "cat" gives Catalan, "esp" Spanish, in any case; anything else
+  // English. An empty or unreadable "Lng.txt", or one whose first item is empty, gives English.
+  // With neither, the language stays as it was.
+  void Settle(const QStringList& programArguments, const QString& folder = QString());
+  // The same with the running program's own arguments.
+  void Settle();
 
-// Settles LangIndex from the program's arguments as QCoreApplication::arguments() gives them (the
-// first, the program itself, is skipped; the rest are joined with single blanks into one text).
-// When that text is empty, the first item of "Lng.txt" in `folder` decides (the current folder
-// when `folder` is empty). "cat" gives Catalan, "esp" Spanish, in any case; anything else English.
-// An empty or unreadable "Lng.txt", or one whose first item is empty, gives English.
-void SettleLanguage(const QStringList& programArguments, const QString& folder = QString());
+  // The entry of `table` in this language.
+  QString Text(const std::array<const char*, 3>& table) const;
+  // The file dialog's title for a mode (0 open, 1 save).
+  QString DialogTitle(int mode) const;
 
-// The same with the running program's own arguments.
-void SettleLanguage();
+ private:
+  std::int16_t index_ = 0;
+  bool notGiven_ = false;
+};
 
 // The language word of a command-line text or a first item: 0, 1 or 2.
 std::int16_t LanguageOfWord(const QString& word);
@@ -34,8 +46,7 @@ QString FirstItemOf(const QString& line);
 // A text in the three languages (UTF-8): entry 0 English, 1 Catalan, 2 Spanish.
 using LangTable = std::array<const char*, 3>;
 
-// The entry of `table` for the current LangIndex, or for `lang`.
-QString InLang(const LangTable& table);
+// The entry of `table` for the language `lang`.
 QString InLang(const LangTable& table, int lang);
 
 // Texts of the file dialog.
@@ -54,12 +65,11 @@ inline constexpr LangTable BtNovaTip = {"New folder", "Crear carpeta nova", "Cre
 inline constexpr LangTable NewFolderName = {"New folder", "Carpeta nova", "Nueva carpeta"};
 }  // namespace DialogTexts
 
-// The file dialog's title for a mode (0 open, 1 save) in the current language.
-QString DialogTitle(int mode);
+// The file dialog's title for a mode (0 open, 1 save) in a language.
 QString DialogTitle(int mode, int lang);
 
 // Texts of the tools editor. Its English texts are the window's own captions; at load it takes
-// the Catalan or Spanish ones when LangIndex is 1 or 2.
+// the Catalan or Spanish ones when its language is Catalan or Spanish.
 namespace ToolsTexts {
 inline constexpr LangTable Caption = {"Tools edition", "Edici\u00f3 eines", "Edici\u00f3n utilidades"};
 inline constexpr LangTable EtTools = {"Tools", "Eines", "Utilidades"};

@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,9 @@ namespace {
 
 const QString NotDefined = QStringLiteral("not defined");
 
+// The results table's columns and rows, in twips as the table draws them.
+constexpr double ResultsColumnWidth = 2000;
+
 // The outer height of a graph window as the spare window has it: its frame once it has one, or
 // the designed client area plus a title bar like the main window's.
 int SpareOuterHeight(const QWidget& frame) {
@@ -47,31 +52,24 @@ int SpareOuterHeight(const QWidget& frame) {
 
 BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
     : QGroupBox(QStringLiteral("Binary operations:      Z1 @ Z2"), parent), store_(store) {
-  MakePanel(this, "POpBin", PanelColors::Binary, 4110, 90, 7800, 2940);
+  MakePanel(this, "POpBin", PanelColors::Binary);
   for (int i = 0; i < 2; ++i) {
-    const double top = i == 0 ? 390 : 840;
-    Label(this, i == 0 ? QStringLiteral("Z1") : QStringLiteral("Z2"), 150, top + 30, 330, 300);
-    LstZ[i] = Combo(this, Indexed("LstZ", i), false, 480, top, 780);
+    LstZ[i] = Combo(this, Indexed("LstZ", i), false, 52);
     auto& boxes = i == 0 ? IdZ1 : IdZ2;
     const char* name = i == 0 ? "IdZ1" : "IdZ2";
-    boxes[0] = Box(this, Indexed(name, 0), 1350, top, 1650, true);
-    boxes[1] = Box(this, Indexed(name, 1), 3060, top, 1800, true);
+    boxes[0] = Box(this, Indexed(name, 0), true);
+    boxes[1] = Box(this, Indexed(name, 1), true);
   }
   OkOp2 = PictureButton(this, QStringLiteral("OkOp2"), ButtonPicture::Calculate,
-                        QStringLiteral("Calculate Z1 + Z2, Z1 - Z2, Z1 * Z2 and Z1 / Z2"), 5010, 390, 690, 810);
+                        QStringLiteral("Calculate Z1 + Z2, Z1 - Z2, Z1 * Z2 and Z1 / Z2"), 46, 54);
   OkOp2->setIconSize(QSize(28, 28));
   BtG2 = PictureButton(this, QStringLiteral("BtG2"), ButtonPicture::Exercise,
-                       QStringLiteral("Exercise of the binary operations"), 5820, 390);
+                       QStringLiteral("Exercise of the binary operations"));
   BtG2->setEnabled(false);
   OpGrfs = Named(new QCheckBox(QStringLiteral("Graphs"), this), QStringLiteral("OpGrfs"));
   OpGrfs->setToolTip(QStringLiteral("Draw the four operations in their graph windows"));
   OpGrfs->setChecked(true);
   OpGrfs->setStyleSheet(QStringLiteral("QCheckBox#OpGrfs { background-color: %1; }").arg(PanelColors::Binary.name()));
-  PlaceTwips(OpGrfs, 5820, 885, 1500, 300);
-
-  Label(this, QStringLiteral("operation"), 150, 1380, 1110, 270);
-  Label(this, QStringLiteral("cartesian"), 1320, 1380, 1980, 270)->setAlignment(Qt::AlignHCenter);
-  Label(this, QStringLiteral("polar"), 3320, 1380, 1980, 270)->setAlignment(Qt::AlignHCenter);
 
   Text1 = Named(new QTextEdit(this), QStringLiteral("Text1"));
   Text1->setReadOnly(true);
@@ -85,24 +83,64 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
   QTextCursor cursor(Text1->document());
   cursor.select(QTextCursor::Document);
   QTextBlockFormat rows;
-  rows.setLineHeight(TwipsToPixels(260), QTextBlockFormat::FixedHeight);
+  rows.setLineHeight(TwipsToPixels(GridRowHeight), QTextBlockFormat::FixedHeight);
   cursor.mergeBlockFormat(rows);
-  PlaceTwips(Text1, 150, 1680, 1110, 1100);
 
   PBTblOp2 = Named(new PictureBox(this, true), QStringLiteral("PBTblOp2"));
-  PlaceTwips(PBTblOp2, 1290, 1650, 4060, 1100);
   TxtTblOp2 = Named(new QLineEdit(PBTblOp2), QStringLiteral("TxtTblOp2"));
   TxtTblOp2->hide();
-  Hint(this, QStringLiteral("Double-click a row of the table to keep its result as a new letter."), 5520, 1650, 2130,
-       900);
+
+  // The operands with their selectors and boxes; the buttons at the right.
+  QGridLayout* grid = PanelGrid(this);
+  for (int i = 0; i < 2; ++i) {
+    grid->addWidget(Label(this, i == 0 ? QStringLiteral("Z1") : QStringLiteral("Z2")), i, 0);
+    grid->addWidget(LstZ[i], i, 1);
+    grid->addWidget(i == 0 ? IdZ1[0] : IdZ2[0], i, 2);
+    grid->addWidget(i == 0 ? IdZ1[1] : IdZ2[1], i, 3);
+  }
+  grid->addWidget(OkOp2, 0, 4, 2, 1, Qt::AlignCenter);
+  grid->addWidget(BtG2, 0, 5, Qt::AlignLeft);
+  grid->addWidget(OpGrfs, 1, 5, Qt::AlignLeft);
+  grid->setColumnStretch(2, 110);
+  grid->setColumnStretch(3, 120);
+  grid->setColumnMinimumWidth(5, 100);
+  grid->setRowMinimumHeight(2, 4);
+
+  // The results table: the operations' names, the cartesian and polar columns, the hint.
+  auto* table = new QGridLayout;
+  table->setContentsMargins(0, 0, 0, 0);
+  table->setHorizontalSpacing(2);
+  table->setVerticalSpacing(2);
+  table->addWidget(Label(this, QStringLiteral("operation")), 0, 0);
+  QHBoxLayout* heads = Row();
+  heads->setSpacing(0);
+  for (const QString& head : {QStringLiteral("cartesian"), QStringLiteral("polar")}) {
+    QLabel* label = Label(this, head);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setFixedWidth(TwipsToPixelsRounded(ResultsColumnWidth));
+    heads->addWidget(label);
+  }
+  heads->addStretch(1);
+  table->addLayout(heads, 0, 1);
+  table->addWidget(Text1, 1, 0, Qt::AlignTop);
+  table->addWidget(PBTblOp2, 1, 1, Qt::AlignTop);
+  QLabel* hint = Hint(this, QStringLiteral("Double-click a row of the table to keep its result as a new letter."));
+  hint->setContentsMargins(8, 0, 0, 0);
+  table->addWidget(hint, 1, 2, Qt::AlignTop);
+  table->setColumnStretch(2, 1);
+  grid->addLayout(table, 3, 0, 1, 6);
+  grid->setRowStretch(4, 1);
 
   // The read-only table of the four results: one row per operation, cartesian and polar columns.
   ResultsTable = std::make_unique<TextGrid>();
   ResultsTable->ReadOnly = true;
   Surface& surface = PBTblOp2->surface();
-  surface.SetFontName(ResultsTableFontName());
-  surface.SetFontSize(ResultsTableFontSize);
-  GridInit(*ResultsTable, PBTblOp2, TxtTblOp2, 4, 2, 2000);
+  surface.SetFontName(Form1FontFamily());
+  surface.SetFontSize(Form1FontSize);
+  GridInit(*ResultsTable, PBTblOp2, TxtTblOp2, 4, 2, ResultsColumnWidth);
+  // The table's picture keeps the size of its two columns and four rows.
+  PBTblOp2->setFixedSize(PBTblOp2->size());
+  Text1->setFixedSize(74, PBTblOp2->height());
 
   for (std::size_t k = 0; k < 4; ++k) OpCaptions[k] = QString::fromStdString(::OpCaptions[k]);
 
@@ -147,7 +185,7 @@ void BinaryPanel::ShowOperand(int i) {
   const Cplx z = store_.Selected(LstZ[i]);
   GridClear(*ResultsTable);
   auto& boxes = i == 0 ? IdZ1 : IdZ2;
-  for (int f = 0; f < 2; ++f) boxes[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+  for (int f = 0; f < 2; ++f) boxes[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
 }
 
 void BinaryPanel::OkOp2_Click() {
@@ -266,7 +304,8 @@ void BinaryPanel::DrawBinaryGraph(int k) {
   if (graph == nullptr) return;
   Surface& surface = graph->PBox->surface();
   if (Last.Defined[static_cast<std::size_t>(k)]) {
-    ::DrawBinaryGraph(surface, Last.Z1, Last.Z2, Last.Results[static_cast<std::size_t>(k)]);
+    GraphScales[static_cast<std::size_t>(k)] =
+        ::DrawBinaryGraph(surface, Last.Z1, Last.Z2, Last.Results[static_cast<std::size_t>(k)]);
     return;
   }
   // No result to draw (Z1 ÷ 0, or beyond the range of numbers): the operands alone, and a line
@@ -274,11 +313,12 @@ void BinaryPanel::DrawBinaryGraph(int k) {
   double r = 1.1 * LargestComponent(Last.Z1, Last.Z2, Last.Z2);
   if (!(r > 0)) r = 5;
   surface.SetForeColor(ProjectionGrey);
-  NewPlane(surface, -r, -r, r, r);
+  const PlaneScale scale = NewPlane(surface, -r, -r, r, r);
+  GraphScales[static_cast<std::size_t>(k)] = scale;
   surface.SetForeColor(OperandBlue);
-  DrawComplexVector(Last.Z1, surface);
+  DrawComplexVector(scale, Last.Z1, surface);
   surface.SetForeColor(OperandBlue);
-  DrawComplexVector(Last.Z2, surface);
+  DrawComplexVector(scale, Last.Z2, surface);
   // Small, in the bottom left corner, clear of the operands' arrows as far as it can be.
   const double size = surface.FontSize();
   surface.SetFontSize(7);

@@ -8,6 +8,7 @@
 
 #include "calc/calculations.h"
 #include "graphics/fgraf.h"
+#include "graphics/plane.h"
 
 class PictureBox;
 class QCheckBox;
@@ -44,6 +45,8 @@ class BinaryPanel : public QGroupBox, public GraphSource {
 
   // The graph windows, one per operation, made at load and again when closed by the user.
   std::array<FGraf*, 4> GraphWindows{};
+  // The scale each graph window was last drawn on.
+  std::array<PlaneScale, 4> GraphScales{};
   std::array<QString, 4> OpCaptions;
   bool GraphsOn = true;
   void CreateGraphWindows();

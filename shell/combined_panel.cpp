@@ -2,6 +2,9 @@
 #include "shell/combined_panel.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,31 +21,27 @@
 #include "shell/store_panel.h"
 #include "text/complex_text.h"
 
-CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, QWidget* parent)
-    : QGroupBox(QStringLiteral("Combined operations  a,b,..."), parent), store_(store), seams_(seams) {
-  MakePanel(this, "PComb", PanelColors::Combined, 4110, 7080, 7800, 2130);
-  Label(this, QStringLiteral("String of operations"), 1680, 300, 3000, 270);
-  TxtOp = Box(this, QStringLiteral("TxtOp"), 1680, 570, 4440, false);
+CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, const Language& language, QWidget* parent)
+    : QGroupBox(QStringLiteral("Combined operations  a,b,..."), parent),
+      store_(store),
+      seams_(seams),
+      language_(language) {
+  MakePanel(this, "PComb", PanelColors::Combined);
+  TxtOp = Box(this, QStringLiteral("TxtOp"), false);
 
   static const char* const captions[20] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
                                            ".", "E", "+", "-", "*", "/", "^", "'", "(", ")"};
   for (int i = 0; i < 20; ++i) {
     BtN[i] = Named(new QPushButton(QString::fromLatin1(captions[i]), this), Indexed("BtN", i));
     BtN[i]->setFocusPolicy(Qt::NoFocus);  // the caret of the string stays where it was
+    BtN[i]->setFixedSize(RowHeight, RowHeight);
   }
   BtN[10]->setToolTip(QStringLiteral("decimal point"));
   BtN[11]->setToolTip(QStringLiteral("10 raised to"));
   BtN[16]->setToolTip(QStringLiteral("power"));
   BtN[17]->setToolTip(QStringLiteral("conjugated"));
-  // Keys 0 to 9, "." and "E" side by side under the string, 40 twips in from its left edge.
-  for (int j = 0; j < 12; ++j) PlaceTwips(BtN[j], PixelsToTwips(TxtOp->x()) + 40 + j * 360, 990, 360, 360);
-  // The operators: two rows left of the string, the lower one level with the digits.
-  for (int j = 0; j < 4; ++j) {
-    PlaceTwips(BtN[12 + j], 120 + j * 360, 570, 360, 360);
-    PlaceTwips(BtN[16 + j], 120 + j * 360, 990, 360, 360);
-  }
 
-  LstZ = Combo(this, Indexed("LstZ", 4), false, 6240, 570, 690);
+  LstZ = Combo(this, Indexed("LstZ", 4), false, 46);
   LstZ->setToolTip(QStringLiteral("Insert a letter"));
   OkCmb = Named(new QPushButton(QStringLiteral("="), this), QStringLiteral("OkCmb"));
   OkCmb->setToolTip(QStringLiteral("Evaluate"));
@@ -50,17 +49,55 @@ CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, QWidget* parent)
   big.setPointSizeF(big.pointSizeF() * 1.5);
   big.setBold(true);
   OkCmb->setFont(big);
-  PlaceTwips(OkCmb, 6990, 570, 630, 780);
+  OkCmb->setFixedSize(42, 52);
 
-  Label(this, QStringLiteral("cartesian"), 120, 1560, 900, 300);
-  IdRes[0] = Box(this, Indexed("IdRes", 0), 1020, 1530, 2100, true);
-  Label(this, QStringLiteral("polar"), 3270, 1560, 600, 300);
-  IdRes[1] = Box(this, Indexed("IdRes", 1), 3840, 1530, 2280, true);
+  IdRes[0] = Box(this, Indexed("IdRes", 0), true);
+  IdRes[1] = Box(this, Indexed("IdRes", 1), true);
   BtGC = PictureButton(this, QStringLiteral("BtGC"), ButtonPicture::Exercise,
-                       QStringLiteral("Exercise of the combined operation"), 6240, 1500);
+                       QStringLiteral("Exercise of the combined operation"));
   BtGC->setEnabled(false);
   BtHCmb = PictureButton(this, QStringLiteral("BtHCmb"), ButtonPicture::Help,
-                         QStringLiteral("Help: combined operations"), 7140, 1500);
+                         QStringLiteral("Help: combined operations"));
+
+  QGridLayout* grid = PanelGrid(this);
+  grid->setContentsMargins(8, 2, 10, 8);
+  grid->setVerticalSpacing(4);
+  // The operators: two rows of keys left of the string, the lower one level with the digits.
+  auto* operators = new QGridLayout;
+  operators->setContentsMargins(0, 0, 0, 0);
+  operators->setHorizontalSpacing(0);
+  operators->setVerticalSpacing(4);
+  for (int j = 0; j < 4; ++j) {
+    operators->addWidget(BtN[12 + j], 0, j);
+    operators->addWidget(BtN[16 + j], 1, j);
+  }
+  grid->addLayout(operators, 1, 0, 2, 1, Qt::AlignTop);
+  grid->setColumnMinimumWidth(0, 4 * RowHeight + 6);
+  grid->addWidget(Label(this, QStringLiteral("String of operations")), 0, 1);
+  grid->addWidget(TxtOp, 1, 1);
+  // Keys 0 to 9, "." and "E" side by side under the string, 40 twips in from its left edge.
+  QHBoxLayout* digits = Row();
+  digits->setSpacing(0);
+  digits->setContentsMargins(TwipsToPixelsRounded(40), 0, 0, 0);
+  for (int j = 0; j < 12; ++j) digits->addWidget(BtN[j]);
+  digits->addStretch(1);
+  grid->addLayout(digits, 2, 1);
+  grid->addWidget(LstZ, 1, 2, Qt::AlignTop);
+  grid->addWidget(OkCmb, 1, 3, 2, 1, Qt::AlignTop);
+  grid->setColumnStretch(1, 1);
+  grid->setRowMinimumHeight(3, 4);
+  QHBoxLayout* results = Row();
+  results->addWidget(Label(this, QStringLiteral("cartesian")));
+  results->addWidget(IdRes[0], 140);
+  results->addSpacing(4);
+  results->addWidget(Label(this, QStringLiteral("polar")));
+  results->addWidget(IdRes[1], 152);
+  results->addSpacing(2);
+  results->addWidget(BtGC);
+  results->addStretch(28);
+  results->addWidget(BtHCmb);
+  grid->addLayout(results, 4, 0, 1, 4);
+  grid->setRowStretch(5, 1);
 
   for (int i = 0; i < 20; ++i) connect(BtN[i], &QPushButton::clicked, this, [this, i] { BtN_Click(i); });
   // Only a letter the user picks goes into the string; the store's own re-selections do not.
@@ -180,7 +217,7 @@ void CombinedPanel::IdRes_DblClick(int index) {
 }
 
 void CombinedPanel::BtHCmb_Click() {
-  const QString topic = QStringLiteral("Combined operations,OpsCmb,") + QString::number(LangIndex());
+  const QString topic = QStringLiteral("Combined operations,OpsCmb,") + QString::number(language_.Index());
   if (!seams_.Processes->Start(CompanionCommand(QStringLiteral("Mirva"), topic), WindowStyle::NormalFocus))
     ShowCombinedHelpInstead();
 }

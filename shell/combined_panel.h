@@ -10,6 +10,8 @@
 #include "platform/seams.h"
 #include "text/expr_error.h"
 
+class Language;
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -21,7 +23,8 @@ class CombinedPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  CombinedPanel(StorePanel& store, Seams seams, QWidget* parent);
+  // The help opens in `language`.
+  CombinedPanel(StorePanel& store, Seams seams, const Language& language, QWidget* parent);
 
   QLineEdit* TxtOp = nullptr;
   std::array<QPushButton*, 20> BtN{};
@@ -71,5 +74,6 @@ class CombinedPanel : public QGroupBox {
 
   StorePanel& store_;
   Seams seams_;
+  const Language& language_;
   QPointer<QWidget> combinedHelp_;
 };

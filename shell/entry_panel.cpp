@@ -3,6 +3,9 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QToolButton>
@@ -36,38 +39,57 @@ double ReadCount(const QString& text, bool& ok) {
 
 }  // namespace
 
-EntryPanel::EntryPanel(Seams seams, QWidget* parent)
+EntryPanel::EntryPanel(Seams seams, const Language& language, QWidget* parent)
     : QGroupBox(QStringLiteral(" Entry / edition of  Z"), parent),
-      seams_(seams) {
-  MakePanel(this, "PEdN", PanelColors::Entry, 90, 90, 3900, 2370);
+      seams_(seams),
+      language_(language) {
+  MakePanel(this, "PEdN", PanelColors::Entry);
   setToolTip(QStringLiteral(" Enter cartesian or polar and press Intro"));
 
-  Label(this, QStringLiteral("a,b"), 150, 390, 450, 300);
-  EdN[0] = Box(this, Indexed("EdN", 0), 630, 360, 2790, false);
+  EdN[0] = Box(this, Indexed("EdN", 0), false);
   EdN[0]->setToolTip(QStringLiteral("real,imaginary"));
-  BtInc = PictureButton(this, QStringLiteral("BtInc"), ButtonPicture::Incorporate, QStringLiteral("Incorporate"), 3450,
-                        330, 390, 390);
-
-  Label(this, QStringLiteral("r ,"), 150, 840, 450, 300);
-  EdN[1] = Box(this, Indexed("EdN", 1), 630, 810, 2790, false);
+  BtInc = PictureButton(this, QStringLiteral("BtInc"), ButtonPicture::Incorporate, QStringLiteral("Incorporate"), 26,
+                        26);
+  EdN[1] = Box(this, Indexed("EdN", 1), false);
   EdN[1]->setToolTip(QStringLiteral("modulus,argument\u00b0"));
-  Label(this, QStringLiteral("\u03c6\u00b0"), 3480, 840, 360, 300);
 
-  BtRnd = PictureButton(this, QStringLiteral("BtRnd"), ButtonPicture::Random, QStringLiteral("Random number"), 150,
-                        1320);
-  Label(this, QStringLiteral("n ="), 720, 1365, 390, 300);
-  LstN = Combo(this, QStringLiteral("LstN"), true, 1110, 1350, 780);
+  BtRnd = PictureButton(this, QStringLiteral("BtRnd"), ButtonPicture::Random, QStringLiteral("Random number"));
+  LstN = Combo(this, QStringLiteral("LstN"), true, 50);
   LstN->setToolTip(QStringLiteral("How many random complexes"));
-  Label(this, QStringLiteral("decimals "), 2070, 1365, 900, 300);
-  IdX = Combo(this, QStringLiteral("IdX"), false, 2940, 1350, 780);
+  IdX = Combo(this, QStringLiteral("IdX"), false, 50);
   for (int i = 1; i <= 9; ++i) {
     LstN->addItem(QString::number(i));
     IdX->addItem(QString::number(i));
   }
-
-  Hint(this, QStringLiteral("e.g.  3, 4   or   5 , 53.13"), 150, 1890, 3000, 330);
   BtHEntr = PictureButton(this, QStringLiteral("BtHEntr"), ButtonPicture::Help,
-                          QStringLiteral("Help: entry and edition of complexes"), 3360, 1830);
+                          QStringLiteral("Help: entry and edition of complexes"));
+
+  // The two boxes with their labels, the random row, the example with the help.
+  QGridLayout* grid = PanelGrid(this);
+  grid->addWidget(Label(this, QStringLiteral("a,b")), 0, 0);
+  grid->addWidget(EdN[0], 0, 1);
+  grid->addWidget(BtInc, 0, 2, Qt::AlignCenter);
+  grid->addWidget(Label(this, QStringLiteral("r ,")), 1, 0);
+  grid->addWidget(EdN[1], 1, 1);
+  grid->addWidget(Label(this, QStringLiteral("\u03c6\u00b0")), 1, 2);
+  QHBoxLayout* random = Row();
+  random->setSpacing(4);
+  random->addWidget(BtRnd);
+  random->addSpacing(4);
+  random->addWidget(Label(this, QStringLiteral("n =")));
+  random->addWidget(LstN);
+  random->addSpacing(6);
+  random->addWidget(Label(this, QStringLiteral("decimals ")));
+  random->addWidget(IdX);
+  random->addStretch(1);
+  grid->addLayout(random, 2, 0, 1, 3);
+  grid->setRowMinimumHeight(3, 2);
+  grid->setRowStretch(3, 1);
+  QHBoxLayout* example = Row();
+  example->addWidget(Hint(this, QStringLiteral("e.g.  3, 4   or   5 , 53.13")), 1);
+  example->addWidget(BtHEntr);
+  grid->addLayout(example, 4, 0, 1, 3);
+  grid->setColumnStretch(1, 1);
 
   // Two decimals at load, set before the handler listens.
   IdX->setCurrentIndex(1);
@@ -124,7 +146,7 @@ void EntryPanel::EdN_KeyDown(int i, int keyCode, Qt::KeyboardModifiers) {
       entry.Arg = pair.Second;
     }
     try {
-      SyncCplx(entry, static_cast<std::int16_t>(i));
+      SyncCplx(entry, i == 0 ? SyncFrom::Cartesian : SyncFrom::Polar);
     } catch (const ArithmeticError&) {
       // A number such as 1e200 reads well, but its modulus is beyond the doubles: nothing changes.
       seams_.Messages->Show(QStringLiteral("The number is too large to be calculated."),
@@ -199,7 +221,7 @@ void EntryPanel::ClearEntry() {
 }
 
 void EntryPanel::BtHEntr_Click() {
-  const QString topic = QStringLiteral("Entry/Edition generation of complexes,Entry,") + QString::number(LangIndex());
+  const QString topic = QStringLiteral("Entry/Edition generation of complexes,Entry,") + QString::number(language_.Index());
   if (!seams_.Processes->Start(CompanionCommand(QStringLiteral("Mirva"), topic), WindowStyle::NormalFocus))
     ShowEntryHelpInstead();
 }

@@ -9,6 +9,8 @@
 #include "core/cplx.h"
 #include "platform/seams.h"
 
+class Language;
+
 class GraphPanel;
 class QComboBox;
 class QLineEdit;
@@ -21,7 +23,8 @@ class EntryPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  EntryPanel(Seams seams, QWidget* parent);
+  // The help opens in `language`.
+  EntryPanel(Seams seams, const Language& language, QWidget* parent);
   ~EntryPanel() override;
   // The store it fills and the graph panel that shows what it reads; set before any event.
   void Use(StorePanel& store, GraphPanel& graph);
@@ -59,5 +62,6 @@ class EntryPanel : public QGroupBox {
   StorePanel* store_ = nullptr;
   GraphPanel* graph_ = nullptr;
   Seams seams_;
+  const Language& language_;
   QPointer<QWidget> entryHelp_;
 };

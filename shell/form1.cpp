@@ -8,9 +8,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QShortcut>
 
@@ -34,26 +37,49 @@
 
 namespace {
 
-// A coloured card a little larger than its panel, behind it, in the panel's colours.
-QFrame* Shape(QWidget* parent, const char* name, const QWidget* panel) {
+// Keeps a coloured card a little larger than its panel, behind it, wherever the layout puts the
+// panel.
+class ShapeBehind : public QObject {
+ public:
+  ShapeBehind(QFrame* shape, QWidget* panel) : QObject(shape), shape_(shape) {
+    panel->installEventFilter(this);
+    Follow(panel);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) Follow(static_cast<QWidget*>(watched));
+    return false;
+  }
+
+ private:
+  void Follow(const QWidget* panel) {
+    shape_->setGeometry(panel->geometry().adjusted(-3, -3, 3, 3));
+    shape_->lower();
+  }
+
+  QFrame* shape_;
+};
+
+// A coloured card behind a panel, in the panel's colours.
+QFrame* Shape(QWidget* parent, const char* name, QWidget* panel) {
   auto* shape = Named(new QFrame(parent), QLatin1String(name));
-  shape->setGeometry(panel->geometry().adjusted(-3, -3, 3, 3));
   const QColor color = panel->property("panelColor").value<QColor>();
   shape->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; }")
                            .arg(shape->objectName(), color.name(), color.darker(125).name()));
-  shape->lower();
+  new ShapeBehind(shape, panel);
   return shape;
 }
 
 }  // namespace
 
-Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) {
+Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
+    : QMainWindow(parent), seams_(seams), arguments_(std::move(arguments)) {
   if (seams_.Messages == nullptr) seams_.Messages = DefaultSeams().Messages;
   if (seams_.Processes == nullptr) seams_.Processes = DefaultSeams().Processes;
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("ZORBIT: Elementary calculations with complex numbers."));
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPointSizeF(8.5);
+  QFont font(Form1FontFamily());
+  font.setPointSizeF(Form1FontSize);
   setFont(font);
   setStyleSheet(Form1StyleSheet());
   CreatePanels();
@@ -66,7 +92,7 @@ Form1::Form1(Seams seams, QWidget* parent) : QMainWindow(parent), seams_(seams) 
   SetReadingTabOrder(*this);
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &Form1::ShowFocusedPanelHelp);
   // The designed client area, centred on the screen.
-  adjustSize();
+  resize(TwipsToPixelsRounded(12000), TwipsToPixelsRounded(9300) + menuBar()->sizeHint().height());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
@@ -91,22 +117,55 @@ void Form1::CreatePanels() {
   palette.setBrush(QPalette::Window, QBrush(paper));
   client->setPalette(palette);
   client->setAutoFillBackground(true);
-  client->setFixedSize(TwipsToPixelsRounded(12000), TwipsToPixelsRounded(9300));
   setCentralWidget(client);
 
   // In the order of the focus chain.
-  Entry = new EntryPanel(seams_, client);
+  Entry = new EntryPanel(seams_, Lang, client);
   Stored = new StorePanel(seams_, client);
   Graph = new GraphPanel(client);
   Entry->Use(*Stored, *Graph);
   Binary = new BinaryPanel(*Stored, client);
   POpUn = new QGroupBox(QStringLiteral("Unary operations:    "), client);
-  MakePanel(POpUn, "POpUn", PanelColors::Unary, 4110, 3150, 7800, 3810);
+  MakePanel(POpUn, "POpUn", PanelColors::Unary);
   Power = new PowerPanel(*Stored, *Graph, seams_, POpUn);
   Roots = new RootsPanel(*Stored, *Graph, seams_, POpUn);
-  Combined = new CombinedPanel(*Stored, seams_, client);
+  Combined = new CombinedPanel(*Stored, seams_, Lang, client);
   LstZ = {Binary->LstZ[0], Binary->LstZ[1], Power->LstZ, Roots->LstZ, Combined->LstZ};
   Stored->SetSelectors(LstZ);
+
+  auto* unary = new QHBoxLayout(POpUn);
+  unary->setContentsMargins(8, 6, 8, 8);
+  unary->setSpacing(8);
+  unary->addWidget(Power);
+  unary->addWidget(Roots);
+
+  // The entry, the store and the graph panel on the left; the operations on the right. The graph
+  // panel takes the room the window gains, the roots' lists what the right side gains in height.
+  auto* left = new QVBoxLayout;
+  left->setSpacing(8);
+  left->addWidget(Entry);
+  left->addWidget(Stored);
+  left->addWidget(Graph, 1);
+  auto* right = new QVBoxLayout;
+  right->setSpacing(8);
+  right->addWidget(Binary);
+  right->addWidget(POpUn, 1);
+  right->addWidget(Combined);
+  auto* columns = new QHBoxLayout(client);
+  columns->setContentsMargins(6, 6, 6, 6);
+  columns->setSpacing(8);
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 0);
+  Entry->setMinimumWidth(260);
+  Binary->setFixedWidth(520);
+  POpUn->setFixedWidth(520);
+  Combined->setFixedWidth(520);
+  Entry->setFixedHeight(158);
+  Stored->setFixedHeight(200);
+  Binary->setFixedHeight(196);
+  Combined->setFixedHeight(142);
+  Graph->setMinimumHeight(180);
+  POpUn->setMinimumHeight(240);
 
   MarcEdN = Shape(client, "MarcEdN", Entry);
   FLst = Shape(client, "FLst", Stored);
@@ -119,7 +178,7 @@ void Form1::ConnectPanels() {
   // The store and the entry panel: what is open, and what is left when nothing is.
   connect(Stored, &StorePanel::Opened, Entry, &EntryPanel::ShowInEntry);
   connect(Stored, &StorePanel::EntryClosed, Entry, &EntryPanel::ClearEntry);
-  connect(Stored, &StorePanel::Deleted, Graph, [this] { Graph->surface().Clear(); });
+  connect(Stored, &StorePanel::Deleted, Graph, &GraphPanel::ClearPicture);
   connect(Stored, &StorePanel::NewEntryAsked, Graph, &GraphPanel::ResetGraphPanel);
   connect(Stored, &StorePanel::Emptied, this, [this] {
     Power->RstPot();
@@ -185,7 +244,9 @@ void Form1::ShowFocusedPanelHelp() {
 LastCalculations Form1::Last() const { return {Binary->Last, Power->Last, Roots->Last, Combined->Last}; }
 
 void Form1::Form_Load() {
-  LangIndex() = 0;
+  // English unless the command line or "Lng.txt" says otherwise.
+  Lang = Language();
+  Lang.Settle(arguments_);
   BuildToolsMenu(Tools, seams_);
   LineBreak = QStringLiteral("\r\n");
   ProgramFolder = WorkFolder();

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "calc/undo_history.h"
 
 #include "calc/problem.h"
+#include "lang/language.h"
 #include "platform/seams.h"
 
 class BinaryPanel;
@@ -35,7 +38,10 @@ class Form1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit Form1(Seams seams = DefaultSeams(), QWidget* parent = nullptr);
+  // `arguments` are the program's, as QCoreApplication::arguments() gives them: "cat" or "esp"
+  // there, or in "Lng.txt" when there is nothing, chooses the language from the start.
+  explicit Form1(Seams seams = DefaultSeams(), QWidget* parent = nullptr,
+                 QStringList arguments = QCoreApplication::arguments());
   ~Form1() override;
 
   // ---- window-wide state
@@ -43,6 +49,9 @@ class Form1 : public QMainWindow {
   QString SheetFolderName;
   QString LineBreak;
   QString LastSavedName;
+  // The language of the secondary windows and the help, settled at load; the tools editor
+  // settles it again when it loads.
+  Language Lang;
 
   // ---- the panels
   EntryPanel* Entry = nullptr;
@@ -132,4 +141,5 @@ class Form1 : public QMainWindow {
   std::unique_ptr<SessionKeeper> keeper_;
   StoreHistory history_;
   QPointer<HelpWindow> manualPages_;
+  QStringList arguments_;
 };

@@ -6,7 +6,9 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "platform/twips.h"
+#include "platform/program_font.h"
+
+QString Form1FontFamily() { return ProgramFontFamily(); }
 
 namespace {
 
@@ -40,7 +42,7 @@ void Paint(QPainter& p, ButtonPicture picture) {
     case ButtonPicture::Help: {
       p.setBrush(QColor(255, 255, 255));
       p.drawEllipse(QPointF(12, 12), 9, 9);
-      QFont f(QStringLiteral("DejaVu Sans"));
+      QFont f(Form1FontFamily());
       f.setPixelSize(13);
       f.setBold(true);
       p.setFont(f);

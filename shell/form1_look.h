@@ -5,7 +5,13 @@
 #include <QIcon>
 #include <QString>
 
-#include "platform/twips.h"  // PlaceTwips
+#include "platform/program_font.h"
+
+class QWidget;
+
+// The one font of the main window: its captions, boxes, lists, keys and the results table.
+QString Form1FontFamily();
+inline constexpr double Form1FontSize = ProgramFontSize;  // points
 
 // The colours of the panels; the shapes behind them take the same ones at load.
 namespace PanelColors {

@@ -43,7 +43,7 @@ GraphSaveContext DialogSaving(Form1& form, const Seams& seams) {
   context.LastSavedName = form.LastSavedName;
   context.AskSavePath = [&form, seams](const QString& proposedName, const QString& startFolder,
                                        const QString& typeList) {
-    return AskFile(&form, FileDialogMode::Save, startFolder, typeList, proposedName, seams);
+    return AskFile(&form, FileDialogMode::Save, startFolder, typeList, proposedName, seams, form.Lang);
   };
   return context;
 }
@@ -164,7 +164,7 @@ void Form1::OpG_Click(int index) {
   context.LastSavedName = LastSavedName;
   const ExerciseGraphs graphs{Binary->GraphsOn, Binary->IdZ1[0]->text(), Binary->IdZ2[0]->text(),
                               GraphSurfaces(Binary->GraphWindows)};
-  RunExerciseCommand(static_cast<ProblemKind>(index), Last(), graphs, this, context);
+  RunExerciseCommand(static_cast<ProblemKind>(index), Last(), graphs, this, context, {}, Lang);
   LastSavedName = context.LastSavedName;
 }
 
@@ -183,7 +183,7 @@ void Form1::BtGrf_Click() {
 
 void Form1::OpObr_Click() {
   const QString start = ProgramFolder + QDir::separator() + SheetFolderName;
-  const QString path = AskFile(this, FileDialogMode::Open, start, QStringLiteral("*.txt|*.*"), QString(), seams_);
+  const QString path = AskFile(this, FileDialogMode::Open, start, QStringLiteral("*.txt|*.*"), QString(), seams_, Lang);
   if (!path.isEmpty()) {
     // Only these extensions, written in lower case, are shown here; any other file goes to the
     // desktop's application for it.
@@ -224,7 +224,7 @@ void Form1::ShowManualPages(const QString& anchor) {
 
 void Form1::OpSobre_Click() { ShowAbout(this); }
 
-void Form1::OpEdTools_Click() { OpenToolsEditor(this, seams_); }
+void Form1::OpEdTools_Click() { OpenToolsEditor(this, Lang, seams_); }
 
 void Form1::ITool_Click(int index) { RunTool(index, seams_); }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/graph_panel.h"
 
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -14,31 +15,63 @@ GraphPanel::GraphPanel(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("PGraf"));
   setStyleSheet(QStringLiteral("QFrame#PGraf { background-color: %1; border: 1px solid #b4bfcf; }")
                     .arg(PanelColors::Graph.name()));
-  PlaceTwips(this, 90, 5700, 3900, 3510);
-  EtZ = ::Box(this, QStringLiteral("EtZ"), 120, 120, 3120, true);
+  EtZ = ::Box(this, QStringLiteral("EtZ"), true);
   EtZ->setAlignment(Qt::AlignCenter);
-  BtGrf = PictureButton(this, QStringLiteral("BtGrf"), ButtonPicture::SaveImage, QStringLiteral("Save the graph"),
-                        3300, 90);
+  BtGrf = PictureButton(this, QStringLiteral("BtGrf"), ButtonPicture::SaveImage, QStringLiteral("Save the graph"));
   BtGrf->setEnabled(false);
   PBox0 = Named(new PictureBox(this, true), QStringLiteral("PBox0"));
-  PlaceTwips(PBox0, 120, 570, 3660, 2820);
+  PBox0->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  PBox0->setMinimumSize(120, 90);
+
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(8, 6, 8, 8);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(6);
+  grid->addWidget(EtZ, 0, 0);
+  grid->addWidget(BtGrf, 0, 1);
+  grid->addWidget(PBox0, 1, 0, 1, 2);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(0, 1);
+
   connect(BtGrf, &QToolButton::clicked, this, &GraphPanel::SaveAsked);
+  connect(PBox0, &PictureBox::Resized, this, [this] {
+    if (drawing_) drawing_();
+  });
 }
 
 Surface& GraphPanel::surface() { return PBox0->surface(); }
 
-void GraphPanel::ResetGraphPanel() { ::ResetGraphPanel(PBox0->surface()); }
+void GraphPanel::Show(std::function<void()> drawing) {
+  drawing_ = std::move(drawing);
+  drawing_();
+}
+
+void GraphPanel::ResetGraphPanel() {
+  Show([this] { Scale = ::ResetGraphPanel(PBox0->surface()); });
+}
 
 void GraphPanel::ShowInGraphPanel(const Cplx& z) {
   BtGrf->setEnabled(true);
   // 0 + 0i draws nothing: the panel keeps its picture and its caption.
-  if (::ShowInGraphPanel(PBox0->surface(), z)) EtZ->setText(ToQ(CartText(z, 2)));
+  const std::optional<PlaneScale> drawn = ::ShowInGraphPanel(PBox0->surface(), z);
+  if (!drawn) return;
+  Scale = *drawn;
+  drawing_ = [this, z] { Scale = ::ShowInGraphPanel(PBox0->surface(), z).value_or(Scale); };
+  EtZ->setText(ToQ(CartText(z, 2)));
+}
+
+void GraphPanel::ShowRoots(const Cplx& first, double step, int n) {
+  Show([this, first, step, n] { Scale = DrawRootsGraph(PBox0->surface(), first, step, n); });
 }
 
 void GraphPanel::SetCaption(const QString& caption) { EtZ->setText(caption); }
 
+void GraphPanel::ClearPicture() {
+  Show([this] { PBox0->surface().Clear(); });
+}
+
 void GraphPanel::Empty() {
-  PBox0->surface().Clear();
+  ClearPicture();
   EtZ->clear();
   BtGrf->setEnabled(false);
 }

@@ -6,15 +6,21 @@
 
 #include "shell/form1_look.h"
 
+class QBoxLayout;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QToolButton;
 class QWidget;
 
-// The small builders the panels make their controls with. Positions and sizes are in twips,
-// relative to the parent.
+// The small builders the panels make their controls with. The panels' layouts place them; sizes
+// given here are logical pixels.
+
+// One line of a box, a list's selector or a key: the height the panels' rows are built on.
+inline constexpr int RowHeight = 24;
 
 // "EdN(0)": the objectName of a member of a control array.
 QString Indexed(const char* name, int i);
@@ -25,14 +31,18 @@ W* Named(W* widget, const QString& name) {
   return widget;
 }
 
-QLabel* Label(QWidget* parent, const QString& text, double left, double top, double width, double height,
-              const QString& name = QString());
+QLabel* Label(QWidget* parent, const QString& text, const QString& name = QString());
 // A small grey explanation that wraps.
-QLabel* Hint(QWidget* parent, const QString& text, double left, double top, double width, double height);
-QLineEdit* Box(QWidget* parent, const QString& name, double left, double top, double width, bool readOnly);
+QLabel* Hint(QWidget* parent, const QString& text);
+// A one-line box that grows with its row.
+QLineEdit* Box(QWidget* parent, const QString& name, bool readOnly);
 QToolButton* PictureButton(QWidget* parent, const QString& name, ButtonPicture picture, const QString& tip,
-                           double left, double top, double width = 480, double height = 420);
-QComboBox* Combo(QWidget* parent, const QString& name, bool editable, double left, double top, double width);
+                           int width = 32, int height = 28);
+// A selector of the given width.
+QComboBox* Combo(QWidget* parent, const QString& name, bool editable, int width);
 // A panel card in its colour; the colour is kept as the "panelColor" property for its shape.
-void MakePanel(QGroupBox* panel, const char* name, const QColor& color, double left, double top, double width,
-               double height);
+void MakePanel(QGroupBox* panel, const char* name, const QColor& color);
+// The grid of a panel card: its margins keep the controls clear of the caption and the edges.
+QGridLayout* PanelGrid(QGroupBox* panel);
+// A row of controls with the panels' spacing and no margins.
+QHBoxLayout* Row();

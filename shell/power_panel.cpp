@@ -2,6 +2,9 @@
 #include "shell/power_panel.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -32,24 +35,42 @@ QString PowerFailureReason(const Cplx& base, double n) {
 PowerPanel::PowerPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidget* parent)
     : QGroupBox(QStringLiteral("Power of   Z   "), parent), store_(store), graph_(graph), seams_(seams) {
   setObjectName(QStringLiteral("PPot"));
-  PlaceTwips(this, 120, 330, 3720, 3360);
-  Label(this, QStringLiteral("Z"), 150, 420, 210, 300);
-  LstZ = Combo(this, Indexed("LstZ", 2), false, 360, 390, 720);
-  Label(this, QStringLiteral("n ="), 1170, 420, 390, 300);
-  LstNp = Combo(this, QStringLiteral("LstNp"), true, 1530, 390, 720);
+  LstZ = Combo(this, Indexed("LstZ", 2), false, 48);
+  LstNp = Combo(this, QStringLiteral("LstNp"), true, 48);
   LstNp->setToolTip(QStringLiteral("Exponent: any real number"));
-  OkPot = PictureButton(this, QStringLiteral("OkPot"), ButtonPicture::Calculate, QStringLiteral("Calculate Z^n"),
-                        2370, 360);
-  BtGP = PictureButton(this, QStringLiteral("BtGP"), ButtonPicture::Exercise, QStringLiteral("Exercise of the power"),
-                       2940, 360);
+  OkPot = PictureButton(this, QStringLiteral("OkPot"), ButtonPicture::Calculate, QStringLiteral("Calculate Z^n"));
+  BtGP = PictureButton(this, QStringLiteral("BtGP"), ButtonPicture::Exercise, QStringLiteral("Exercise of the power"));
   BtGP->setEnabled(false);
-  Label(this, QStringLiteral("Z ="), 150, 960, 450, 300);
-  IdZ[0] = Box(this, Indexed("IdZ", 0), 660, 930, 2820, true);
-  IdZ[1] = Box(this, Indexed("IdZ", 1), 660, 1350, 2820, true);
-  Label(this, QStringLiteral("Z\u207f ="), 150, 1980, 510, 300);
-  PZ[0] = Box(this, Indexed("PZ", 0), 660, 1950, 2820, true);
-  PZ[1] = Box(this, Indexed("PZ", 1), 660, 2370, 2820, true);
-  Hint(this, QStringLiteral("Double-click a result to keep it."), 150, 2850, 3330, 330);
+  IdZ[0] = Box(this, Indexed("IdZ", 0), true);
+  IdZ[1] = Box(this, Indexed("IdZ", 1), true);
+  PZ[0] = Box(this, Indexed("PZ", 0), true);
+  PZ[1] = Box(this, Indexed("PZ", 1), true);
+
+  // The selectors and buttons, Z in both forms, Z^n in both forms, the hint.
+  QGridLayout* grid = PanelGrid(this);
+  QHBoxLayout* top = Row();
+  top->addWidget(Label(this, QStringLiteral("Z")));
+  top->addWidget(LstZ);
+  top->addSpacing(4);
+  top->addWidget(Label(this, QStringLiteral("n =")));
+  top->addWidget(LstNp);
+  top->addSpacing(4);
+  top->addWidget(OkPot);
+  top->addWidget(BtGP);
+  top->addStretch(1);
+  grid->addLayout(top, 0, 0, 1, 2);
+  grid->setRowMinimumHeight(1, 2);
+  grid->addWidget(Label(this, QStringLiteral("Z =")), 2, 0);
+  grid->addWidget(IdZ[0], 2, 1);
+  grid->addWidget(IdZ[1], 3, 1);
+  grid->setRowMinimumHeight(4, 8);
+  grid->addWidget(Label(this, QStringLiteral("Z\u207f =")), 5, 0);
+  grid->addWidget(PZ[0], 5, 1);
+  grid->addWidget(PZ[1], 6, 1);
+  grid->setRowMinimumHeight(7, 2);
+  grid->addWidget(Hint(this, QStringLiteral("Double-click a result to keep it.")), 8, 0, 1, 2);
+  grid->setRowStretch(9, 1);
+  grid->setColumnStretch(1, 1);
   for (int n = 2; n <= 9; ++n) LstNp->addItem(QString::number(n));
   LstNp->setCurrentIndex(0);
 
@@ -76,7 +97,7 @@ void PowerPanel::ShowOperand(bool userPick) {
   // A Z picked by hand starts the panel afresh; the program's selections keep the results.
   if (userPick) RstPot();
   const Cplx z = store_.Selected(LstZ);
-  for (int f = 0; f < 2; ++f) IdZ[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+  for (int f = 0; f < 2; ++f) IdZ[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
 }
 
 void PowerPanel::LstNp_Click() {
@@ -107,7 +128,7 @@ void PowerPanel::OkPot_Click() {
     return;
   }
   for (int f = 0; f < 2; ++f) {
-    PZ[f]->setText(ToQ(CplxText(Last.Result, 2, static_cast<std::int16_t>(f))));
+    PZ[f]->setText(ToQ(CplxText(Last.Result, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
     PZ[f]->setToolTip(QStringLiteral("Incorporar: doble click"));
   }
   BtGP->setEnabled(true);

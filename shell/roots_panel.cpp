@@ -2,6 +2,9 @@
 #include "shell/roots_panel.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -35,28 +38,52 @@ bool ReadRootIndex(const QString& text, std::int16_t& n, ExprError& error) {
 RootsPanel::RootsPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidget* parent)
     : QGroupBox(QStringLiteral("n Root             "), parent), store_(store), graph_(graph), seams_(seams) {
   setObjectName(QStringLiteral("PRoot"));
-  PlaceTwips(this, 3960, 330, 3720, 3360);
-  Label(this, QStringLiteral("Z"), 150, 420, 210, 300);
-  LstZ = Combo(this, Indexed("LstZ", 3), false, 360, 390, 720);
-  Label(this, QStringLiteral("n ="), 1170, 420, 390, 300);
-  LstNr = Combo(this, QStringLiteral("LstNr"), true, 1530, 390, 720);
+  LstZ = Combo(this, Indexed("LstZ", 3), false, 48);
+  LstNr = Combo(this, QStringLiteral("LstNr"), true, 48);
   LstNr->setToolTip(QStringLiteral("Index: a whole number of at least 2"));
   OkRel = PictureButton(this, QStringLiteral("OkRel"), ButtonPicture::Calculate,
-                        QStringLiteral("Calculate the n roots"), 2370, 360);
-  BtGR = PictureButton(this, QStringLiteral("BtGR"), ButtonPicture::Exercise, QStringLiteral("Exercise of the roots"),
-                       2940, 360);
+                        QStringLiteral("Calculate the n roots"));
+  BtGR = PictureButton(this, QStringLiteral("BtGR"), ButtonPicture::Exercise, QStringLiteral("Exercise of the roots"));
   BtGR->setEnabled(false);
-  Label(this, QStringLiteral("Z ="), 150, 960, 450, 300);
-  ZR[0] = Box(this, Indexed("ZR", 0), 660, 930, 1380, true);
-  ZR[1] = Box(this, Indexed("ZR", 1), 2100, 930, 1470, true);
-  Label(this, QStringLiteral("cartesian"), 150, 1410, 1650, 270);
-  Label(this, QStringLiteral("polar"), 1860, 1410, 1650, 270);
+  ZR[0] = Box(this, Indexed("ZR", 0), true);
+  ZR[1] = Box(this, Indexed("ZR", 1), true);
   for (int i = 0; i < 2; ++i) {
     LstRels[i] = Named(new QListWidget(this), Indexed("LstRels", i));
     LstRels[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LstRels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    LstRels[i]->setMinimumSize(80, 60);
   }
-  PlaceTwips(LstRels[0], 150, 1680, 1710, 1560);
-  PlaceTwips(LstRels[1], 1860, 1680, 1710, 1560);
+
+  // The selectors and buttons, Z in both forms, the roots in two columns under their captions.
+  QGridLayout* grid = PanelGrid(this);
+  grid->setHorizontalSpacing(0);
+  QHBoxLayout* top = Row();
+  top->addWidget(Label(this, QStringLiteral("Z")));
+  top->addWidget(LstZ);
+  top->addSpacing(4);
+  top->addWidget(Label(this, QStringLiteral("n =")));
+  top->addWidget(LstNr);
+  top->addSpacing(4);
+  top->addWidget(OkRel);
+  top->addWidget(BtGR);
+  top->addStretch(1);
+  grid->addLayout(top, 0, 0, 1, 2);
+  grid->setRowMinimumHeight(1, 2);
+  QHBoxLayout* operand = Row();
+  QLabel* is = Label(this, QStringLiteral("Z ="));
+  is->setFixedWidth(28);
+  operand->addWidget(is);
+  operand->addWidget(ZR[0], 92);
+  operand->addWidget(ZR[1], 98);
+  grid->addLayout(operand, 2, 0, 1, 2);
+  grid->setRowMinimumHeight(3, 4);
+  grid->addWidget(Label(this, QStringLiteral("cartesian")), 4, 0);
+  grid->addWidget(Label(this, QStringLiteral("polar")), 4, 1);
+  grid->addWidget(LstRels[0], 5, 0);
+  grid->addWidget(LstRels[1], 5, 1);
+  grid->setRowStretch(5, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
   for (int n = 2; n <= 9; ++n) LstNr->addItem(QString::number(n));
   LstNr->setCurrentIndex(0);
 
@@ -75,7 +102,7 @@ RootsPanel::RootsPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidge
 void RootsPanel::ShowOperand(bool userPick) {
   if (userPick) RstRel();
   const Cplx z = store_.Selected(LstZ);
-  for (int f = 0; f < 2; ++f) ZR[f]->setText(ToQ(CplxText(z, 2, static_cast<std::int16_t>(f))));
+  for (int f = 0; f < 2; ++f) ZR[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
 }
 
 void RootsPanel::LstNr_Click() {
@@ -110,7 +137,7 @@ void RootsPanel::OkRel_Click() {
     LstRels[0]->addItem(ToQ(CartText(root, 2)));
     LstRels[1]->addItem(ToQ(PolarText(root, 2)));
   }
-  DrawRootsGraph(graph_.surface(), Last.First, Last.Step, Last.Index);
+  graph_.ShowRoots(Last.First, Last.Step, Last.Index);
   BtGR->setEnabled(true);
   emit Calculated();
   for (QListWidget* list : LstRels) list->setToolTip(QStringLiteral("Incorporar: doble click"));

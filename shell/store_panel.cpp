@@ -2,7 +2,10 @@
 #include "shell/store_panel.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -15,34 +18,60 @@
 
 namespace {
 
-QListWidget* StoreColumn(QWidget* parent, const QString& name, double left, double width, bool scrollBar) {
+QListWidget* StoreColumn(QWidget* parent, const QString& name, bool scrollBar) {
   auto* list = Named(new QListWidget(parent), name);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   list->setUniformItemSizes(true);
-  PlaceTwips(list, left, 600, width, 1950);
+  // The columns share the panel's width in their fixed proportions, whatever their contents.
+  list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+  list->setMinimumSize(26, 90);
   return list;
 }
 
 }  // namespace
 
 StorePanel::StorePanel(Seams seams, QWidget* parent) : QGroupBox(QStringLiteral("Zs"), parent), seams_(seams) {
-  MakePanel(this, "PLst", PanelColors::Store, 90, 2580, 3900, 3000);
-  Label(this, QStringLiteral("cart."), 540, 330, 1470, 270);
-  Label(this, QStringLiteral("polar"), 2040, 330, 1470, 270);
-  LZ[0] = StoreColumn(this, Indexed("LZ", 0), 120, 390, false);
-  LZ[1] = StoreColumn(this, Indexed("LZ", 1), 510, 1500, false);
-  LZ[2] = StoreColumn(this, Indexed("LZ", 2), 2010, 1770, true);
+  MakePanel(this, "PLst", PanelColors::Store);
+  LZ[0] = StoreColumn(this, Indexed("LZ", 0), false);
+  LZ[1] = StoreColumn(this, Indexed("LZ", 1), false);
+  LZ[2] = StoreColumn(this, Indexed("LZ", 2), true);
+  LZ[0]->setFixedWidth(26);
+  LZ[1]->setMinimumWidth(80);
+  LZ[2]->setMinimumWidth(96);
 
   BtNou = Named(new QPushButton(QStringLiteral("+"), this), QStringLiteral("BtNou"));
   BtNou->setToolTip(QStringLiteral("New complex"));
-  PlaceTwips(BtNou, 120, 2640, 600, 300);
+  BtNou->setFixedSize(40, 20);
   BtSupr = Named(new QPushButton(QStringLiteral("-"), this), QStringLiteral("BtSupr"));
   BtSupr->setToolTip(QStringLiteral("Delete the open complex"));
-  PlaceTwips(BtSupr, 780, 2640, 600, 300);
+  BtSupr->setFixedSize(40, 20);
   Btrst = Named(new QPushButton(QStringLiteral("rst"), this), QStringLiteral("Btrst"));
   Btrst->setToolTip(QStringLiteral("Empty the list and every panel"));
-  PlaceTwips(Btrst, 3060, 2640, 720, 300);
+  Btrst->setFixedSize(48, 20);
+
+  // The three columns side by side under their captions, the buttons below them.
+  QGridLayout* grid = PanelGrid(this);
+  grid->setContentsMargins(8, 2, 8, 8);
+  grid->setHorizontalSpacing(0);
+  grid->setVerticalSpacing(2);
+  QLabel* cartesian = Label(this, QStringLiteral("cart."));
+  QLabel* polar = Label(this, QStringLiteral("polar"));
+  cartesian->setIndent(2);
+  polar->setIndent(2);
+  grid->addWidget(cartesian, 0, 1);
+  grid->addWidget(polar, 0, 2);
+  for (int i = 0; i < 3; ++i) grid->addWidget(LZ[i], 1, i);
+  grid->setColumnStretch(1, 100);
+  grid->setColumnStretch(2, 118);
+  grid->setRowStretch(1, 1);
+  QHBoxLayout* buttons = Row();
+  buttons->setContentsMargins(0, 4, 0, 0);
+  buttons->addWidget(BtNou);
+  buttons->addWidget(BtSupr);
+  buttons->addStretch(1);
+  buttons->addWidget(Btrst);
+  grid->addLayout(buttons, 2, 0, 1, 3);
   BtNou->setEnabled(false);
   BtSupr->setEnabled(false);
   Btrst->setEnabled(false);

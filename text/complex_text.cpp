@@ -19,6 +19,6 @@ std::string PolarText(const Cplx& z, int n) {
   return FormatReal(z.Mod, n) + " , " + FormatReal(z.Arg, 1) + "\u00B0";
 }
 
-std::string CplxText(const Cplx& z, int n, std::int16_t form) {
-  return form == 1 ? PolarText(z, n) : CartText(z, n);
+std::string CplxText(const Cplx& z, int n, TextForm form) {
+  return form == TextForm::Polar ? PolarText(z, n) : CartText(z, n);
 }

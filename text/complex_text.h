@@ -16,5 +16,7 @@ std::string PairText(const Cplx& z, int n = 2);
 // Modulus with n decimals, the argument always with at most one, as stored: "5 , 53.1°".
 std::string PolarText(const Cplx& z, int n = 2);
 
-// PolarText when form is 1, otherwise CartText.
-std::string CplxText(const Cplx& z, int n = 2, std::int16_t form = 0);
+// The two forms a complex is written in.
+enum class TextForm { Cartesian, Polar };
+// CartText or PolarText, as `form` says.
+std::string CplxText(const Cplx& z, int n = 2, TextForm form = TextForm::Cartesian);

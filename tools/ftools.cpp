@@ -79,10 +79,11 @@ QIcon TickIcon() {
 
 }  // namespace
 
-FTools::FTools(QWidget* opener, const Seams& seams)
+FTools::FTools(QWidget* opener, Language& language, const Seams& seams)
     : QWidget(opener, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       OpenerWindow(opener),
+      language_(language),
       seams_(seams) {
   BuildControls();
   Form_Load();
@@ -188,20 +189,20 @@ void FTools::BuildControls() {
 void FTools::Form_Load() {
   EditorStartFolder = QDir::currentPath();
   EditorLoaded = false;
-  SettleLanguage();
-  setWindowTitle(InLang(ToolsTexts::Caption));
-  EtTools->setText(InLang(ToolsTexts::EtTools));
-  Ped->setTitle(InLang(ToolsTexts::Ped));
-  for (int k = 0; k < 4; ++k) Et[k]->setText(InLang(ToolsTexts::Et[k]));
-  OkEd->setToolTip(InLang(OkEdTip));
-  BtNou->setToolTip(InLang(BtNouTip));
-  BtBrr->setToolTip(InLang(BtBrrTip));
-  BtCerc->setToolTip(InLang(BtCercTip));
+  language_.Settle();
+  setWindowTitle(language_.Text(ToolsTexts::Caption));
+  EtTools->setText(language_.Text(ToolsTexts::EtTools));
+  Ped->setTitle(language_.Text(ToolsTexts::Ped));
+  for (int k = 0; k < 4; ++k) Et[k]->setText(language_.Text(ToolsTexts::Et[k]));
+  OkEd->setToolTip(language_.Text(OkEdTip));
+  BtNou->setToolTip(language_.Text(BtNouTip));
+  BtBrr->setToolTip(language_.Text(BtBrrTip));
+  BtCerc->setToolTip(language_.Text(BtCercTip));
   CurrentTool = 0;
   const QString fileName = QString::fromLatin1(ToolsFileName);
   // A missing file gives an empty list, which "Ok" will create; a thirteenth tool is dropped.
   if (!LoadTools(Tools, fileName) && QFileInfo::exists(fileName) && Tools.IsFull())
-    seams_.Messages->Show(InLang(TooMany), windowTitle(), MsgButtons::Ok, MsgIcon::Warning);
+    seams_.Messages->Show(language_.Text(TooMany), windowTitle(), MsgButtons::Ok, MsgIcon::Warning);
   FillList();
   EditorLoaded = true;
 }
@@ -243,8 +244,8 @@ void FTools::BtNou_Click() { ClearFields(); }
 
 void FTools::BtBrr_Click() {
   if (CurrentTool == 0) return;
-  const QString question = InLang(ToolsTexts::EraseStart) + Tools.Tool(CurrentTool).Title.toUpper() + QStringLiteral(" ?");
-  if (seams_.Messages->Show(question, InLang(ToolsTexts::ConfirmTitle), MsgButtons::YesNo, MsgIcon::Question) ==
+  const QString question = language_.Text(ToolsTexts::EraseStart) + Tools.Tool(CurrentTool).Title.toUpper() + QStringLiteral(" ?");
+  if (seams_.Messages->Show(question, language_.Text(ToolsTexts::ConfirmTitle), MsgButtons::YesNo, MsgIcon::Question) ==
       MsgAnswer::No)
     return;
   Tools.Tools.removeAt(CurrentTool - 1);
@@ -253,11 +254,11 @@ void FTools::BtBrr_Click() {
 
 void FTools::OkEd_Click() {
   if (CurrentTool == 0 && Tools.IsFull()) {
-    seams_.Messages->Show(InLang(ListFull), windowTitle(), MsgButtons::Ok, MsgIcon::Warning);
+    seams_.Messages->Show(language_.Text(ListFull), windowTitle(), MsgButtons::Ok, MsgIcon::Warning);
     return;
   }
   if (Ed[0]->text().isEmpty()) {
-    seams_.Messages->Show(InLang(NeedTitle), windowTitle(), MsgButtons::Ok, MsgIcon::Warning);
+    seams_.Messages->Show(language_.Text(NeedTitle), windowTitle(), MsgButtons::Ok, MsgIcon::Warning);
     Ed[0]->setFocus();
     return;
   }
@@ -271,12 +272,12 @@ void FTools::OkEd_Click() {
   // The tool is kept as typed; the user learns now, not at its first run, that its parameters
   // go nowhere.
   if (!tool.Params.trimmed().isEmpty() && !PrepareTool(tool).IsProgram)
-    seams_.Messages->Show(InLang(ParamsUnused).arg(tool.File.trimmed(), tool.Params.trimmed()), windowTitle(),
+    seams_.Messages->Show(language_.Text(ParamsUnused).arg(tool.File.trimmed(), tool.Params.trimmed()), windowTitle(),
                           MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void FTools::BtCerc_Click() {
-  const QString path = AskFile(this, 0, QDir::rootPath(), QString::fromLatin1(BrowseTypes), QString(), seams_);
+  const QString path = AskFile(this, FileDialogMode::Open, QDir::rootPath(), QString::fromLatin1(BrowseTypes), QString(), seams_, language_);
   if (!path.isEmpty()) {
     QString folder, name;
     SplitPath(path, folder, name);
@@ -300,7 +301,7 @@ void FTools::BtOk_Click() {
   QString error;
   if (!SaveTools(Tools, QString::fromLatin1(ToolsFileName), &error)) {
     // The file keeps its old content; the editor stays open so that nothing typed is lost.
-    seams_.Messages->Show(InLang(SaveFailed) + QLatin1Char('\n') + error, windowTitle(), MsgButtons::Ok,
+    seams_.Messages->Show(language_.Text(SaveFailed) + QLatin1Char('\n') + error, windowTitle(), MsgButtons::Ok,
                           MsgIcon::Warning);
     return;
   }
@@ -314,10 +315,10 @@ void FTools::BtOk_Click() {
 // Leaving without "Ok" writes nothing: the program's list and menu were never touched.
 void FTools::BtEsc_Click() { close(); }
 
-FTools* OpenToolsEditor(QWidget* window, const Seams& seams) {
+FTools* OpenToolsEditor(QWidget* window, Language& language, const Seams& seams) {
   static QPointer<FTools> open;
   if (!open || !open->isVisible()) {  // a closed editor is only waiting to be deleted
-    open = new FTools(window, seams);
+    open = new FTools(window, language, seams);
     if (QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen()) {
       QRect frame = open->frameGeometry();
       frame.moveCenter(screen->availableGeometry().center());

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "lang/language.h"
 #include "platform/seams.h"
 #include "tools/tools_list.h"
 
@@ -22,7 +23,7 @@ class FTools : public QWidget {
   Q_OBJECT
 
  public:
-  FTools(QWidget* opener, const Seams& seams = DefaultSeams());
+  FTools(QWidget* opener, Language& language, const Seams& seams = DefaultSeams());
 
   // Editor state.
   int CurrentTool = 0;  // position of the tool in the fields; 0: the fields hold a new tool
@@ -61,10 +62,11 @@ class FTools : public QWidget {
   void ClearFields();
   void ShowTool(int position);
 
+  Language& language_;
   Seams seams_;
   bool filling_ = false;
 };
 
 // Opens the tools editor for `window`, whose Tools menu "Ok" rebuilds; an editor already open
 // comes to the front. The editor is not modal.
-FTools* OpenToolsEditor(QWidget* window, const Seams& seams = DefaultSeams());
+FTools* OpenToolsEditor(QWidget* window, Language& language, const Seams& seams = DefaultSeams());

@@ -12,7 +12,7 @@ namespace {
 
 Cplx Cart(double re, double im) {
   Cplx z{re, im, 0, 0};
-  SyncCplx(z, 0);
+  SyncCplx(z, SyncFrom::Cartesian);
   return z;
 }
 

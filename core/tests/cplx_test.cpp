@@ -46,7 +46,7 @@ TEST(SyncCplx, FillsOnlyTheOtherPair) {
   z.Re = 3;
   z.Im = 4;
   z.Arg = 999;
-  SyncCplx(z, 0);
+  SyncCplx(z, SyncFrom::Cartesian);
   EXPECT_EQ(z.Re, 3);
   EXPECT_EQ(z.Mod, 5);
   EXPECT_NEAR(z.Arg, 53.13, 0.01);

@@ -88,9 +88,7 @@ class FPrblsTest : public QObject {
   void init() {
     messages_ = RecordingMessages();
     processes_ = RecordingProcesses();
-    LangIndex() = 0;
   }
-  void cleanup() { LangIndex() = 0; }
 
   void LabelsAndCaptionFollowTheLanguage_data() {
     QTest::addColumn<int>("lang");
@@ -106,8 +104,9 @@ class FPrblsTest : public QObject {
     QFETCH(QString, exercise);
     QFETCH(QString, answer);
     QFETCH(QString, caption);
-    LangIndex() = static_cast<std::int16_t>(lang);
-    FPrbls window(nullptr, Recording());
+    Language language;
+    language.SetIndex(static_cast<std::int16_t>(lang));
+    FPrbls window(nullptr, Recording(), {}, language);
     QCOMPARE(window.objectName(), QStringLiteral("FPrbls"));
     QCOMPARE(window.EtEn->text(), exercise);
     QCOMPARE(window.EtResp->text(), answer);
@@ -184,13 +183,14 @@ class FPrblsTest : public QObject {
   }
 
   void SpanishMessages() {
-    LangIndex() = 2;
-    OfferToOpen(QStringLiteral("/x/s.txt"), Recording());
+    Language language;
+    language.SetIndex(2);
+    OfferToOpen(QStringLiteral("/x/s.txt"), Recording(), language);
     QCOMPARE(messages_.LastTitle(), QStringLiteral("Guardado en ...  "));
     QCOMPARE(messages_.LastText(), QStringLiteral("/x/s.txt\r\n\r\n\u00bfVer?"));
-    LangIndex() = 1;
+    language.SetIndex(1);
     messages_.QueueAnswer(MsgAnswer::No);
-    OfferToOpen(QStringLiteral("/x/s.txt"), Recording());
+    OfferToOpen(QStringLiteral("/x/s.txt"), Recording(), language);
     QCOMPARE(messages_.LastTitle(), QStringLiteral("Guardat a...  "));
     QVERIFY(messages_.LastText().endsWith(QStringLiteral("Veure?")));
   }
@@ -273,8 +273,9 @@ class FPrblsTest : public QObject {
   void CaptionsFitInEveryLanguage() {
     const char* const languages[] = {"en", "ca", "es"};
     for (int lang : {0, 1, 2}) {
-      LangIndex() = static_cast<std::int16_t>(lang);
-      FPrbls window(nullptr, Recording());
+      Language language;
+      language.SetIndex(static_cast<std::int16_t>(lang));
+      FPrbls window(nullptr, Recording(), {}, language);
       window.SetProblem(RootsOfMinus8);
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -314,8 +315,9 @@ class FPrblsTest : public QObject {
     const QString folder = qEnvironmentVariable("ZORBIT_SHOTS");
     if (folder.isEmpty()) QSKIP("ZORBIT_SHOTS not set");
     for (int lang = 0; lang < 3; ++lang) {
-      LangIndex() = static_cast<std::int16_t>(lang);
-      FPrbls window(nullptr, Recording());
+      Language language;
+      language.SetIndex(static_cast<std::int16_t>(lang));
+      FPrbls window(nullptr, Recording(), {}, language);
       window.setWindowTitle(QStringLiteral("Problema"));
       window.SetProblem({"If z1 = 1+2i and z2 = 3-1i calculate: z1+z2, z1-z2, z1*z2, z1/z2.",
                          "\r\n Z1 + Z2= 4+1i = 4.12 , 14\u00b0\r\n Z1 - Z2= -2+3i = 3.61 , 123.7\u00b0"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +40,10 @@ class DFtxsTests : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
   }
 
+  Language language_;  // the program's language, as the main window gives it to the dialog
+
   std::unique_ptr<DFtxs> Open(FileDialogMode mode, const QString& start, const QString& types) {
-    auto dialog = std::make_unique<DFtxs>(nullptr, TestSeams());
+    auto dialog = std::make_unique<DFtxs>(nullptr, TestSeams(), language_);
     dialog->Open(mode, start, types);
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog.get())) return nullptr;
@@ -100,7 +101,7 @@ class DFtxsTests : public QObject {
     messages_.Shown.clear();
     processes_.Started.clear();
     processes_.Succeed = true;
-    LangIndex() = 0;
+    language_ = Language();
   }
 
   void cleanup() {
@@ -506,7 +507,7 @@ class DFtxsTests : public QObject {
     // Before the language is settled the dialog is English, whatever the command line says.
     auto dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Save"));
-    SettleLanguage({QStringLiteral("Zorbit"), QStringLiteral("esp")});
+    language_.Settle({QStringLiteral("Zorbit"), QStringLiteral("esp")});
     dialog = Open(FileDialogMode::Save, data_, QStringLiteral("*.txt|*.*"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Guardar"));
     QCOMPARE(dialog->EtNom->text(), QStringLiteral("Nombre"));
@@ -523,7 +524,7 @@ class DFtxsTests : public QObject {
     QVERIFY(lng.open(QIODevice::WriteOnly));
     lng.write("cat\r\n");
     lng.close();
-    SettleLanguage({QStringLiteral("Zorbit")});
+    language_.Settle({QStringLiteral("Zorbit")});
     dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Obrir"));
     QCOMPARE(dialog->BtFuig->text(), QString::fromUtf8("Cancel\xC2\xB7la"));
@@ -561,7 +562,7 @@ class DFtxsTests : public QObject {
     };
     const char* const languages[] = {"en", "ca", "es"};
     for (int lang : {0, 1, 2}) {
-      LangIndex() = static_cast<std::int16_t>(lang);
+      language_.SetIndex(static_cast<std::int16_t>(lang));
       for (FileDialogMode mode : {FileDialogMode::Open, FileDialogMode::Save}) {
         auto dialog = Open(mode, data_, QStringLiteral("*.txt|*.*"));
         QVERIFY(dialog);
@@ -611,7 +612,8 @@ class DFtxsTests : public QObject {
     QCOMPARE(AskFile(nullptr, FileDialogMode::Open, data_, QStringLiteral("*.txt"), QString(), TestSeams()), QString());
   }
 
-  void AFolderOfTenThousandFilesListsQuickly() {
+  // How fast this goes is measured in bench/windows_bench.cpp.
+  void AFolderOfTenThousandFilesIsListedWhole() {
     const QString big = tmp_->filePath(QStringLiteral("big"));
     QDir().mkpath(big);
     for (int i = 0; i < 10000; ++i) {
@@ -619,31 +621,11 @@ class DFtxsTests : public QObject {
       QVERIFY(file.open(QIODevice::WriteOnly));
     }
     auto dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
-    // Each step is one event handler, so its time is the time the window stands still.
-    qint64 slowest = 0, fastest = std::numeric_limits<qint64>::max();
-    // The best of five rounds, so that other work on the machine does not decide the result.
-    for (int round = 0; round < 5; ++round) {
-      QElapsedTimer clock;
-      clock.start();
-      Type(dialog->IdNom, big);
-      const qint64 took = clock.elapsed();
-      QCOMPARE(dialog->LFtxs->count(), 10000);
-      slowest = std::max(slowest, took);
-      fastest = std::min(fastest, took);
-      QTest::mouseClick(dialog->BtRere, Qt::LeftButton);
-    }
-    qInfo("10,000 files listed in %lld ms (slowest of 5: %lld ms)", fastest, slowest);
-    QVERIFY2(fastest < 100, qPrintable(QStringLiteral("%1 ms").arg(fastest)));
-    // Scrolling to the end and choosing there stays immediate as well.
     Type(dialog->IdNom, big);
-    qint64 choosing = std::numeric_limits<qint64>::max();
-    for (const char* name : {"sheet09999.txt", "sheet09998.txt", "sheet09997.txt"}) {
-      QElapsedTimer clock;
-      clock.start();
-      Click(dialog->LFtxs, QString::fromLatin1(name));
-      choosing = std::min(choosing, clock.elapsed());
-    }
-    QVERIFY2(choosing < 100, qPrintable(QStringLiteral("%1 ms").arg(choosing)));
+    QCOMPARE(dialog->LFtxs->count(), 10000);
+    // Choosing at the end of the list works as at its start.
+    Click(dialog->LFtxs, QStringLiteral("sheet09999.txt"));
+    QCOMPARE(dialog->IdNom->text(), QStringLiteral("sheet09999.txt"));
   }
 };
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <QElapsedTimer>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -29,11 +28,6 @@ class Source : public GraphSource {
 
 const QString Captions[4] = {QStringLiteral(" Z1 + Z2"), QStringLiteral(" Z1 - Z2"), QStringLiteral(" Z1 · Z2"),
                              QStringLiteral(" Z1 ÷ Z2")};
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 }  // namespace
 
 class FGrafTests : public QObject {
@@ -124,40 +118,6 @@ class FGrafTests : public QObject {
     QCOMPARE(first.y(), 60 - TwipsToPixelsRounded(100));
     QCOMPARE(last.x(), first.x());
     QCOMPARE(last.y() - first.y(), 495);  // 3 × 150 × 1.1: a tenth of a window's height apart
-  }
-
-  void RedrawingAllFourWindowsTakesLessThanAFrame() {
-    QWidget main;
-    Source source;
-    source.Z1 = MakeCplx(3, 4);
-    source.Z2 = MakeCplx(1, -2);
-    for (int k = 0; k < 4; ++k) {
-      auto* window = new FGraf(&main);
-      source.Windows.push_back(window);
-      SetUpGraphWindow(*window, k, Captions[k], QIcon(), &source);
-    }
-    for (const QSize& size : {QSize(TwipsToPixelsRounded(2325), TwipsToPixelsRounded(1665)), QSize(640, 480)}) {
-      for (FGraf* window : source.Windows) {
-        window->resize(size);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-      }
-      std::vector<double> runs;
-      for (int run = 0; run < 40; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        // What a binary calculation does with visible windows: each draws its graph and paints.
-        for (int k = 0; k < 4; ++k) {
-          source.AccioGrf(QString::number(k));
-          source.Windows[k]->PBox->repaint();
-        }
-        runs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-      }
-      const double median = Median(runs);
-      qInfo("four graph windows of %dx%d px: median %.2f ms, worst %.2f ms", size.width(), size.height(), median,
-            *std::max_element(runs.begin(), runs.end()));
-      QVERIFY2(median < 16, qPrintable(QString::number(median)));
-    }
   }
 };
 

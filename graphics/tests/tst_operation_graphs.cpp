@@ -46,11 +46,12 @@ class OperationGraphTests : public QObject {
  private slots:
   void ComplexVectorIsAnArrowWithDottedProjections() {
     Surface surface(1500, 1500);
-    SetPlaneWindow(SharedScale, surface, -5, -5, 5, 5);
+    PlaneScale scale;
+    SetPlaneWindow(scale, surface, -5, -5, 5, 5);
     surface.SetForeColor(PanelBlue);
     surface.StartRecording();
-    DrawComplexVector(MakeCplx(3, 4), surface);
-    const auto lines = UserLines(surface, SharedScale);
+    DrawComplexVector(scale, MakeCplx(3, 4), surface);
+    const auto lines = UserLines(surface, scale);
     QCOMPARE(lines.size(), size_t(5));
     QVERIFY(HasArrowTo(lines, PanelBlue, 3, 4));
     QVERIFY(HasProjectionsOf(lines, 3, 4));
@@ -66,13 +67,15 @@ class OperationGraphTests : public QObject {
     for (const auto& c : cases) {
       Surface panel(3000, 2000);
       panel.StartRecording();
-      QVERIFY(ShowInGraphPanel(panel, MakeCplx(c.re, c.im)));
+      const std::optional<PlaneScale> drawn = ShowInGraphPanel(panel, MakeCplx(c.re, c.im));
+      QVERIFY(drawn);
+      const PlaneScale& scale = *drawn;
       // The fit widens one direction only: the other one is the asked one.
       const bool widened = (c.halfX / c.halfY) < 1.5;
-      if (widened) QVERIFY(Near(SharedScale.YMax, c.halfY, 1e-12));
-      else QVERIFY(Near(SharedScale.XMax, c.halfX, 1e-12));
-      QVERIFY(Near(SharedScale.XMin, -SharedScale.XMax, 1e-12));
-      const auto lines = UserLines(panel, SharedScale);
+      if (widened) QVERIFY(Near(scale.YMax, c.halfY, 1e-12));
+      else QVERIFY(Near(scale.XMax, c.halfX, 1e-12));
+      QVERIFY(Near(scale.XMin, -scale.XMax, 1e-12));
+      const auto lines = UserLines(panel, scale);
       QVERIFY(HasArrowTo(lines, PanelBlue, c.re, c.im));
       QVERIFY(HasProjectionsOf(lines, c.re, c.im));
     }
@@ -80,9 +83,9 @@ class OperationGraphTests : public QObject {
 
   void GraphPanelKeepsItsPictureForZero() {
     Surface panel(3000, 2000);
-    ResetGraphPanel(panel);
-    QCOMPARE(SharedScale.YMax, 5.0);
-    QCOMPARE(SharedScale.XMax, 7.5);
+    const PlaneScale scale = ResetGraphPanel(panel);
+    QCOMPARE(scale.YMax, 5.0);
+    QCOMPARE(scale.XMax, 7.5);
     const QImage before = panel.Image();
     panel.StartRecording();
     QVERIFY(!ShowInGraphPanel(panel, MakeCplx(0, 0)));
@@ -95,10 +98,10 @@ class OperationGraphTests : public QObject {
     surface.StartRecording();
     const Cplx z1 = MakeCplx(1, 1);
     const Cplx z2 = MakeCplx(1, -1);
-    DrawBinaryGraph(surface, z1, z2, CplxOp(OpMultiply, z1, z2));
-    QVERIFY(Near(SharedScale.XMax, 2.2, 1e-12));
-    QVERIFY(Near(SharedScale.YMin, -2.2, 1e-12));
-    const auto lines = UserLines(surface, SharedScale);
+    const PlaneScale scale = DrawBinaryGraph(surface, z1, z2, CplxOp(OpMultiply, z1, z2));
+    QVERIFY(Near(scale.XMax, 2.2, 1e-12));
+    QVERIFY(Near(scale.YMin, -2.2, 1e-12));
+    const auto lines = UserLines(surface, scale);
     // Axes and ticks in grey, then Z1 and Z2 in operand blue and the product in red.
     QCOMPARE(lines.front().Color, ProjectionGrey);
     QVERIFY(!lines.front().Dotted);
@@ -116,9 +119,9 @@ class OperationGraphTests : public QObject {
     Surface surface(1500, 1500);
     surface.StartRecording();
     const Cplx zero = MakeCplx(0, 0);
-    DrawBinaryGraph(surface, zero, zero, zero);
-    QCOMPARE(SharedScale.XMax, 5.0);
-    const auto lines = UserLines(surface, SharedScale);
+    const PlaneScale scale = DrawBinaryGraph(surface, zero, zero, zero);
+    QCOMPARE(scale.XMax, 5.0);
+    const auto lines = UserLines(surface, scale);
     QCOMPARE(lines.size(), size_t(26));
     QVERIFY(LinesIn(lines, OperandBlue, false).empty());
     QVERIFY(LinesIn(lines, ResultRed, false).empty());
@@ -127,8 +130,8 @@ class OperationGraphTests : public QObject {
     surface.StartRecording();
     const Cplx huge{1.7e308, -1.7e308, 0, 0};
     const Cplx unbounded{std::numeric_limits<double>::infinity(), 0, 0, 0};
-    DrawBinaryGraph(surface, huge, huge, unbounded);
-    QVERIFY(std::isfinite(SharedScale.KX) && SharedScale.KX > 0);
+    const PlaneScale far = DrawBinaryGraph(surface, huge, huge, unbounded);
+    QVERIFY(std::isfinite(far.KX) && far.KX > 0);
     QVERIFY(surface.Recorded().size() < 200);
   }
 
@@ -136,9 +139,9 @@ class OperationGraphTests : public QObject {
     Surface panel(1500, 1500);
     panel.StartRecording();
     // The fourth roots of 16: first root 2 + 0i, 90 degrees apart.
-    DrawRootsGraph(panel, MakeCplx(2, 0), 90, 4);
-    QVERIFY(Near(SharedScale.XMax, 2.1, 1e-12));
-    const auto lines = UserLines(panel, SharedScale);
+    const PlaneScale scale = DrawRootsGraph(panel, MakeCplx(2, 0), 90, 4);
+    QVERIFY(Near(scale.XMax, 2.1, 1e-12));
+    const auto lines = UserLines(panel, scale);
     QCOMPARE(LinesIn(lines, PanelBlue, false).size(), size_t(12));
     for (const auto& [x, y] : {std::pair{0.0, 2.0}, {-2.0, 0.0}, {0.0, -2.0}, {2.0, 0.0}}) {
       QVERIFY(HasArrowTo(lines, PanelBlue, x, y));
@@ -152,9 +155,9 @@ class OperationGraphTests : public QObject {
   void RootsOfZeroShowTheDefaultPlane() {
     Surface panel(1500, 1500);
     panel.StartRecording();
-    DrawRootsGraph(panel, MakeCplx(0, 0), 120, 3);
-    QCOMPARE(SharedScale.XMax, 5.0);
-    QVERIFY(LinesIn(UserLines(panel, SharedScale), PanelBlue, false).empty());
+    const PlaneScale scale = DrawRootsGraph(panel, MakeCplx(0, 0), 120, 3);
+    QCOMPARE(scale.XMax, 5.0);
+    QVERIFY(LinesIn(UserLines(panel, scale), PanelBlue, false).empty());
   }
 
   void GraphWindowPapersKeepTheGraphsReadable() {

@@ -95,8 +95,8 @@ class PlaneTests : public QObject {
       NewPlane(surface, 0, 0, 0, 0);
       NewPlane(surface, -inf, -inf, inf, inf);
       NewPlane(surface, -1e308, -1e308, 1e308, 1e308);
-      NewPlane(surface, 1000, 1000, 1001, 1001);  // far from the origin: the ticks start near it
-      Arrow(surface, 0, 0, 3, 4);
+      const PlaneScale far = NewPlane(surface, 1000, 1000, 1001, 1001);  // the ticks start near the origin
+      PlaneArrow(far, surface, 0, 0, 3, 4);
       QVERIFY(AllRecordedFinite(surface));
       QVERIFY(surface.Recorded().size() < 2000);
     }
@@ -134,22 +134,23 @@ class PlaneTests : public QObject {
     }
   }
 
-  void ArrowUsesTheSharedScaleAndDottedLineRestoresTheStyle() {
+  void DottedLineUsesItsScaleAndRestoresTheStyle() {
     Surface square(1500, 1500);
-    SetPlaneWindow(SharedScale, square, -5, -5, 5, 5);
+    PlaneScale scale;
+    SetPlaneWindow(scale, square, -5, -5, 5, 5);
     square.StartRecording();
-    DottedLine(square, 1, 0, 1, 2);
+    DottedLine(scale, square, 1, 0, 1, 2);
     QVERIFY(!square.Dotted());
     square.SetDotted(true);
-    DottedLine(square, 0, 2, 1, 2);
+    DottedLine(scale, square, 0, 2, 1, 2);
     QVERIFY(square.Dotted());
     square.SetDotted(false);
-    Arrow(square, 0, 0, 1, 2);
+    PlaneArrow(scale, square, 0, 0, 1, 2);
     const auto& ops = square.Recorded();
     QCOMPARE(ops.size(), size_t(5));
     QVERIFY(ops[0].Dotted && ops[1].Dotted && !ops[2].Dotted);
-    QCOMPARE(ops[0].X1, MapX(SharedScale, 1));
-    QCOMPARE(ops[0].Y2, MapY(SharedScale, 2));
+    QCOMPARE(ops[0].X1, MapX(scale, 1));
+    QCOMPARE(ops[0].Y2, MapY(scale, 2));
   }
 
   void DecimalStepIsTheNearestPowerOfTen() {
@@ -164,9 +165,9 @@ class PlaneTests : public QObject {
   void TicksAreSymmetricOneStepApart() {
     Surface square(1500, 1500);
     square.StartRecording();
-    NewPlane(square, -5, -5, 5, 5);
+    const PlaneScale scale = NewPlane(square, -5, -5, 5, 5);
     QCOMPARE(square.Recorded().front().What, SurfaceOp::Kind::Clear);
-    const auto lines = UserLines(square, SharedScale);
+    const auto lines = UserLines(square, scale);
     QCOMPARE(lines.size(), size_t(2 + 12 + 12));  // axes, then the origin's tick twice on each axis
     QVERIFY(Near(lines[0].X1, -5) && Near(lines[0].X2, 5) && Near(lines[0].Y1, 0));
     QVERIFY(Near(lines[1].Y1, -5) && Near(lines[1].Y2, 5) && Near(lines[1].X1, 0));
@@ -176,16 +177,16 @@ class PlaneTests : public QObject {
     QVERIFY(Near(lines[2].Length(), 2.0 / 14));
 
     square.StartRecording();
-    NewPlane(square, -0.24, -0.24, 0.24, 0.24);
+    const PlaneScale narrow = NewPlane(square, -0.24, -0.24, 0.24, 0.24);
     const std::set<double> small = {-0.2, -0.1, 0, 0.1, 0.2};
-    QCOMPARE(TickPositions(UserLines(square, SharedScale), true), small);
-    QCOMPARE(TickPositions(UserLines(square, SharedScale), false), small);
+    QCOMPARE(TickPositions(UserLines(square, narrow), true), small);
+    QCOMPARE(TickPositions(UserLines(square, narrow), false), small);
 
     // A wide surface: ticks reach ±XMax across and ±YMax upwards, never beyond.
     Surface wide(4000, 2000);
     wide.StartRecording();
-    NewPlane(wide, -5, -5, 5, 5);
-    const auto wideLines = UserLines(wide, SharedScale);
+    const PlaneScale wideScale = NewPlane(wide, -5, -5, 5, 5);
+    const auto wideLines = UserLines(wide, wideScale);
     QCOMPARE(*TickPositions(wideLines, true).rbegin(), 10.0);
     QCOMPARE(*TickPositions(wideLines, false).rbegin(), 5.0);
     QCOMPARE(*TickPositions(wideLines, false).begin(), -5.0);

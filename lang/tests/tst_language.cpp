@@ -25,10 +25,7 @@ class LanguageTests : public QObject {
   }
 
  private slots:
-  void init() {
-    LangIndex() = 0;
-    LanguageNotGiven() = false;
-  }
+  void init() { lang = Language(); }
 
   void TheCommandLineWordDecidesAsAWhole_data() {
     QTest::addColumn<QStringList>("arguments");
@@ -45,10 +42,10 @@ class LanguageTests : public QObject {
     QFETCH(int, language);
     // A word on the command line is never overruled by the file, even one that says otherwise.
     QTemporaryDir dir;
-    LangIndex() = 2;
-    SettleLanguage(arguments, FolderWith(dir, "esp\n"));
-    QCOMPARE(int(LangIndex()), language);
-    QVERIFY(!LanguageNotGiven());
+    lang.SetIndex(static_cast<std::int16_t>(2));
+    lang.Settle(arguments, FolderWith(dir, "esp\n"));
+    QCOMPARE(int(lang.Index()), language);
+    QVERIFY(!lang.NotGiven());
   }
 
   void TheFirstItemOfTheFileDecides_data() {
@@ -67,10 +64,10 @@ class LanguageTests : public QObject {
     QFETCH(QByteArray, content);
     QFETCH(int, language);
     QTemporaryDir dir;
-    LangIndex() = language == 0 ? 1 : 0;  // so that every outcome is a change
-    SettleLanguage(NoWord(), FolderWith(dir, content.constData()));
-    QCOMPARE(int(LangIndex()), language);
-    QVERIFY(!LanguageNotGiven());
+    lang.SetIndex(static_cast<std::int16_t>(language == 0 ? 1 : 0));  // so that every outcome is a change
+    lang.Settle(NoWord(), FolderWith(dir, content.constData()));
+    QCOMPARE(int(lang.Index()), language);
+    QVERIFY(!lang.NotGiven());
   }
 
   void AFileWithoutAWordGivesEnglishAtOnce_data() {
@@ -84,40 +81,40 @@ class LanguageTests : public QObject {
   void AFileWithoutAWordGivesEnglishAtOnce() {
     QFETCH(QByteArray, content);
     QTemporaryDir dir;
-    LangIndex() = 2;
-    SettleLanguage(NoWord(), FolderWith(dir, content.constData()));
-    QCOMPARE(int(LangIndex()), 0);
-    QVERIFY(!LanguageNotGiven());
+    lang.SetIndex(static_cast<std::int16_t>(2));
+    lang.Settle(NoWord(), FolderWith(dir, content.constData()));
+    QCOMPARE(int(lang.Index()), 0);
+    QVERIFY(!lang.NotGiven());
   }
 
   void AnUnreadableFileGivesEnglish() {
     QTemporaryDir dir;
     // A folder named like the file cannot be read as one.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Lng.txt")));
-    LangIndex() = 1;
-    SettleLanguage(NoWord(), dir.path());
-    QCOMPARE(int(LangIndex()), 0);
+    lang.SetIndex(static_cast<std::int16_t>(1));
+    lang.Settle(NoWord(), dir.path());
+    QCOMPARE(int(lang.Index()), 0);
 
     QTemporaryDir locked;
     FolderWith(locked, "esp\n");
     QFile::setPermissions(locked.filePath(QStringLiteral("Lng.txt")), QFileDevice::Permissions());
     if (QFile(locked.filePath(QStringLiteral("Lng.txt"))).open(QIODevice::ReadOnly))
       QSKIP("running with rights that read any file");
-    LangIndex() = 2;
-    SettleLanguage(NoWord(), locked.path());
-    QCOMPARE(int(LangIndex()), 0);
+    lang.SetIndex(static_cast<std::int16_t>(2));
+    lang.Settle(NoWord(), locked.path());
+    QCOMPARE(int(lang.Index()), 0);
   }
 
   void NoWordAndNoFileKeepTheLanguage() {
     QTemporaryDir dir;
-    LangIndex() = 2;
-    SettleLanguage(NoWord(), FolderWith(dir, nullptr));
-    QCOMPARE(int(LangIndex()), 2);
-    QVERIFY(LanguageNotGiven());
+    lang.SetIndex(static_cast<std::int16_t>(2));
+    lang.Settle(NoWord(), FolderWith(dir, nullptr));
+    QCOMPARE(int(lang.Index()), 2);
+    QVERIFY(lang.NotGiven());
     // The next settling with a word clears the flag again.
-    SettleLanguage({"Zorbit", "cat"}, dir.path());
-    QCOMPARE(int(LangIndex()), 1);
-    QVERIFY(!LanguageNotGiven());
+    lang.Settle({"Zorbit", "cat"}, dir.path());
+    QCOMPARE(int(lang.Index()), 1);
+    QVERIFY(!lang.NotGiven());
   }
 
   void TheFileIsLookedForInTheCurrentFolder() {
@@ -125,9 +122,9 @@ class LanguageTests : public QObject {
     FolderWith(dir, "cat\n");
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
-    SettleLanguage(NoWord());
+    lang.Settle(NoWord());
     QDir::setCurrent(before);
-    QCOMPARE(int(LangIndex()), 1);
+    QCOMPARE(int(lang.Index()), 1);
   }
 
   void TablesHoldTheThreeLanguages() {
@@ -136,15 +133,18 @@ class LanguageTests : public QObject {
     QCOMPARE(DialogTitle(1, 2), QStringLiteral("Guardar"));
     QCOMPARE(DialogTitle(0, 1), QStringLiteral("Obrir"));
     QCOMPARE(DialogTitle(2, 1), QString());
-    LangIndex() = 2;
-    QCOMPARE(DialogTitle(0), QStringLiteral("Abrir"));
-    QCOMPARE(InLang(DialogTexts::EtNom), QStringLiteral("Nombre"));
+    lang.SetIndex(static_cast<std::int16_t>(2));
+    QCOMPARE(lang.DialogTitle(0), QStringLiteral("Abrir"));
+    QCOMPARE(lang.Text(DialogTexts::EtNom), QStringLiteral("Nombre"));
     // Letters outside ASCII arrive whole.
     QCOMPARE(InLang(DialogTexts::BtFuig, 1), QString::fromUtf8("Cancel\xC2\xB7la"));
     QCOMPARE(InLang(ToolsTexts::Et[3], 2), QString::fromUtf8("Par\xC3\xA1metros"));
     QCOMPARE(InLang(ToolsTexts::ConfirmTitle, 1), QString::fromUtf8("Confirmar eliminaci\xC3\xB3"));
     QCOMPARE(InLang(ToolsTexts::Caption, 1).size(), 12);  // "Edició eines": ó is one letter
   }
+
+ private:
+  Language lang;
 };
 
 QTEST_GUILESS_MAIN(LanguageTests)

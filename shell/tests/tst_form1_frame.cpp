@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <cmath>
+
 #include "form1_driver.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
@@ -164,6 +166,56 @@ class Form1FrameTests : public QObject {
     // The shapes take their panels' colours.
     QVERIFY(f.MarcEdN->styleSheet().contains(f.Entry->property("panelColor").value<QColor>().name()));
     QVERIFY(f.FLst->styleSheet().contains(f.Stored->property("panelColor").value<QColor>().name()));
+  }
+
+  // A larger window: the graph panel takes the room, its picture follows and is drawn again at
+  // the new size; the operation panels keep theirs.
+  void ALargerWindowGrowsTheGraphPanelAndDrawsItsPictureAgain() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    d.Enter(0, QStringLiteral("3, 4"));
+    PictureBox* box = f.Graph->PBox0;
+    const QSize before = box->size();
+    const QSize binary = f.Binary->size();
+    const QSize combined = f.Combined->size();
+    box->surface().StartRecording();
+    f.resize(f.size() + QSize(300, 200));
+    QTRY_VERIFY(box->width() >= before.width() + 280);
+    QVERIFY(box->height() >= before.height() + 150);
+    QCOMPARE(f.Binary->size(), binary);
+    QCOMPARE(f.Combined->size(), combined);
+    // The drawable area is the picture's new size, and the plane was drawn on it whole: the real
+    // axis runs from edge to edge of the new width, and the complex is there in panel blue.
+    const Surface& surface = box->surface();
+    QVERIFY(std::abs(TwipsToPixels(surface.ScaleWidth()) - (box->width() - 4)) <= 1);
+    const auto& ops = surface.Recorded();
+    QVERIFY(!ops.empty());
+    QCOMPARE(ops.front().What, SurfaceOp::Kind::Clear);
+    bool axis = false;
+    bool vector = false;
+    for (const SurfaceOp& op : ops) {
+      if (op.What != SurfaceOp::Kind::Line) continue;
+      if (op.Y1 == op.Y2 && std::abs(op.X2 - op.X1 - surface.ScaleWidth()) < 1) axis = true;
+      if (op.Color == QColor(0, 0, 240)) vector = true;
+    }
+    QVERIFY(axis);
+    QVERIFY(vector);
+    // Each coloured card still lies behind its panel.
+    QCOMPARE(f.MarcBin->geometry(), f.Binary->geometry().adjusted(-3, -3, 3, 3));
+    QCOMPARE(f.MarcUn->geometry(), f.POpUn->geometry().adjusted(-3, -3, 3, 3));
+  }
+
+  // After the store is emptied the picture is blank, and stays blank at any size.
+  void AnEmptiedGraphPanelStaysBlankWhenTheWindowGrows() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    d.Enter(0, QStringLiteral("3, 4"));
+    f.Stored->Btrst->click();
+    f.resize(f.size() + QSize(200, 120));
+    QTRY_VERIFY(f.Graph->PBox0->width() > 300);
+    const QImage& picture = f.Graph->PBox0->surface().Image();
+    for (int y = 0; y < picture.height(); y += 3)
+      for (int x = 0; x < picture.width(); x += 3) QCOMPARE(picture.pixelColor(x, y), QColor(Qt::white));
   }
 
   void ClosingTheWindowUnloadsTheGraphWindowsFirst() {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include "filedlg/dftxs.h"
@@ -81,6 +83,52 @@ class Form1MenusTests : public QObject {
   void initTestCase() {
     SetExecutableFolder(dir_.path());
     QVERIFY(QDir::setCurrent(dir_.path()));
+  }
+
+  // "cat" or "esp" on the command line, or in "Lng.txt", is the language from the start: the file
+  // dialog and the help speak it before the tools editor has ever been opened.
+  void TheSettledLanguageAppliesFromTheStart_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("file");  // "Lng.txt", none when empty
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("helpLanguage");
+    QTest::newRow("command line cat") << QStringList{"Zorbit", "cat"} << QByteArray() << "Obrir" << "Nom" << "1";
+    QTest::newRow("Lng.txt esp") << QStringList{"Zorbit"} << QByteArray("esp, more\r\n") << "Abrir" << "Nombre"
+                                 << "2";
+    QTest::newRow("the command line wins") << QStringList{"Zorbit", "engl"} << QByteArray("cat\r\n") << "Open"
+                                           << "Name" << "0";
+    QTest::newRow("neither") << QStringList{"Zorbit"} << QByteArray() << "Open" << "Name" << "0";
+  }
+  void TheSettledLanguageAppliesFromTheStart() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, title);
+    QFETCH(QString, name);
+    QFETCH(QString, helpLanguage);
+    QTemporaryDir folder;
+    QVERIFY(QDir::setCurrent(folder.path()));
+    if (!file.isEmpty()) WriteAll(folder.filePath(QStringLiteral("Lng.txt")), file);
+    RecordingMessages messages;
+    RecordingProcesses processes;
+    Form1 form(Seams{&messages, &processes}, nullptr, arguments);
+    QVERIFY(QDir::setCurrent(dir_.path()));
+    form.show();
+    QString seenTitle;
+    QString seenName;
+    QTimer::singleShot(0, &form, [&] {
+      auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      seenTitle = dialog->windowTitle();
+      seenName = dialog->EtNom->text();
+      QTest::mouseClick(dialog->BtFuig, Qt::LeftButton);
+    });
+    form.OpObr->trigger();
+    QCOMPARE(seenTitle, title);
+    QCOMPARE(seenName, name);
+    form.Entry->BtHEntr->click();
+    QVERIFY(processes.LastCommandLine().endsWith(QStringLiteral(",Entry,") + helpLanguage));
+    QVERIFY(form.findChild<FTools*>() == nullptr);  // the tools editor was never opened
   }
 
   void OpenShowsLowerCasePicturesAndHandsEverythingElseOn() {

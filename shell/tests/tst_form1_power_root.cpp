@@ -22,11 +22,11 @@ void CalculateRoots(Form1& f, const QString& index) {
 
 // The arrows drawn since the surface started recording, by their colour: each arrow is a line
 // from the origin of the plane.
-int ArrowsFromOrigin(const Surface& s, const QColor& color) {
+int ArrowsFromOrigin(const Surface& s, const PlaneScale& scale, const QColor& color) {
   int n = 0;
   for (const SurfaceOp& op : s.Recorded()) {
     if (op.What != SurfaceOp::Kind::Line || op.Color != color || op.Dotted) continue;
-    if (std::abs(op.X1 - MapX(SharedScale, 0)) < 1 && std::abs(op.Y1 - MapY(SharedScale, 0)) < 1) ++n;
+    if (std::abs(op.X1 - MapX(scale, 0)) < 1 && std::abs(op.Y1 - MapY(scale, 0)) < 1) ++n;
   }
   return n;
 }
@@ -172,8 +172,8 @@ class PowerRootTests : public QObject {
     QVERIFY(f.Roots->BtGR->isEnabled());
     QVERIFY(f.OpG[2]->isEnabled());
     // Drawn on their circle: three blue arrows, in a plane 1.05 times the modulus wide.
-    QCOMPARE(ArrowsFromOrigin(panel, PanelBlue), 3);
-    QVERIFY(std::abs(std::min(SharedScale.XMax, SharedScale.YMax) - 2.1) < 1e-9);
+    QCOMPARE(ArrowsFromOrigin(panel, f.Graph->Scale, PanelBlue), 3);
+    QVERIFY(std::abs(std::min(f.Graph->Scale.XMax, f.Graph->Scale.YMax) - 2.1) < 1e-9);
 
     // A click in one list selects the same row in the other.
     QTest::mouseClick(f.Roots->LstRels[1]->viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -224,8 +224,8 @@ class PowerRootTests : public QObject {
     // The graph panel's roots drawing itself copes with a first root of modulus 0.
     Surface& panel = f.Graph->PBox0->surface();
     panel.StartRecording();
-    DrawRootsGraph(panel, Cplx{}, 90, 4);
-    QCOMPARE(ArrowsFromOrigin(panel, PanelBlue), 0);
+    const PlaneScale scale = DrawRootsGraph(panel, Cplx{}, 90, 4);
+    QCOMPARE(ArrowsFromOrigin(panel, scale, PanelBlue), 0);
   }
 };
 

@@ -29,7 +29,7 @@ int VisibleGraphWindows(Form1& f) {
 
 void DeleteLeftovers() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-// Window k draws its graph again, alone, so that SharedScale is its scale afterwards.
+// Window k draws its graph again, alone.
 Surface& RedrawAlone(Form1& f, int k) {
   FGraf* w = f.Binary->GraphWindows[k];
   Surface& s = w->PBox->surface();
@@ -38,9 +38,12 @@ Surface& RedrawAlone(Form1& f, int k) {
   return s;
 }
 
-std::vector<UserLine> LinesOf(const Surface& s, const QColor& color) {
+// The lines of window k's picture in a colour, in the user coordinates of its last drawing.
+std::vector<UserLine> LinesOf(Form1& f, int k, const QColor& color) {
+  const Surface& s = f.Binary->GraphWindows[k]->PBox->surface();
+  const PlaneScale& scale = f.Binary->GraphScales[k];
   std::vector<UserLine> lines;
-  for (const UserLine& line : UserLines(s, SharedScale))
+  for (const UserLine& line : UserLines(s, scale))
     if (line.Color == color && !line.Dotted) lines.push_back(line);
   return lines;
 }
@@ -74,9 +77,9 @@ class GraphWindowTests : public QObject {
     Surface& s = f.Binary->GraphWindows[3]->PBox->surface();
     s.StartRecording();
     f.Binary->AccioGrf(QStringLiteral("3"));
-    QVERIFY(Near(std::min(SharedScale.XMax, SharedScale.YMax), 5, 1e-9));
+    QVERIFY(Near(std::min(f.Binary->GraphScales[3].XMax, f.Binary->GraphScales[3].YMax), 5, 1e-9));
     for (const SurfaceOp& op : s.Recorded()) QVERIFY(op.What != SurfaceOp::Kind::Text);
-    QVERIFY(LinesOf(s, ResultRed).empty());
+    QVERIFY(LinesOf(f, 3, ResultRed).empty());
 
     QCOMPARE(BinaryGraphColor(0), QColor(255, 255, 0));
     QCOMPARE(BinaryGraphColor(1), QColor(255, 175, 0));
@@ -133,17 +136,17 @@ class GraphWindowTests : public QObject {
     StoreAll(d, {"1, 1", "1, -1"});
     Form1& f = *d.form;
     Calculate(f);
-    const Surface& s = RedrawAlone(f, 2);
-    QVERIFY(Near(std::min(SharedScale.XMax, SharedScale.YMax), 2.2, 1e-9));
-    const auto blue = LinesOf(s, OperandBlue);
+    RedrawAlone(f, 2);
+    QVERIFY(Near(std::min(f.Binary->GraphScales[2].XMax, f.Binary->GraphScales[2].YMax), 2.2, 1e-9));
+    const auto blue = LinesOf(f, 2, OperandBlue);
     QVERIFY(HasArrowTo(blue, 1, 1));
     QVERIFY(HasArrowTo(blue, 1, -1));
-    QVERIFY(HasArrowTo(LinesOf(s, ResultRed), 2, 0));
+    QVERIFY(HasArrowTo(LinesOf(f, 2, ResultRed), 2, 0));
     // The sum's window shows the sum.
-    const Surface& sum = RedrawAlone(f, 0);
-    QVERIFY(HasArrowTo(LinesOf(sum, ResultRed), 2, 0));
-    const Surface& difference = RedrawAlone(f, 1);
-    QVERIFY(HasArrowTo(LinesOf(difference, ResultRed), 0, 2));
+    RedrawAlone(f, 0);
+    QVERIFY(HasArrowTo(LinesOf(f, 0, ResultRed), 2, 0));
+    RedrawAlone(f, 1);
+    QVERIFY(HasArrowTo(LinesOf(f, 1, ResultRed), 0, 2));
   }
 
   void ResizingRedrawsToFillTheWindow() {
@@ -159,7 +162,7 @@ class GraphWindowTests : public QObject {
     QVERIFY(!s.Recorded().empty());
     QCOMPARE(s.Recorded().front().What, SurfaceOp::Kind::Clear);
     QVERIFY(Near(s.ScaleWidth(), PixelsToTwips(600), 1));
-    QVERIFY(HasArrowTo(LinesOf(s, ResultRed), -1, 2));
+    QVERIFY(HasArrowTo(LinesOf(f, 3, ResultRed), -1, 2));
   }
 
   void AWindowClosedByHandComesBackAtTheNextCalculation() {
@@ -208,8 +211,8 @@ class GraphWindowTests : public QObject {
     QVERIFY(old.isNull());
     QCOMPARE(VisibleGraphWindows(f), 4);
     // The fresh windows draw the last calculation, Z1 = Z2 = 3+4i: the sum is 6+8i.
-    const Surface& sum = RedrawAlone(f, 0);
-    QVERIFY(HasArrowTo(LinesOf(sum, ResultRed), 6, 8));
+    RedrawAlone(f, 0);
+    QVERIFY(HasArrowTo(LinesOf(f, 0, ResultRed), 6, 8));
   }
 
   void AllZeroShowsTheDefaultPlane() {
@@ -219,8 +222,8 @@ class GraphWindowTests : public QObject {
     Calculate(f);
     QCOMPARE(VisibleGraphWindows(f), 4);
     const Surface& s = RedrawAlone(f, 0);
-    QVERIFY(Near(std::min(SharedScale.XMax, SharedScale.YMax), 5, 1e-9));
-    QVERIFY(LinesOf(s, ResultRed).empty());
+    QVERIFY(Near(std::min(f.Binary->GraphScales[0].XMax, f.Binary->GraphScales[0].YMax), 5, 1e-9));
+    QVERIFY(LinesOf(f, 0, ResultRed).empty());
     QVERIFY(s.Width() > 0 && s.Height() > 0);
   }
 
@@ -231,8 +234,8 @@ class GraphWindowTests : public QObject {
     Form1& f = *d.form;
     Calculate(f);
     const Surface& s = RedrawAlone(f, 3);
-    QVERIFY(HasArrowTo(LinesOf(s, OperandBlue), 2, 1));
-    QVERIFY(LinesOf(s, ResultRed).empty());
+    QVERIFY(HasArrowTo(LinesOf(f, 3, OperandBlue), 2, 1));
+    QVERIFY(LinesOf(f, 3, ResultRed).empty());
     QString printed;
     for (const SurfaceOp& op : s.Recorded())
       if (op.What == SurfaceOp::Kind::Text) printed += op.Text;

@@ -37,9 +37,8 @@ TEST(PolarText, ArgumentHasAtMostOneDecimal) {
 
 TEST(CplxText, FormOneIsPolar) {
   const Cplx z = MakeCplx(3, 4);
-  EXPECT_EQ(CplxText(z, 2, 1), "5 , 53.1\u00B0");
-  EXPECT_EQ(CplxText(z, 2, 0), "3+4i");
-  EXPECT_EQ(CplxText(z, 2, 2), "3+4i");
+  EXPECT_EQ(CplxText(z, 2, TextForm::Polar), "5 , 53.1\u00B0");
+  EXPECT_EQ(CplxText(z, 2, TextForm::Cartesian), "3+4i");
   EXPECT_EQ(CplxText(z), "3+4i");
 }
 

@@ -50,12 +50,13 @@ class FToolsTests : public QObject {
   RecordingMessages messages_;
   RecordingProcesses processes_;
   Seams seams_{&messages_, &processes_};
+  Language language_;
 
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
   // Opens the editor for `window` as the menu item does, and waits until it can take keys.
   FTools* Open(QWidget* window) {
-    FTools* editor = OpenToolsEditor(window, seams_);
+    FTools* editor = OpenToolsEditor(window, language_, seams_);
     QApplication::setActiveWindow(editor);
     if (!QTest::qWaitForWindowActive(editor)) qWarning("the editor did not become active");
     return editor;
@@ -66,7 +67,7 @@ class FToolsTests : public QObject {
     QVERIFY(QDir::setCurrent(dir_.path()));
     for (const QString& name : QDir(dir_.path()).entryList(QDir::Files)) QFile::remove(Path(name));
     messages_.Shown.clear();
-    LangIndex() = 0;
+    language_ = Language();
     ProgramTools() = ToolsList{};
   }
 
@@ -185,7 +186,7 @@ class FToolsTests : public QObject {
     QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
     ToolsWindow window;
     for (int lang : {0, 1}) {
-      LangIndex() = lang;
+      language_.SetIndex(static_cast<std::int16_t>(lang));
       QPointer<FTools> editor = Open(&window);
       messages_.Shown.clear();
       const auto confirm = [&](const QString& title, const QString& file, const QString& params) {
@@ -215,7 +216,7 @@ class FToolsTests : public QObject {
   void CaptionsFitInEveryLanguage() {
     ToolsWindow window;
     for (int lang : {0, 1, 2}) {
-      LangIndex() = lang;
+      language_.SetIndex(static_cast<std::int16_t>(lang));
       QPointer<FTools> editor = Open(&window);
       QApplication::processEvents();
       const QList<QLabel*> labels = {editor->EtTools, editor->Et[0], editor->Et[1], editor->Et[2], editor->Et[3]};

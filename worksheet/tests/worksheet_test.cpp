@@ -109,7 +109,7 @@ TEST(WorksheetGenerator, EveryAnswerIsWhatThePanelsComputeForTheSameOperands) {
         for (int k = 0; k < e.RootIndex; ++k) {
           Cplx root = first;
           root.Arg = first.Arg + k * step;
-          SyncCplx(root, 1);
+          SyncCplx(root, SyncFrom::Polar);
           ExpectSameCplx(e.Answers[static_cast<std::size_t>(k)], root, what);
         }
         break;
