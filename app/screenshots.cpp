@@ -94,16 +94,16 @@ bool SaveSecondaryWindows(Form1& form, const Seams& seams, const QDir& folder) {
   const Problem exercise = FesPrbl(ProblemKind::Binary, form.Last());
   for (int lang = 0; lang < 3; ++lang) {
     const QString suffix = QString::fromLatin1(suffixes[lang]);
-    Language language;
-    language.SetIndex(static_cast<std::int16_t>(lang));
+    Language shown;
+    shown.SetIndex(static_cast<std::int16_t>(lang));
     for (FileDialogMode mode : {FileDialogMode::Open, FileDialogMode::Save}) {
-      DFtxs dialog(&form, seams, language);
+      DFtxs dialog(&form, seams, shown);
       dialog.Open(mode, start, QStringLiteral("*.txt|*.*"));
       if (mode == FileDialogMode::Save) dialog.ProposeName(QStringLiteral("sheet1"));
       dialog.show();
       ok = Save(dialog, folder, QStringLiteral("dftxs_%1_%2").arg(mode == FileDialogMode::Open ? "open" : "save", suffix)) && ok;
     }
-    FPrbls problem(&form, seams, {}, language);
+    FPrbls problem(&form, seams, {}, shown);
     problem.setWindowTitle(QStringLiteral("Problema"));
     problem.SetProblem(exercise);
     problem.show();

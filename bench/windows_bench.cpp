@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     if (!file.open(QIODevice::WriteOnly)) return 1;
   }
   DFtxs dialog(nullptr, Seams{&messages, &processes});
-  dialog.Open(0, folder.path(), QStringLiteral("*.txt"));
+  dialog.Open(FileDialogMode::Open, folder.path(), QStringLiteral("*.txt"));
   dialog.show();
   if (!QTest::qWaitForWindowExposed(&dialog)) return 1;
   Measure("file dialog: a folder of 10,000 files listed", 5, [&] { Type(dialog.IdNom, big); },
