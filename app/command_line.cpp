@@ -77,8 +77,9 @@ QString UsageText() {
       "  --version           show the version and end\n"
       "\n"
       "Zorbit keeps its work (Tools.rel, Lng.txt, the exercise sheets in Prbls/, the images in\n"
-      "Graphs/) beside the program when it runs from a writable folder of its own, and otherwise,\n"
-      "as when it is installed, in the per-user data folder (~/.local/share/Zorbit).\n");
+      "Graphs/, the stored complexes in Session.json) beside the program when it runs from a\n"
+      "writable folder of its own, and otherwise, as when it is installed, in the per-user data\n"
+      "folder (~/.local/share/Zorbit).\n");
 }
 
 QString VersionLine() {
