@@ -135,8 +135,8 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
   ResultsTable = std::make_unique<TextGrid>();
   ResultsTable->ReadOnly = true;
   Surface& surface = PBTblOp2->surface();
-  surface.SetFontName(Form1FontFamily());
-  surface.SetFontSize(Form1FontSize);
+  surface.SetFontName(ResultsTableFontName());
+  surface.SetFontSize(ResultsTableFontSize);
   GridInit(*ResultsTable, PBTblOp2, TxtTblOp2, 4, 2, ResultsColumnWidth);
   // The table's picture keeps the size of its two columns and four rows.
   PBTblOp2->setFixedSize(PBTblOp2->size());

@@ -3,7 +3,6 @@
 
 #include <QGuiApplication>
 #include <cstdio>
-#include <cstring>
 
 #include "platform/qtext.h"
 #include "worksheet/worksheet.h"
@@ -31,12 +30,6 @@ std::optional<long long> WholeIn(const QString& text, long long low, long long h
 }
 
 }  // namespace
-
-bool IsWorksheetCommand(int argc, char* argv[]) {
-  for (int i = 1; i < argc; ++i)
-    if (argv[i] != nullptr && std::strcmp(argv[i], "--worksheet") == 0) return true;
-  return false;
-}
 
 int RunWorksheetCommand(const QStringList& arguments) {
   QString out;

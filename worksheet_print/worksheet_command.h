@@ -7,9 +7,6 @@
 //        [--decimals D] [--graphs]
 // makes a worksheet without a window: a PDF, or the text form when OUT ends in ".txt".
 
-// True when the program's arguments ask for a worksheet instead of the main window.
-bool IsWorksheetCommand(int argc, char* argv[]);
-
 // Runs the command with the arguments that follow the program's name. Prints nothing on
 // success and answers 0; a bad argument gets one line on stderr naming it and 2; a sheet that
 // cannot be made or written gets one line and 1. Needs a QGuiApplication.
