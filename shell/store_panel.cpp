@@ -189,13 +189,7 @@ void StorePanel::SuprCplx() {
 void StorePanel::RefreshStoreLists() {
   std::array<int, 5> remembered{};
   for (int i = 0; i < 5; ++i) remembered[i] = selectors_[i]->currentIndex();
-  {
-    const std::array<QSignalBlocker, 8> quiet{QSignalBlocker(LZ[0]),          QSignalBlocker(LZ[1]),
-                                              QSignalBlocker(LZ[2]),          QSignalBlocker(selectors_[0]),
-                                              QSignalBlocker(selectors_[1]), QSignalBlocker(selectors_[2]),
-                                              QSignalBlocker(selectors_[3]), QSignalBlocker(selectors_[4])};
-    for (QListWidget* column : LZ) column->clear();
-    for (QComboBox* selector : selectors_) selector->clear();
+  RewriteLists([this] {
     for (int k = 1; k <= store_.Count(); ++k) {
       const QString letter = ToQ(LetterOf(k));
       const Cplx& z = store_.At(k);
@@ -205,7 +199,7 @@ void StorePanel::RefreshStoreLists() {
       for (QComboBox* selector : selectors_) selector->addItem(letter);
     }
     for (QComboBox* selector : selectors_) selector->setCurrentIndex(-1);
-  }
+  });
   if (store_.Empty()) return;
   for (int i = 0; i < 5; ++i) {
     if (remembered[i] < 0) continue;
@@ -213,6 +207,16 @@ void StorePanel::RefreshStoreLists() {
     // and its panel is told so.
     SelectStoreRow(i, remembered[i] < store_.Count() ? remembered[i] : -1);
   }
+}
+
+void StorePanel::RewriteLists(const std::function<void()>& fill) {
+  const std::array<QSignalBlocker, 8> quiet{QSignalBlocker(LZ[0]),          QSignalBlocker(LZ[1]),
+                                            QSignalBlocker(LZ[2]),          QSignalBlocker(selectors_[0]),
+                                            QSignalBlocker(selectors_[1]), QSignalBlocker(selectors_[2]),
+                                            QSignalBlocker(selectors_[3]), QSignalBlocker(selectors_[4])};
+  for (QListWidget* column : LZ) column->clear();
+  for (QComboBox* selector : selectors_) selector->clear();
+  if (fill) fill();
 }
 
 void StorePanel::SelectStoreRow(int i, int row) {
@@ -278,14 +282,7 @@ void StorePanel::BtSupr_Click() {
 
 void StorePanel::Btrst_Click() {
   store_.Clear();
-  {
-    const std::array<QSignalBlocker, 8> quiet{QSignalBlocker(LZ[0]),          QSignalBlocker(LZ[1]),
-                                              QSignalBlocker(LZ[2]),          QSignalBlocker(selectors_[0]),
-                                              QSignalBlocker(selectors_[1]), QSignalBlocker(selectors_[2]),
-                                              QSignalBlocker(selectors_[3]), QSignalBlocker(selectors_[4])};
-    for (QListWidget* column : LZ) column->clear();
-    for (QComboBox* selector : selectors_) selector->clear();
-  }
+  RewriteLists();
   emit Emptied();
   Btrst->setEnabled(false);
   AnnounceChange();

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "calc/complex_store.h"
@@ -104,6 +105,9 @@ class StorePanel : public QGroupBox {
  private:
   bool RepickTypedLetter(QComboBox* selector, const QKeyEvent& key);
   void RefreshStoreLists();
+  // Empties the three columns and the five selectors; their signals stay silent while `fill`
+  // (if given) puts the new rows in.
+  void RewriteLists(const std::function<void()>& fill = {});
   // A selection made by the program in selector i; its panel is told.
   void SelectStoreRow(int i, int row);
   // Announces a change now, or at the end of the running batch.
