@@ -63,7 +63,6 @@ class UndoHistory {
 
   const Snapshot& Present() const { return present_; }
   std::size_t UndoCount() const { return undo_.size(); }
-  std::size_t RedoCount() const { return redo_.size(); }
 
  private:
   Snapshot present_;

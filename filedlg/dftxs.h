@@ -35,7 +35,6 @@ class DFtxs : public QDialog {
   // type's extension is added.
   void ProposeName(const QString& name);
 
-  FileDialogMode DialogMode() const { return dialogMode_; }
   // The chosen full path, or "" while nothing is chosen or after Cancel.
   QString DialogResult() const { return dialogResult_; }
   // The shown folder and the one shown before it (native separators).

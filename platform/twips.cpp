@@ -3,7 +3,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
 #include <cmath>
 
 double TwipsPerPixel() {
@@ -20,8 +19,3 @@ double TwipsPerPixel() {
 double TwipsToPixels(double twips) { return twips / TwipsPerPixel(); }
 double PixelsToTwips(double pixels) { return pixels * TwipsPerPixel(); }
 int TwipsToPixelsRounded(double twips) { return static_cast<int>(std::lround(TwipsToPixels(twips))); }
-
-void PlaceTwips(QWidget* widget, double left, double top, double width, double height) {
-  widget->setGeometry(TwipsToPixelsRounded(left), TwipsToPixelsRounded(top), TwipsToPixelsRounded(width),
-                      TwipsToPixelsRounded(height));
-}

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QWidget;
-
 // Positions and sizes of surfaces are measured in twips, 1440 per logical inch. This is the one
 // place where twips and logical pixels meet.
 inline constexpr double TwipsPerInch = 1440.0;
@@ -13,7 +11,3 @@ double TwipsToPixels(double twips);
 double PixelsToTwips(double pixels);
 // A whole number of logical pixels, rounded.
 int TwipsToPixelsRounded(double twips);
-
-// Places a widget at a position and size given in twips: a control relative to its parent, a
-// window on the desktop.
-void PlaceTwips(QWidget* widget, double left, double top, double width, double height);
