@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "text/complex_text.h"
+#include "text/textbook_text.h"
 
 #include <gtest/gtest.h>
 
@@ -43,3 +44,25 @@ TEST(CplxText, FormOneIsPolar) {
 }
 
 }  // namespace
+
+TEST(TextbookText, WritesWhatATextbookWrites) {
+  const std::string m = "\u2212";
+  const struct {
+    Cplx z;
+    std::string cart;
+  } cases[] = {
+      {MakeCplx(4, -1), "4 " + m + " i"},   {MakeCplx(-3, 0), m + "3"},
+      {MakeCplx(0, -2), m + "2i"},          {MakeCplx(0, 1), "i"},
+      {MakeCplx(5, -12), "5 " + m + " 12i"}, {MakeCplx(0, 0), "0"},
+      {MakeCplx(-0.0, -0.0), "0"},          {MakeCplx(-0.001, 0.004), "0"},
+      {MakeCplx(-1, 1), m + "1 + i"},       {MakeCplx(2.5, -0.5), "2.5 " + m + " 0.5i"},
+      {MakeCplx(1, -1.001), "1 " + m + " i"}, {MakeCplx(3, 0.004), "3"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TextbookCart(c.z, 2), c.cart) << c.z.Re << "," << c.z.Im;
+  EXPECT_EQ(TextbookReal(-0.004, 2), "0");
+  EXPECT_EQ(TextbookReal(-2.5, 1), m + "2.5");
+  EXPECT_EQ(TextbookPolar(MakeCplx(3, 4), 2), "5\u222053.13\u00B0");
+  EXPECT_EQ(TextbookPolar(MakePolarCplx(4, 150), 0), "4\u2220150\u00B0");
+  EXPECT_EQ(TextbookPolar(MakePolarCplx(2, -325.3), 1), "2\u2220" + m + "325.3\u00B0");
+  EXPECT_EQ(TextbookPolar(MakeCplx(0, 0), 2), "0");
+}
