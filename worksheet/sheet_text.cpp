@@ -7,6 +7,8 @@
 #include "calc/complex_store.h"
 #include "text/format_real.h"
 #include "text/textbook_text.h"
+#include "working/steps.h"
+#include "working/working.h"
 
 namespace {
 
@@ -176,14 +178,49 @@ std::vector<AnswerLine> AnswerLines(const SheetExercise& e, int decimals) {
 
 std::string AnswerLineText(const AnswerLine& line) { return line.Label + " = " + line.Cart + " = " + line.Polar; }
 
-std::vector<std::string> WorkingLines(const SheetExercise&, int, int) { return {}; }
+std::vector<WorkingStep> WorkingLines(const SheetExercise& e, int decimals, int language) {
+  const WorkingLanguage lang = WorkingLanguageOf(language);
+  Working working;
+  try {
+    switch (e.Kind) {
+      case ExerciseKind::Binary: working = BinaryWorking(CalcBinary(e.Operands[0], e.Operands[1]), decimals, lang); break;
+      case ExerciseKind::Power: working = PowerWorking(CalcPower(e.Operands[0], e.Exponent), decimals, lang); break;
+      case ExerciseKind::Roots:
+        working = RootsWorking(CalcRoots(e.Operands[0], static_cast<std::int16_t>(e.RootIndex)), decimals, lang);
+        break;
+      case ExerciseKind::Combined: working = CombinedWorking(e.Formula, e.Operands, decimals, lang); break;
+      case ExerciseKind::Forms: {
+        const Cplx& z = e.Operands[0];
+        if (!e.Polar) {
+          working_detail::OperandSteps(working, "z", z, working_detail::Style{decimals, lang});
+          break;
+        }
+        // From the polar form: each part by its trigonometric ratio.
+        const std::string r = TextbookReal(z.Mod, decimals);
+        const std::string angle = TextbookReal(z.Arg, decimals) + "°";
+        const auto step = [&working](const std::string& text) { working.push_back(WorkingLine{{{text}}, false}); };
+        step("z = " + TextbookPolar(z, decimals));
+        step("a = r·cos θ = " + r + "·cos " + angle + " = " + TextbookReal(z.Re, decimals));
+        step("b = r·sin θ = " + r + "·sin " + angle + " = " + TextbookReal(z.Im, decimals));
+        step("z = " + TextbookCart(z, decimals));
+        break;
+      }
+    }
+  } catch (const ArithmeticError&) {
+    // A sheet's exercises all have answers; a working that cannot be written is left out.
+    working.clear();
+  }
+  std::vector<WorkingStep> steps;
+  for (const WorkingLine& line : working) steps.push_back({LinePlain(line), line.Heading});
+  return steps;
+}
 
 std::string WorksheetText(const Worksheet& sheet) {
   std::string text;
   for (std::size_t v = 0; v < sheet.Versions.size(); ++v) {
-    text += sheet.Title + CrLf;
+    // The title with the version, as the page's heading holds them at its two ends.
+    text += sheet.Title + (sheet.Versions.size() > 1 ? " \u00b7 " + VersionLabel(sheet, v) : std::string()) + CrLf;
     if (!sheet.Instructions.empty()) text += sheet.Instructions + CrLf;
-    if (sheet.Versions.size() > 1) text += VersionLabel(sheet, v) + CrLf;
     text += CrLf;
     const auto& exercises = sheet.Versions[v].Exercises;
     for (std::size_t i = 0; i < exercises.size(); ++i)
@@ -201,8 +238,8 @@ std::string WorksheetText(const Worksheet& sheet) {
         first = false;
       }
       if (sheet.Working)
-        for (const std::string& step : WorkingLines(exercises[i], sheet.Decimals, sheet.Language))
-          text += indent + "  " + step + CrLf;
+        for (const WorkingStep& step : WorkingLines(exercises[i], sheet.Decimals, sheet.Language))
+          text += indent + (step.Heading ? "" : "  ") + step.Text + CrLf;
       text += CrLf;
     }
   }

@@ -48,8 +48,13 @@ std::vector<AnswerLine> AnswerLines(const SheetExercise& exercise, int decimals)
 // "z₁ + z₂ = 2 + 6i = 6.32∠71.57°".
 std::string AnswerLineText(const AnswerLine& line);
 
-// The working of an exercise, one step a line, in a language, under its answer in the key.
-std::vector<std::string> WorkingLines(const SheetExercise& exercise, int decimals, int language);
+// The working of an exercise, one step a line, in a language, under its answer in the key:
+// headings ("Quotient") and steps, superscripts and subscripts as Unicode characters.
+struct WorkingStep {
+  std::string Text;
+  bool Heading = false;
+};
+std::vector<WorkingStep> WorkingLines(const SheetExercise& exercise, int decimals, int language);
 
 // A formula as the formula box reads it ("(a+b)^2/c", "a^(-1)+b", "a*b+c'") as a textbook
 // writes it: "(a + b)² ÷ c", "a⁻¹ + b", "a·b + c′".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "worksheet_print/sheet_layout.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 #include <functional>
 #include <algorithm>
@@ -18,6 +19,7 @@ namespace {
 const QString Sans = QStringLiteral("DejaVu Sans");
 const QColor Grey(110, 110, 110);
 const QColor RuleGrey(150, 150, 150);
+const QColor WorkingGrey(60, 60, 60);
 const QColor FrameGrey(190, 190, 190);
 
 constexpr double Margin = 1134;        // 2 cm all round
@@ -63,13 +65,13 @@ SheetRun Run(double x, double top, const QString& text, double points, bool bold
 }
 
 // Plain text broken between words so that every line fits `width`.
-Block WrappedText(const QString& text, double points, double width) {
-  const QFont font = TwipsFont(Sans, points);
+Block WrappedText(const QString& text, double points, double width, bool bold = false) {
+  const QFont font = TwipsFont(Sans, points, bold);
   Block block;
   QString line;
   double top = 0;
   const auto flush = [&] {
-    block.Runs.push_back(Run(0, top, line, points));
+    block.Runs.push_back(Run(0, top, line, points, bold));
     top += Pt(points) * LineHeight;
     line.clear();
   };
@@ -220,15 +222,28 @@ Block AnswerBlock(std::size_t index, const SheetExercise& e, const Worksheet& sh
     block.Runs.push_back(Run(NumberWidth, top, labels[k], TextPoints));
     block.Runs.push_back(Run(cartX, top, carts[k], TextPoints));
     if (stacked) top += row;
-    block.Runs.push_back(Run(polarX, top, polars[k], TextPoints));
+    const qsizetype split = polars[k].indexOf(QStringLiteral(" = "), 2);
+    if (stacked && split > 0 && polarX + TwipsTextWidth(font, polars[k]) > width) {
+      // The held argument and its principal value, a line each.
+      block.Runs.push_back(Run(polarX, top, polars[k].left(split), TextPoints));
+      top += row;
+      block.Runs.push_back(Run(polarX, top, polars[k].mid(split + 1), TextPoints));
+    } else {
+      block.Runs.push_back(Run(polarX, top, polars[k], TextPoints));
+    }
     top += row;
   }
   if (sheet.Working) {
     top += Pt(WorkingPoints) * 0.3;
-    for (const std::string& step : WorkingLines(e, sheet.Decimals, sheet.Language)) {
-      Block piece = WrappedText(ToQ(step), WorkingPoints, width - 2 * NumberWidth);
-      for (SheetRun& r : piece.Runs) r.Color = Grey;
-      block.Add(piece, 2 * NumberWidth, top);
+    for (const WorkingStep& step : WorkingLines(e, sheet.Decimals, sheet.Language)) {
+      // Headings in bold at the answers' indent, the steps under them indented further.
+      const double indent = step.Heading ? NumberWidth : NumberWidth + 300;
+      Block piece = WrappedText(ToQ(step.Text), WorkingPoints, width - indent);
+      for (SheetRun& r : piece.Runs) {
+        r.Color = step.Heading ? Qt::black : WorkingGrey;
+        r.Bold = step.Heading;
+      }
+      block.Add(piece, indent, top);
       top += piece.Height;
     }
   }
@@ -270,18 +285,25 @@ class Pager {
     y_ = Margin;
   }
 
-  // A heading in large type, something at the right of it, and a rule under both.
+  // A heading in large type, something at the right of it, and a rule under both. A heading
+  // too long for its line goes on over more lines.
   void Heading(const QString& text, const QString& right) {
     SheetPage& page = layout_.Pages.back();
-    page.Runs.push_back(Run(Margin, y_, text, TitlePoints, true));
-    if (!right.isEmpty()) {
-      const QFont font = TwipsFont(Sans, TextPoints, true);
-      SheetRun run = Run(0, 0, right, TextPoints, true);
-      run.X = layout_.Width - Margin - TwipsTextWidth(font, right);
-      run.Baseline = page.Runs[page.Runs.size() - 1].Baseline;
-      page.Runs.push_back(run);
+    const QFont rightFont = TwipsFont(Sans, TextPoints, true);
+    const double rightWidth = right.isEmpty() ? 0 : TwipsTextWidth(rightFont, right) + 400;
+    const Block title = WrappedText(text, TitlePoints, layout_.Width - 2 * Margin - rightWidth, true);
+    for (SheetRun r : title.Runs) {
+      r.X += Margin;
+      r.Baseline += y_;
+      page.Runs.push_back(r);
     }
-    y_ += Pt(TitlePoints) * 1.5;
+    if (!right.isEmpty()) {
+      SheetRun run = Run(0, 0, right, TextPoints, true);
+      run.X = layout_.Width - Margin - TwipsTextWidth(rightFont, right);
+      run.Baseline = page.Runs.front().Baseline;
+      page.Runs.insert(page.Runs.begin() + 1, run);
+    }
+    y_ += title.Height - Pt(TitlePoints) * LineHeight + Pt(TitlePoints) * 1.5;
     page.Lines.push_back({Margin, y_, layout_.Width - Margin, y_, RuleGrey, false, 15});
     y_ += 300;
     page.Used = y_;
@@ -367,9 +389,11 @@ SheetLayout LayOutWorksheet(const Worksheet& sheet, const LayoutOptions& options
     const QString version = ToQ(VersionLabel(sheet, static_cast<std::size_t>(page.Version)));
     if (!version.isEmpty()) left += dot + version;
     left += dot + ToQ(InSheetLanguage(SheetTexts::Seed, lang)) + QLatin1Char(' ') + QString::number(sheet.Seed);
+    const QString number = ToQ(InSheetLanguage(SheetTexts::Page, lang)).arg(p + 1).arg(count);
+    // A long title gives way to the page number.
+    left = QFontMetricsF(small).elidedText(left, Qt::ElideMiddle, width - TwipsTextWidth(small, number) - 400);
     SheetRun leftRun = Run(Margin, 0, left, SmallPoints, false, Grey);
     leftRun.Baseline = foot;
-    const QString number = ToQ(InSheetLanguage(SheetTexts::Page, lang)).arg(p + 1).arg(count);
     SheetRun right = Run(layout.Width - Margin - TwipsTextWidth(small, number), 0, number, SmallPoints, false, Grey);
     right.Baseline = foot;
     page.Runs.push_back(leftRun);

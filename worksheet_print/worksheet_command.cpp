@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <cstdio>
+#include <vector>
 
 #include "lang/language.h"
 #include "platform/program_folder.h"
@@ -168,7 +169,23 @@ int WorksheetMain(int argc, char* argv[]) {
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
   });
-  QGuiApplication app(argc, argv);
+  // On X11, Qt would take "--title" for the first window's title: the sheet's title is kept
+  // from it and handed back after Qt has read its own options.
+  std::vector<char*> forQt;
+  QStringList title;
+  for (int i = 0; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (i > 0 && (argument == "--title" || argument == "-title") && i + 1 < argc) {
+      title << QStringLiteral("--title") << QString::fromLocal8Bit(argv[++i]);
+    } else if (i > 0 && argument.startsWith("--title=")) {
+      title << QString::fromLocal8Bit(argument);
+    } else {
+      forQt.push_back(argv[i]);
+    }
+  }
+  int count = static_cast<int>(forQt.size());
+  forQt.push_back(nullptr);
+  QGuiApplication app(count, forQt.data());
   QGuiApplication::setApplicationName(QStringLiteral("Zorbit"));
-  return RunWorksheetCommand(QGuiApplication::arguments().mid(1));
+  return RunWorksheetCommand(QGuiApplication::arguments().mid(1) + title);
 }

@@ -93,8 +93,8 @@ TEST(SheetText, TheTextFormGivesEachVersionItsSheetThenEachItsLabelledKey) {
   toCart.Polar = true;
   sheet.Versions = {{{Exercise(ExerciseKind::Forms, {MakeCplx(-2, 2)}, {MakeCplx(-2, 2)})}}, {{toCart}}};
   EXPECT_EQ(WorksheetText(sheet),
-            "Mix\r\nShow your work.\r\nVersió A\r\n\r\n1. Escriviu z = −2 + 2i en forma polar.\r\n\r\n"
-            "Mix\r\nShow your work.\r\nVersió B\r\n\r\n1. Escriviu z = 4∠150° en forma binòmica.\r\n\r\n"
+            "Mix · Versió A\r\nShow your work.\r\n\r\n1. Escriviu z = −2 + 2i en forma polar.\r\n\r\n"
+            "Mix · Versió B\r\nShow your work.\r\n\r\n1. Escriviu z = 4∠150° en forma binòmica.\r\n\r\n"
             "Solucions · Versió A\r\n\r\n1. z = −2 + 2i = 2.83∠135°\r\n\r\n"
             "Solucions · Versió B\r\n\r\n1. z = −3.46 + 2i = 4∠150°\r\n\r\n");
 }
