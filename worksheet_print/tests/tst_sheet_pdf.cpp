@@ -31,10 +31,10 @@ class SheetPdfTest : public QObject {
 
  private slots:
   void ThePdfSaysWhatTheTextFormSaysInEachLanguage() {
-    const char* answers[] = {"Answers", "Solucions", "Soluciones"};
-    const char* versionA[] = {"Version A", "Versió A", "Versión A"};
-    const char* pages[] = {"Page 1 of ", "Pàgina 1 de ", "Página 1 de "};
-    const char* otherForms[] = {"Other forms of the result", "Altres formes del resultat", "Otras formas del resultado"};
+    // The key's heading, the page number and a heading of the working, in each language.
+    const char* words[][3] = {{"Answers · Version A", "Page 1 of ", "Other forms of the result"},
+                              {"Solucions · Versió A", "Pàgina 1 de ", "Altres formes del resultat"},
+                              {"Soluciones · Versión A", "Página 1 de ", "Otras formas del resultado"}};
     QTemporaryDir dir;
     for (int language = 0; language < 3; ++language) {
       WorksheetOptions options;
@@ -57,10 +57,7 @@ class SheetPdfTest : public QObject {
         QVERIFY2(found >= 0, qPrintable(QStringLiteral("%1: %2").arg(language).arg(line)));
         at = found;
       }
-      QVERIFY(text.contains(QString::fromUtf8(answers[language]) + QStringLiteral(" \u00b7 ") + QString::fromUtf8(versionA[language])));
-      QVERIFY(text.contains(QString::fromUtf8(pages[language])));
-      QVERIFY(text.contains(QString::fromUtf8(otherForms[language])));
-      QVERIFY(text.contains(QStringLiteral("Show your work.")));
+      for (const char* word : words[language]) QVERIFY2(text.contains(QString::fromUtf8(word)), word);
     }
   }
 
@@ -97,18 +94,11 @@ class SheetPdfTest : public QObject {
     }
   }
 
-  void MoreExercisesAndMoreRoomTakeMorePages() {
+  void MoreExercisesTakeMorePages() {
     int last = 0;
     for (const int n : {4, 40, 120}) {
       const int pages = static_cast<int>(LayOutWorksheet(SeededSheet(5, SpreadCounts(n, {true, true, true, true, true})), {}).Pages.size());
       QVERIFY2(pages > last, qPrintable(QStringLiteral("%1 exercises, %2 pages").arg(n).arg(pages)));
-      last = pages;
-    }
-    const Worksheet sheet = SeededSheet(6, {4, 4, 4, 4, 4});
-    last = 0;
-    for (const WorkSpace space : {WorkSpace::None, WorkSpace::Some, WorkSpace::Much}) {
-      const int pages = static_cast<int>(LayOutWorksheet(sheet, {QPageSize(QPageSize::A4), false, space}).Pages.size());
-      QVERIFY2(pages > last, qPrintable(QStringLiteral("%1 pages").arg(pages)));
       last = pages;
     }
   }
