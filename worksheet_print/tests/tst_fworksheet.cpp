@@ -238,9 +238,8 @@ class FWorksheetTest : public QObject {
       QVERIFY(window.EdCount[4]->value() == 7 && window.EdVersions->value() == 3 && window.CbSpace->currentIndex() == 2);
       QVERIFY(window.EdInstructions->text() == QStringLiteral("Show each step.") && window.OpPolar->isChecked());
     }
-    // A damaged value falls back within the control's range.
     QSettings().setValue(QStringLiteral("worksheet/versions"), QStringLiteral("lots"));
-    QCOMPARE(FWorksheet(nullptr, TestSeams(), Ask()).EdVersions->value(), 1);
+    QCOMPARE(FWorksheet(nullptr, TestSeams(), Ask()).EdVersions->value(), 1);  // a damaged value stays in range
   }
 
   void PrintAsksThePrintDialogAndCancelPrintsNothing() {

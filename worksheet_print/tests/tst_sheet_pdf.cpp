@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
