@@ -75,6 +75,14 @@ Block WrappedText(const QString& text, double points, double width, bool bold = 
     top += Pt(points) * LineHeight;
     line.clear();
   };
+  // Most lines fit as they are: one measurement instead of one a word.
+  const QString simplified = text.simplified();
+  if (TwipsTextWidth(font, simplified) <= width) {
+    line = simplified;
+    if (!line.isEmpty()) flush();
+    block.Height = top;
+    return block;
+  }
   for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
     const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
     if (!line.isEmpty() && TwipsTextWidth(font, longer) > width) {
