@@ -110,7 +110,7 @@ FPrbls::FPrbls(QWidget* parent, const Seams& seams, AskSheetPath askPath, Langua
   page->addSpacing(Px(75));
   page->addWidget(EtResp);
   page->addWidget(IdResp, 1);
-  page->addWidget(ChkWorking);
+  page->addWidget(ChkWorking, 0, Qt::AlignLeft);
   page->addWidget(IdWorking, 2);
   resize(std::max(Px(8400), sizeHint().width()), std::max(Px(6300), sizeHint().height()));
 
