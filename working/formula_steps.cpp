@@ -4,6 +4,7 @@
 // a named intermediate t₁, t₂, … computed with the same arithmetic as the reader's.
 #include <string_view>
 
+#include "calc/eval_combined.h"
 #include "core/power_root.h"
 #include "text/parse.h"
 #include "text/real_reader.h"
@@ -80,6 +81,11 @@ class StepReader {
 
   bool At(char c) const { return pos_ < s_.size() && s_[pos_] == c; }
 
+  // A nesting the formula reader refuses is not read here either: the stack stays bounded.
+  void Deeper() {
+    if (++depth_ > MaxEvalCombinedDepth) throw Stop{};
+  }
+
   std::string NextName() {
     static const char* const digits[10] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
     std::string name = "t";
@@ -155,7 +161,9 @@ class StepReader {
   Value Unary() {
     if (At('+')) {
       ++pos_;
+      Deeper();
       Value v = Unary();
+      --depth_;
       Line display;
       display << "+";
       v.Display = display.Append(v.Display);
@@ -163,7 +171,9 @@ class StepReader {
     }
     if (!At('-')) return Power();
     ++pos_;
+    Deeper();
     const Value v = Unary();
+    --depth_;
     const std::string name = NextName();
     const WorkingLine shown = Line() << "−" << v.Name;
     const Cplx r = Guarded(name, shown, [&] { return CplxOp(OpSubtract, MakeCplx(0, 0), v.Z); });
@@ -222,7 +232,9 @@ class StepReader {
   Value Atom() {
     if (At('(')) {
       ++pos_;
+      Deeper();
       Value v = Expr();
+      --depth_;
       if (!At(')')) throw Stop{};
       ++pos_;
       Line display;
@@ -253,7 +265,9 @@ class StepReader {
   double Exponent() {
     if (At('+') || At('-')) {
       const bool minus = s_[pos_++] == '-';
+      Deeper();
       const double r = Exponent();
+      --depth_;
       return minus ? 0 - r : r;
     }
     double r = 0;
@@ -274,7 +288,9 @@ class StepReader {
     }
     if (!At('^')) return r;
     ++pos_;
+    Deeper();
     const double e = Exponent();
+    --depth_;
     double value = 0;
     if (RealPowerFault(r, e, value) != nullptr) throw Stop{};
     return value;
@@ -285,6 +301,7 @@ class StepReader {
   Style st_;
   std::size_t pos_ = 0;
   int count_ = 0;
+  int depth_ = 0;
   bool stopped_ = false;
   std::string seen_;
   Working values_;

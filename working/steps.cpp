@@ -276,8 +276,9 @@ void OtherForms(Working& w, const WorkingLine& name, const Cplx& z, const Style&
   const std::string theta = Paren(RadiansText(principal, s));
   const std::string factor = mod == "1" ? "" : mod;
   Line trigonometric;
-  (trigonometric << s.Say(TrigonometricForm) << ": ").Append(name) << " = " << factor << "(" << Applied("cos", theta)
-                                                                   << " + i " << Applied("sin", theta) << ")";
+  const std::string sum = Applied("cos", theta) + " + i " + Applied("sin", theta);
+  (trigonometric << s.Say(TrigonometricForm) << ": ").Append(name) << " = "
+                                                                   << (factor.empty() ? sum : factor + "(" + sum + ")");
   w.push_back(trigonometric);
   // The exponent iθ: "iπ/4", "−2iπ/3", "0.93i".
   const PiFraction f = AsPiFraction(principal);

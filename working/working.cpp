@@ -166,3 +166,17 @@ Working RootsWorking(const RootsCalc& calc, int decimals, WorkingLanguage langua
   }
   return w;
 }
+
+Working WorkingOf(ProblemKind kind, const LastCalculations& last, int decimals, WorkingLanguage language) {
+  switch (kind) {
+    case ProblemKind::Binary:
+      return BinaryWorking(last.Binary, decimals, language);
+    case ProblemKind::Power:
+      return PowerWorking(last.Power, decimals, language);
+    case ProblemKind::Roots:
+      return RootsWorking(last.Roots, decimals, language);
+    case ProblemKind::Combined:
+      break;
+  }
+  return CombinedWorking(last.Combined, decimals, language);
+}

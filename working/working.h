@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/calculations.h"
+#include "calc/problem.h"
 #include "core/cplx.h"
 
 // The working of a calculation: how a student gets from the operands to the result, one step a
@@ -60,6 +61,10 @@ Working RootsWorking(const RootsCalc& calc, int decimals, WorkingLanguage langua
 Working CombinedWorking(const std::string& formula, const std::vector<Cplx>& letters, int decimals,
                         WorkingLanguage language);
 Working CombinedWorking(const CombinedCalc& calc, int decimals, WorkingLanguage language);
+
+// The working of a panel's last calculation: what the panels' Working buttons and the exercise
+// window show.
+Working WorkingOf(ProblemKind kind, const LastCalculations& last, int decimals, WorkingLanguage language);
 
 // One line as plain text: superscripts and subscripts as Unicode characters where every
 // character has one ("r²", "θₖ"), otherwise written out ("e^(iπ/4)", "r^0.5", "z_k").

@@ -55,6 +55,7 @@ std::pair<std::string, std::string> Marks(const std::string& text, Script place)
     if (!((c >= '0' && c <= '9') || c == '.')) simple = false;
   }
   const std::string mark = place == Script::Super ? "^" : "_";
+  if (text.size() > 1 && text.front() == '(' && text.back() == ')') simple = true;
   return simple ? std::make_pair(mark, std::string()) : std::make_pair(mark + "(", std::string(")"));
 }
 

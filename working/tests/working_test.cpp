@@ -104,6 +104,8 @@ TEST(Working, FormulaInTheReadersOrder) {
         "t₁ = 0: dividing by 0 is not defined (the denominator would be 0² + 0² = 0), so the quotient does not "
         "exist"}},
       {CombinedWorking("a+q", {A}, 2, WL::English), {"the formula cannot be read"}},
+      {CombinedWorking(std::string(100000, '(') + "a" + std::string(100000, ')'), {A}, 2, WL::English),
+       {"the formula cannot be read"}},
   });
 }
 
