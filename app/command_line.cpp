@@ -54,10 +54,10 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments) {
 QString UsageText() {
   return QStringLiteral(
       "Usage: Zorbit [cat | esp]\n"
-      "       Zorbit --worksheet OUT.pdf [--exercises N] [--kinds binary,power,roots,combined,forms]\n"
-      "              [--seed S] [--decimals D] [--graphs] [--title T] [--instructions I]\n"
-      "              [--space none|some|much] [--versions N] [--polar-operands] [--working]\n"
-      "              [--language en|ca|es]\n"
+      "       Zorbit --worksheet OUT.pdf [--exercises N] [--kinds LIST] [--seed S]\n"
+      "              [--decimals D] [--graphs] [--title T] [--instructions I]\n"
+      "              [--space none|some|much] [--versions N] [--polar-operands]\n"
+      "              [--working] [--language en|ca|es]\n"
       "       Zorbit --help | --version\n"
       "\n"
       "Zorbit is a teaching calculator for complex numbers: the four operations, powers, roots\n"
