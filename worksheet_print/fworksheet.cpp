@@ -104,6 +104,9 @@ FWorksheet::FWorksheet(QWidget* parent, const Seams& seams, AskSavePath askPath,
   EdInstructions->setObjectName(QStringLiteral("EdInstructions"));
   EdInstructions->setPlaceholderText(QStringLiteral("none"));
   wordsForm->addRow(QStringLiteral("Instructions"), EdInstructions);
+  // Room for a title in any of the languages, at any scaling.
+  for (QLineEdit* edit : {EdTitle, EdInstructions})
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(26, QLatin1Char('n'))));
   CbSpace = new QComboBox(words);
   CbSpace->setObjectName(QStringLiteral("CbSpace"));
   for (const QString& caption : SpaceCaptions) CbSpace->addItem(caption);
