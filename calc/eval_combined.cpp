@@ -204,7 +204,7 @@ class FormulaReader {
       return Value{store_.At(k), begin, pos_, false};
     }
     NumberToken number;
-    if (ScanNumber(s_, pos_, false, false, number)) {
+    if (ScanNumber(s_, pos_, false, number)) {
       pos_ = number.End;
       Mark(begin, pos_, Took::Number);
       if (number.TooLarge) {
@@ -249,7 +249,7 @@ class FormulaReader {
       Mark(close, pos_, Took::Operand);
     } else {
       NumberToken number;
-      if (!ScanNumber(s_, pos_, false, true, number)) {
+      if (!ScanNumber(s_, pos_, true, number)) {
         if (pos_ < s_.size() && IsLetter(s_[pos_])) {
           std::size_t end = pos_;
           while (end < s_.size() && IsLetter(s_[end])) ++end;
@@ -312,7 +312,7 @@ class FormulaReader {
       NumberToken number;
       if (IsLetter(c)) {
         right = std::string(1, c);
-      } else if (c != '(' && ScanNumber(s_, pos_, false, false, number)) {
+      } else if (c != '(' && ScanNumber(s_, pos_, false, number)) {
         end = number.End;
         right = Shortened(s_.substr(pos_, end - pos_));
       }
