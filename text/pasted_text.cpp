@@ -23,12 +23,20 @@ PlainText::PlainText(std::string_view typed) {
     return;
   }
   text_.reserve(typed.size());
+  typed_.reserve(typed.size() + 1);
   for (std::size_t i = 0; i < typed.size();) {
+    // ASCII and continuation bytes start no sign of the table.
+    if (static_cast<unsigned char>(typed[i]) < 0xC2) {
+      text_.push_back(typed[i]);
+      typed_.push_back(i++);
+      continue;
+    }
     std::size_t taken = 1;
     std::string_view plain = typed.substr(i, 1);
     bool replaced = false;
+    const auto lead = static_cast<unsigned char>(typed[i]);
     for (const Look& look : Looks) {
-      if (typed.substr(i, look.Pasted.size()) == look.Pasted) {
+      if (static_cast<unsigned char>(look.Pasted[0]) == lead && typed.substr(i, look.Pasted.size()) == look.Pasted) {
         taken = look.Pasted.size();
         plain = look.Plain;
         replaced = true;
