@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string_view>
 
 #include "text/format_real.h"
@@ -127,15 +128,19 @@ std::size_t StrayUnit(std::string_view t, std::size_t last) {
   return std::string_view::npos;
 }
 
-// "53°8'" or "53°8'30\"": the degrees written with minutes (and seconds); the decimal degrees.
-bool DegreesAndMinutes(std::string_view arg, double& degrees) {
+// "53°8'" or "53°8'30\"": the degrees written with minutes (and seconds); the decimal degrees, to
+// write with 3 decimals, or 4 with seconds.
+bool DegreesAndMinutes(std::string_view arg, double& degrees, int& decimals) {
   const std::size_t mark = arg.find(Degree);
   if (mark == std::string_view::npos) return false;
   std::string_view rest = arg.substr(mark + Degree.size());
   const auto whole = [](std::string_view s, double& v) {
-    if (s.empty() || s.find_first_not_of("0123456789.") != std::string_view::npos) return false;
-    v = std::stod(std::string(s));
-    return true;
+    if (s.find_first_of("0123456789") == std::string_view::npos ||
+        s.find_first_not_of("0123456789.") != std::string_view::npos) {
+      return false;
+    }
+    v = std::strtod(std::string(s).c_str(), nullptr);  // never throws, even for 400 digits
+    return std::isfinite(v);
   };
   double d = 0;
   double m = 0;
@@ -146,6 +151,7 @@ bool DegreesAndMinutes(std::string_view arg, double& degrees) {
     return false;
   }
   rest = Trimmed(rest.substr(prime + 1));
+  decimals = rest.empty() ? 3 : 4;
   if (!rest.empty()) {
     const std::size_t second = rest.find_first_of("\"'");
     if (second == std::string_view::npos || !whole(Trimmed(rest.substr(0, second)), sec)) return false;
@@ -162,8 +168,9 @@ bool ReadArgument(std::string_view text, std::size_t from, std::size_t to, Angle
   const std::string_view arg = text.substr(from, to - from);
   const std::size_t mark = arg.find(Degree);
   double minutes = 0;
-  if (DegreesAndMinutes(arg, minutes)) {
-    SetError(error, "degrees and minutes are not read: write " + FormatReal(minutes, 4), from, arg.size());
+  int decimals = 0;
+  if (DegreesAndMinutes(arg, minutes, decimals)) {
+    SetError(error, "degrees and minutes are not read: write " + FormatReal(minutes, decimals), from, arg.size());
     return false;
   }
   std::string read(arg);

@@ -102,6 +102,7 @@ std::vector<std::string> Adversarial() {
       repeat("1+") + "i",   repeat("pi") + "i",   "1" + repeat(" ") + "i",      repeat("1e-5+2i"),
       repeat("\u2212"),    repeat("\u03C0"),    repeat("1; "),   repeat("1\t"),  repeat("(") + "3, 4" + repeat(")"),
       repeat("\u2220"),    repeat("1 000 "),     repeat("2,5 "),  repeat("j"),     "5, " + repeat("53\u00B08'"),
+      "5, .\u00B08'",  "5, " + repeat("9") + "\u00B0" + repeat("9") + "'",
   };
 }
 
