@@ -135,11 +135,12 @@ bool DegreesAndMinutes(std::string_view arg, double& degrees, int& decimals) {
   if (mark == std::string_view::npos) return false;
   std::string_view rest = arg.substr(mark + Degree.size());
   const auto whole = [](std::string_view s, double& v) {
-    if (s.find_first_of("0123456789") == std::string_view::npos ||
+    // Degrees, minutes and seconds are short; a page of digits is no such text.
+    if (s.size() > 20 || s.find_first_of("0123456789") == std::string_view::npos ||
         s.find_first_not_of("0123456789.") != std::string_view::npos) {
       return false;
     }
-    v = std::strtod(std::string(s).c_str(), nullptr);  // never throws, even for 400 digits
+    v = std::strtod(std::string(s).c_str(), nullptr);  // never throws
     return std::isfinite(v);
   };
   double d = 0;
