@@ -293,7 +293,7 @@ bool ReadPair(std::string t, RealPair& pair, ExprError* error, Box box, AngleUni
         if (c != ' ') joined += c;
       }
       SetError(error, "a blank inside a number: write " + Shortened(joined) + ", or two numbers as " +
-                          std::string(whole.substr(0, at - begin)) + ", " + std::string(Trimmed(whole.substr(at - begin))),
+                          std::string(whole.substr(0, at - begin)) + ", " + Shortened(Trimmed(whole.substr(at - begin))),
                begin, end - begin);
       return false;
     }
