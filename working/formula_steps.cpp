@@ -255,7 +255,7 @@ class StepReader {
       return {letters_[k], name, Line() << name};
     }
     NumberToken number;
-    if (!ScanNumber(s_, pos_, false, false, number) || number.TooLarge) throw Stop{};
+    if (!ScanNumber(s_, pos_, false, number) || number.TooLarge) throw Stop{};
     const std::string typed(s_.substr(pos_, number.End - pos_));
     pos_ = number.End;
     return {MakeCplx(number.Value + 0.0, 0), typed, Line() << typed};
@@ -282,7 +282,7 @@ class StepReader {
       pos_ = close + 1;
     } else {
       NumberToken number;
-      if (!ScanNumber(s_, pos_, false, true, number) || number.TooLarge) throw Stop{};
+      if (!ScanNumber(s_, pos_, true, number) || number.TooLarge) throw Stop{};
       pos_ = number.End;
       r = number.Value;
     }
