@@ -7,6 +7,7 @@
 // Run: QT_QPA_PLATFORM=offscreen build-*/bench/zorbit_soak [actions, default 10000] [seed]
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
