@@ -1,26 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
-#include <QFile>
-#include <QTimer>
 #include <cstdio>
 
 #include "about/program_icon.h"
 #include "app/command_line.h"
+#include "app/shown_probe.h"
+#include "app/startup_style.h"
 #include "platform/program_folder.h"
 #include "shell/form1.h"
 #include "shell/safe_application.h"
 #include "worksheet_print/worksheet_command.h"
 
 namespace {
-
-// Resident memory of this process in kB, read where Linux keeps it; 0 elsewhere.
-long ResidentKilobytes() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-  return 0;
-}
 
 // Answers the command line's options before any window or display is needed; -1 opens the window.
 int AnswerCommandLine(int argc, char* argv[]) {
@@ -46,18 +37,11 @@ int main(int argc, char* argv[]) {
   // Desktops match the window to its menu entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zorbit"));
   EnterWorkFolder();
+  QApplication::setStyle(new StartupStyle(QApplication::style()->name()));
   QApplication::setWindowIcon(ProgramIcon());
   Form1 form;
-  form.show();
   // The start-up benchmark (bench/startup) asks the program to end once the window is on screen.
-  if (qEnvironmentVariableIsSet("ZORBIT_EXIT_WHEN_SHOWN")) {
-    QTimer::singleShot(0, &app, [] {
-      QTimer::singleShot(0, [] {
-        std::printf("resident_kb %ld\n", ResidentKilobytes());
-        std::fflush(stdout);
-        std::_Exit(0);
-      });
-    });
-  }
+  if (qEnvironmentVariableIsSet("ZORBIT_EXIT_WHEN_SHOWN")) ExitWhenShown(form);
+  form.show();
   return QApplication::exec();
 }

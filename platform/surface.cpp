@@ -36,23 +36,31 @@ void PrepareForText(QImage& image) {
 Surface::Surface(double scaleWidth, double scaleHeight, double pixelRatio)
     : scaleWidth_(std::max(0.0, scaleWidth)),
       scaleHeight_(std::max(0.0, scaleHeight)),
-      pixelRatio_(pixelRatio > 0 ? pixelRatio : 1.0) {
-  Reallocate();
-  image_.fill(back_);
-}
+      pixelRatio_(pixelRatio > 0 ? pixelRatio : 1.0) {}
 
 void Surface::SetBorder(double twips) { border_ = std::max(0.0, twips); }
 
-void Surface::Reallocate() {
-  QImage fresh(PixelsFor(scaleWidth_, pixelRatio_), PixelsFor(scaleHeight_, pixelRatio_),
-               QImage::Format_ARGB32_Premultiplied);
-  fresh.fill(back_);
+namespace {
+QImage FreshPicture(double scaleWidth, double scaleHeight, double ratio, const QColor& back) {
+  QImage fresh(PixelsFor(scaleWidth, ratio), PixelsFor(scaleHeight, ratio), QImage::Format_ARGB32_Premultiplied);
+  fresh.fill(back);
   PrepareForText(fresh);
-  fresh.setDevicePixelRatio(pixelRatio_);
-  if (!image_.isNull()) {
-    QPainter painter(&fresh);
-    painter.drawImage(QPointF(0, 0), image_);
-  }
+  fresh.setDevicePixelRatio(ratio);
+  return fresh;
+}
+}  // namespace
+
+QImage& Surface::Picture() const {
+  if (image_.isNull()) image_ = FreshPicture(scaleWidth_, scaleHeight_, pixelRatio_, back_);
+  return image_;
+}
+
+void Surface::Reallocate() {
+  if (image_.isNull()) return;  // nothing drawn yet: the picture is made at its size when needed
+  QImage fresh = FreshPicture(scaleWidth_, scaleHeight_, pixelRatio_, back_);
+  QPainter painter(&fresh);
+  painter.drawImage(QPointF(0, 0), image_);
+  painter.end();
   image_ = fresh;
 }
 
@@ -75,12 +83,11 @@ void Surface::SetPixelRatio(double ratio) {
   if (ratio <= 0 || ratio == pixelRatio_) return;
   pixelRatio_ = ratio;
   image_ = QImage();  // a new resolution: what was drawn is drawn again by the owner
-  Reallocate();
   Changed();
 }
 
 void Surface::Clear() {
-  image_.fill(back_);
+  Picture().fill(back_);
   CurrentX = 0;
   CurrentY = 0;
   Record({SurfaceOp::Kind::Clear, 0, 0, 0, 0, back_, false, {}, {}, 0});
@@ -95,7 +102,7 @@ void Surface::ApplyClip(QPainter& painter) const {
 
 void Surface::Line(double x1, double y1, double x2, double y2) {
   Record({SurfaceOp::Kind::Line, x1, y1, x2, y2, fore_, dotted_, {}, {}, 0});
-  QPainter painter(&image_);
+  QPainter painter(&Picture());
   ApplyClip(painter);
   painter.setRenderHint(QPainter::Antialiasing, true);
   QPen pen(fore_);
@@ -116,7 +123,7 @@ void Surface::Line(double x1, double y1, double x2, double y2) {
 void Surface::Print(const QString& text) {
   Record({SurfaceOp::Kind::Text, CurrentX, CurrentY, 0, 0, fore_, false, text, fontName_, fontSize_});
   if (!text.isEmpty()) {
-    QPainter painter(&image_);
+    QPainter painter(&Picture());
     ApplyClip(painter);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const QFont font = MakeFont(fontName_, fontSize_);
@@ -130,22 +137,33 @@ void Surface::Print(const QString& text) {
   Changed();
 }
 
+namespace {
+// Measures at the picture's resolution; a surface not drawn on yet measures on a one-pixel
+// stand-in of the same resolution rather than taking its picture's memory.
+template <typename Measure>
+double Measured(const QImage& picture, const QFont& font, Measure measure) {
+  if (!picture.isNull()) return PixelsToTwips(measure(QFontMetricsF(font, &picture)));
+  QImage standIn(1, 1, QImage::Format_ARGB32_Premultiplied);
+  PrepareForText(standIn);
+  return PixelsToTwips(measure(QFontMetricsF(font, &standIn)));
+}
+}  // namespace
+
 double Surface::TextWidth(const QString& text) const {
-  const QFontMetricsF metrics(MakeFont(fontName_, fontSize_), &image_);
-  return PixelsToTwips(metrics.horizontalAdvance(text));
+  return Measured(image_, MakeFont(fontName_, fontSize_),
+                  [&text](const QFontMetricsF& metrics) { return metrics.horizontalAdvance(text); });
 }
 
 double Surface::TextHeight(const QString& text) const {
   (void)text;
-  const QFontMetricsF metrics(MakeFont(fontName_, fontSize_), &image_);
-  return PixelsToTwips(metrics.height());
+  return Measured(image_, MakeFont(fontName_, fontSize_), [](const QFontMetricsF& metrics) { return metrics.height(); });
 }
 
 bool Surface::LoadPicture(const QString& path) {
   QImage picture;
   if (!picture.load(path)) return false;
-  image_.fill(back_);
-  QPainter painter(&image_);
+  Picture().fill(back_);
+  QPainter painter(&Picture());
   painter.drawImage(QPointF(0, 0), picture);
   Changed();
   return true;
@@ -155,7 +173,7 @@ bool Surface::SaveBitmap(const QString& path) const { return SaveImage(path, "BM
 
 bool Surface::SaveImage(const QString& path, const char* format, int quality) const {
   // Saved files carry the picture as seen, flattened on the back colour.
-  QImage flat = image_.convertToFormat(QImage::Format_RGB32);
+  QImage flat = Picture().convertToFormat(QImage::Format_RGB32);
   flat.setDevicePixelRatio(1.0);
   return flat.save(path, format, quality);
 }

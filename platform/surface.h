@@ -71,8 +71,10 @@ class Surface {
   double TextWidth(const QString& text) const;
   double TextHeight(const QString& text = QStringLiteral("X")) const;
 
-  // The retained picture, in device pixels with the surface's pixel ratio.
-  const QImage& Image() const { return image_; }
+  // The retained picture, in device pixels with the surface's pixel ratio. Its memory is taken
+  // when it is first drawn on or asked for, filled with the back colour of that moment; until
+  // then resizing costs nothing (graph windows made at load may never be shown).
+  const QImage& Image() const { return Picture(); }
   // Replaces the picture with an image file (drawn at the top left); false when it cannot be read.
   bool LoadPicture(const QString& path);
   bool SaveBitmap(const QString& path) const;
@@ -88,6 +90,7 @@ class Surface {
 
  private:
   void Reallocate();
+  QImage& Picture() const;
   void Changed() { if (OnChanged) OnChanged(); }
   void Record(SurfaceOp op) { if (recording_) ops_.push_back(std::move(op)); }
   void ApplyClip(class QPainter& painter) const;
@@ -101,7 +104,7 @@ class Surface {
   bool dotted_ = false;
   QString fontName_ = QStringLiteral("DejaVu Sans");
   double fontSize_ = 9;
-  QImage image_;
+  mutable QImage image_;  // null until first needed
   QRectF clip_;  // twips; empty: the whole picture
   bool recording_ = false;
   std::vector<SurfaceOp> ops_;

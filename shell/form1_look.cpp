@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QWidget>
 
 #include "platform/program_font.h"
@@ -83,12 +84,18 @@ void Paint(QPainter& p, ButtonPicture picture) {
   }
 }
 
+// Drawn once per picture and resolution: several buttons show the same picture.
 QPixmap Draw(ButtonPicture picture, qreal ratio) {
-  QPixmap pixmap(qRound(24 * ratio), qRound(24 * ratio));
+  const QString key = QStringLiteral("Zorbit.ButtonPicture.%1@%2").arg(static_cast<int>(picture)).arg(ratio);
+  QPixmap pixmap;
+  if (QPixmapCache::find(key, &pixmap)) return pixmap;
+  pixmap = QPixmap(qRound(24 * ratio), qRound(24 * ratio));
   pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   Paint(p, picture);
+  p.end();
+  QPixmapCache::insert(key, pixmap);
   return pixmap;
 }
 

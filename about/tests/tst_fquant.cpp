@@ -9,11 +9,23 @@
 #include "platform/program_font.h"
 #include "platform/twips.h"
 #include "about/fquant.h"
+#include "about/program_icon.h"
+#include "about/program_icon_drawing.h"
 
 class AboutTests : public QObject {
   Q_OBJECT
 
  private slots:
+  // The window icon is read from the pictures the build drew: the drawing itself at every size.
+  void TheIconIsTheDrawingAtEverySize() {
+    const QIcon icon = ProgramIcon();
+    QCOMPARE(icon.availableSizes().size(), int(std::size(ProgramIconSizes)));
+    for (int size : ProgramIconSizes) {
+      const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+      QCOMPARE(shown, DrawProgramIcon(size).toImage().convertToFormat(QImage::Format_ARGB32));
+    }
+  }
+
   void ShowsTitleDescriptionVersionAndContact() {
     QWidget main;
     FQuant about(&main);

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// The built Zorbit's start, as a user starts it: the window shows without anything a bare window
+// does not need for its first paint.
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+class StartTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void TheWindowShowsWithoutImageDecodersOrPlugins() {
+    QProcess zorbit;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZORBIT_EXIT_WHEN_SHOWN"), QStringLiteral("1"));
+    zorbit.setProcessEnvironment(environment);
+    zorbit.start(qEnvironmentVariable("ZORBIT_PROGRAM_DIR") + QStringLiteral("/Zorbit"), {});
+    QVERIFY(zorbit.waitForStarted());
+    // Once shown the program waits a second before it ends: long enough to look at what it loaded.
+    QTRY_VERIFY_WITH_TIMEOUT(zorbit.canReadLine() || zorbit.state() == QProcess::NotRunning, 60000);
+    QVERIFY2(zorbit.readLine().startsWith("shown_ns "), "no window shown");
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(zorbit.processId()));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray loaded = maps.readAll();
+    for (const char* needless : {"/imageformats/", "/iconengines/", "libQt6Svg", "libjpeg"})
+      QVERIFY2(!loaded.contains(needless), needless);
+    QVERIFY(zorbit.waitForFinished(60000));
+    QCOMPARE(zorbit.exitCode(), 0);
+    QVERIFY(zorbit.readAll().startsWith("resident_kb "));
+  }
+};
+
+QTEST_GUILESS_MAIN(StartTests)
+#include "tst_start.moc"
