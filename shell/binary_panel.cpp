@@ -227,9 +227,9 @@ void BinaryPanel::UpdateBinaryResults(const Cplx& z1, const Cplx& z2) {
 }
 
 bool BinaryPanel::ResultsOnShow() const {
+  // An emptied table keeps the texts of its first column, unprinted: the second one tells.
   for (const auto& row : ResultsTable->Cells)
-    for (const QString& cell : row)
-      if (!cell.isEmpty()) return true;
+    if (row.size() > 1 && !row[1].isEmpty()) return true;
   return false;
 }
 

@@ -6,9 +6,8 @@
 
 #include "core/cplx.h"
 #include "graphics/plane.h"
-#include "graphics/plane_view.h"
+#include "graphics/plane_box.h"
 
-class PlaneBox;
 class QLineEdit;
 class QToolButton;
 class Surface;
