@@ -179,6 +179,8 @@ bool BinaryPlane::Begin() {
 }
 
 void BinaryPlane::ShowOperands(const Cplx& z1, const Cplx& z2) {
+  // A cell is written over what it showed: the table is emptied first, as a calculation does.
+  GridClear(*binary_.ResultsTable);
   binary_.UpdateBinaryResults(z1, z2);
   for (int f = 0; f < 2; ++f) {
     const TextForm form = f == 0 ? TextForm::Cartesian : TextForm::Polar;
@@ -215,6 +217,7 @@ void BinaryPlane::Commit() {
 void BinaryPlane::Cancel() {
   binary_.Last = last_;
   binary_.BinaryResultsReady = ready_;
+  GridClear(*binary_.ResultsTable);
   for (int r = 0; r < static_cast<int>(cells_.size()); ++r)
     for (int c = 0; c < static_cast<int>(cells_[static_cast<std::size_t>(r)].size()); ++c)
       GridSetCell(cells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], *binary_.ResultsTable, r, c);
