@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
+#include <QToolButton>
 
 #include "graphics/text_grid.h"
 #include "platform/qtext.h"
@@ -126,6 +127,15 @@ BinaryPlane::BinaryPlane(BinaryPanel& binary, StorePanel& store, const EntryPane
     Attach(k);
   }
   QObject::connect(&binary_, &BinaryPanel::GraphWindowMade, &binary_, [this](int k) { Attach(k); });
+  // A calculation the user asks for fits every window to its values again.
+  QObject::connect(binary_.OkOp2, &QToolButton::clicked, &binary_, [this] {
+    for (int k = 0; k < 4; ++k) {
+      PlaneBox* box = Box(k);
+      if (box == nullptr || box->View.Fitted()) continue;
+      box->View.Fit();
+      binary_.DrawBinaryGraph(k);
+    }
+  });
 }
 
 BinaryPlane::~BinaryPlane() {

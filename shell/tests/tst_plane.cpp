@@ -190,6 +190,9 @@ class PlaneTests : public QObject {
       QCOMPARE(f.Binary->GraphWindows[2]->PBox->surface().Image(), fitted);
     }
     QCOMPARE(product->property("planeWindow").toRectF(), zoomed);
+    // A new calculation fits the windows again.
+    QTest::mouseClick(f.Binary->OkOp2, Qt::LeftButton);
+    QCOMPARE(f.Binary->GraphWindows[2]->PBox->surface().Image(), fitted);
   }
 };
 
