@@ -237,6 +237,12 @@ void PlaneBox::leaveEvent(QEvent* event) {
   QToolTip::hideText();
 }
 
+void PlaneBox::focusOutEvent(QFocusEvent* event) {
+  PictureBox::focusOutEvent(event);
+  // Keys that moved the tip and lost the plane end as a release does: the value stays on show.
+  if (keyMoving_ && target_ != nullptr) EndMove(false);
+}
+
 void PlaneBox::Hover(QPointF pixel, QPoint global, Qt::KeyboardModifiers modifiers) {
   const bool overTip = TipAt(pixel) >= 0;
   if (overTip) setCursor(Qt::OpenHandCursor);

@@ -74,6 +74,7 @@ class PlaneBox : public PictureBox {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   enum class Mode { Idle, Pressed, Panning, Dragging };
