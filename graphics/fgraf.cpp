@@ -7,13 +7,14 @@
 #include <cmath>
 
 #include "graphics/operation_graphs.h"
+#include "graphics/plane_box.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
 
 FGraf::FGraf(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("FGraf"));
   setWindowTitle(QStringLiteral("Graf"));
-  PBox = new PictureBox(this);
+  PBox = new PlaneBox(this);
   PBox->setObjectName(QStringLiteral("PBox"));
   // The picture fills the client area, whatever its size.
   auto* fill = new QVBoxLayout(this);

@@ -47,26 +47,27 @@ void DrawComplexVector(const PlaneScale& scale, const Cplx& z, Surface& surface)
   DottedLine(scale, surface, 0, z.Im, z.Re, z.Im);
 }
 
-PlaneScale ResetGraphPanel(Surface& surface) {
-  return NewPlane(surface, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth, DefaultHalfWidth);
+PlaneScale ResetGraphPanel(Surface& surface, const PlaneWindow& view) {
+  return NewPlaneOr(surface, view, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth, DefaultHalfWidth);
 }
 
-std::optional<PlaneScale> ShowInGraphPanel(Surface& surface, const Cplx& z) {
+std::optional<PlaneScale> ShowInGraphPanel(Surface& surface, const Cplx& z, const PlaneWindow& view) {
   double a = z.Re;
   double b = z.Im;
   if (b == 0) b = z.Re;
   else if (a == 0) a = z.Im;
-  if (a * b == 0 || !Drawable(z)) return std::nullopt;
+  if ((a * b == 0 && !view) || !Drawable(z)) return std::nullopt;
   surface.Clear();
   const double ra = Finite(1.2 * std::fabs(a));
   const double rb = Finite(1.2 * std::fabs(b));
-  const PlaneScale scale = NewPlane(surface, -ra, -rb, ra, rb);
+  const PlaneScale scale = NewPlaneOr(surface, view, -ra, -rb, ra, rb);
   surface.SetForeColor(PanelBlue);
   DrawComplexVector(scale, z, surface);
   return scale;
 }
 
-PlaneScale DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result) {
+PlaneScale DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result,
+                           const PlaneWindow& view) {
   double r = 1.1 * LargestComponent(z1, z2, result);
   if (std::isnan(r) || r <= 0) r = DefaultHalfWidth;
   r = Finite(r);
@@ -74,7 +75,7 @@ PlaneScale DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, con
                        result.Im == 0;
   surface.Clear();
   surface.SetForeColor(ProjectionGrey);
-  const PlaneScale scale = NewPlane(surface, -r, -r, r, r);
+  const PlaneScale scale = NewPlaneOr(surface, view, -r, -r, r, r);
   // Three zero vectors would be three heads piled on the origin: the plain plane says it better.
   if (allZero) return scale;
   surface.SetForeColor(OperandBlue);
@@ -86,14 +87,14 @@ PlaneScale DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, con
   return scale;
 }
 
-PlaneScale DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n) {
+PlaneScale DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n, const PlaneWindow& view) {
   surface.SetForeColor(ProjectionGrey);
   // Every root of 0 is 0: the default plane, without arrows of no length.
   if (!(r0.Mod > 0) || !std::isfinite(r0.Mod)) {
-    return NewPlane(surface, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth, DefaultHalfWidth);
+    return NewPlaneOr(surface, view, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth, DefaultHalfWidth);
   }
   const double r = Finite(1.05 * r0.Mod);
-  const PlaneScale scale = NewPlane(surface, -r, -r, r, r);
+  const PlaneScale scale = NewPlaneOr(surface, view, -r, -r, r, r);
   n = std::min(n, 32767);  // the index is a 16-bit count
   for (int j = 1; j <= n; ++j) {
     surface.SetForeColor(PanelBlue);

@@ -7,6 +7,7 @@
 
 #include "core/cplx.h"
 #include "graphics/plane.h"
+#include "graphics/plane_view.h"
 #include "platform/surface.h"
 
 // Colours of the graphs.
@@ -25,18 +26,21 @@ QColor BinaryGraphPaper(int k);
 // both axes in projection grey (which stays the fore colour afterwards).
 void DrawComplexVector(const PlaneScale& scale, const Cplx& z, Surface& surface);
 
-// Each graph below answers the scale it was drawn on.
+// Each graph below answers the scale it was drawn on. Given a view, a graph is drawn on that
+// window of the plane instead of the one it fits to its values.
 
 // The graph panel's empty plane: -5..5 on both axes, fitted to the surface.
-PlaneScale ResetGraphPanel(Surface& surface);
+PlaneScale ResetGraphPanel(Surface& surface, const PlaneWindow& view = {});
 // Draws z in the graph panel at a scale that fits it. Answers nothing, drawing nothing, for 0 + 0i
-// (the panel keeps its picture); the caller enables its save button and writes the text box.
-std::optional<PlaneScale> ShowInGraphPanel(Surface& surface, const Cplx& z);
+// (the panel keeps its picture) unless a view is given; the caller enables its save button and
+// writes the text box.
+std::optional<PlaneScale> ShowInGraphPanel(Surface& surface, const Cplx& z, const PlaneWindow& view = {});
 
 // The graph of one binary operation: z1 and z2 in operand blue, the result in red, on a plane that
 // holds all three. When all three are zero the default plane is shown.
-PlaneScale DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result);
+PlaneScale DrawBinaryGraph(Surface& surface, const Cplx& z1, const Cplx& z2, const Cplx& result,
+                           const PlaneWindow& view = {});
 
 // The n roots that start at r0, step degrees apart, as panel-blue arrows with their projections.
 // A first root of modulus 0 (all roots zero) shows the default plane.
-PlaneScale DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n);
+PlaneScale DrawRootsGraph(Surface& surface, const Cplx& r0, double step, int n, const PlaneWindow& view = {});

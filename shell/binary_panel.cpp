@@ -17,6 +17,7 @@
 
 #include "graphics/operation_graphs.h"
 #include "graphics/plane.h"
+#include "graphics/plane_box.h"
 #include "graphics/text_grid.h"
 #include "platform/picture_box.h"
 #include "platform/qtext.h"
@@ -231,6 +232,13 @@ void BinaryPanel::UpdateBinaryResults(const Cplx& z1, const Cplx& z2) {
   }
 }
 
+bool BinaryPanel::ResultsOnShow() const {
+  // An emptied table keeps the texts of its first column, unprinted: the second one tells.
+  for (const auto& row : ResultsTable->Cells)
+    if (row.size() > 1 && !row[1].isEmpty()) return true;
+  return false;
+}
+
 void BinaryPanel::PBTblOp2_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) {
   GridMouseDown(*ResultsTable, x, y);
 }
@@ -286,6 +294,7 @@ void BinaryPanel::CreateGraphWindow(int k) {
   SetUpGraphWindow(*graph, k, OpCaptions[slot], frame->windowIcon(), this);
   graphWindowShown_[slot] = false;
   PlaceGraphWindow(k);
+  emit GraphWindowMade(k);
 }
 
 // To the right of the main window, the four stacked downwards a tenth of their height apart.
@@ -309,9 +318,15 @@ void BinaryPanel::DrawBinaryGraph(int k) {
   FGraf* graph = GraphWindows[static_cast<std::size_t>(k)];
   if (graph == nullptr) return;
   Surface& surface = graph->PBox->surface();
+  // The window the user zoomed or panned to, if any; the picture box learns the scale drawn.
+  auto* box = qobject_cast<PlaneBox*>(graph->PBox);
+  const PlaneWindow view = box != nullptr ? box->View.Window() : PlaneWindow();
+  const auto keep = [&](const PlaneScale& scale) {
+    GraphScales[static_cast<std::size_t>(k)] = scale;
+    if (box != nullptr) box->SetScale(scale);
+  };
   if (Last.Defined[static_cast<std::size_t>(k)]) {
-    GraphScales[static_cast<std::size_t>(k)] =
-        ::DrawBinaryGraph(surface, Last.Z1, Last.Z2, Last.Results[static_cast<std::size_t>(k)]);
+    keep(::DrawBinaryGraph(surface, Last.Z1, Last.Z2, Last.Results[static_cast<std::size_t>(k)], view));
     return;
   }
   // No result to draw (Z1 ÷ 0, or beyond the range of numbers): the operands alone, and a line
@@ -319,8 +334,8 @@ void BinaryPanel::DrawBinaryGraph(int k) {
   double r = 1.1 * LargestComponent(Last.Z1, Last.Z2, Last.Z2);
   if (!(r > 0)) r = 5;
   surface.SetForeColor(ProjectionGrey);
-  const PlaneScale scale = NewPlane(surface, -r, -r, r, r);
-  GraphScales[static_cast<std::size_t>(k)] = scale;
+  const PlaneScale scale = NewPlaneOr(surface, view, -r, -r, r, r);
+  keep(scale);
   surface.SetForeColor(OperandBlue);
   DrawComplexVector(scale, Last.Z1, surface);
   surface.SetForeColor(OperandBlue);

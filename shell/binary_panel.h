@@ -62,6 +62,8 @@ class BinaryPanel : public QGroupBox, public GraphSource {
   // empties.
   void ShowOperand(int i);
   void UpdateBinaryResults(const Cplx& z1, const Cplx& z2);
+  // The results table shows the results of the operands as they stand.
+  bool ResultsOnShow() const;
   void RstBin();
 
   // ---- event handlers
@@ -76,6 +78,8 @@ class BinaryPanel : public QGroupBox, public GraphSource {
   // A calculation was made; complete when all four results exist.
   void Calculated(bool complete);
   void ExerciseAsked();
+  // Graph window k was made (at load, or again after it was closed).
+  void GraphWindowMade(int k);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

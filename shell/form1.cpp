@@ -29,6 +29,7 @@
 #include "shell/entry_panel.h"
 #include "shell/form1_look.h"
 #include "shell/graph_panel.h"
+#include "shell/plane_targets.h"
 #include "shell/panel_widgets.h"
 #include "shell/power_panel.h"
 #include "shell/roots_panel.h"
@@ -212,6 +213,8 @@ void Form1::ConnectPanels() {
   });
 
   connect(Graph, &GraphPanel::SaveAsked, this, &Form1::BtGrf_Click);
+  panelPlane_ = std::make_unique<PanelPlane>(*Entry, *Stored, *Graph);
+  binaryPlane_ = std::make_unique<BinaryPlane>(*Binary, *Stored, *Entry);
   connect(Binary, &BinaryPanel::Calculated, this, [this](bool complete) {
     OpG[0]->setEnabled(complete);
     for (int i = 1; i <= 5; ++i) GGr[i]->setEnabled(true);
@@ -278,13 +281,16 @@ void Form1::StoreChanged() {
 }
 
 void Form1::PutBackStore(const std::vector<Cplx>& complexes) {
-  // The results on show belong to the store as it was: they go, the formula stays.
+  // The results on show belong to the store as it was: they go, the formula stays. Binary
+  // results still on show (a dragged operand) are worked out again for the operands put back.
+  const bool binaryOnShow = Binary->ResultsOnShow();
   Binary->RstBin();
   Power->LstNp_Click();
   Roots->LstNr_Click();
   Combined->TxtOp_Change();
   Stored->PutBack(complexes);
   Graph->ResetGraphPanel();
+  if (binaryOnShow) Binary->OkOp2_Click();
   keeper_->Save(complexes);
   RefreshEditItems();
 }

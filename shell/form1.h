@@ -17,11 +17,13 @@
 #include "platform/seams.h"
 
 class BinaryPanel;
+class BinaryPlane;
 class CombinedPanel;
 class EntryPanel;
 class FWorking;
 class GraphPanel;
 class HelpWindow;
+class PanelPlane;
 class PowerPanel;
 class QAction;
 class QComboBox;
@@ -144,6 +146,9 @@ class Form1 : public QMainWindow {
 
   Seams seams_;
   std::unique_ptr<SessionKeeper> keeper_;
+  // What the graph panel's plane and the graph windows' planes let the user move.
+  std::unique_ptr<PanelPlane> panelPlane_;
+  std::unique_ptr<BinaryPlane> binaryPlane_;
   StoreHistory history_;
   QPointer<HelpWindow> manualPages_;
   QStringList arguments_;

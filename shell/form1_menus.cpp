@@ -28,6 +28,7 @@
 #include "shell/form1.h"
 #include "shell/graph_panel.h"
 #include "shell/help_window.h"
+#include "shell/plane_targets.h"
 #include "shell/store_panel.h"
 #include "tools/ftools.h"
 #include "tools/run_tool.h"
@@ -162,6 +163,7 @@ void Form1::OpG_Click(int index) {
   context.seams = seams_;
   context.ProgramFolder = ProgramFolder;
   context.LastSavedName = LastSavedName;
+  const FittedPictures fitted(*Graph, *Binary);
   const ExerciseGraphs graphs{Binary->GraphsOn, Binary->IdZ1[0]->text(), Binary->IdZ2[0]->text(),
                               GraphSurfaces(Binary->GraphWindows)};
   RunExerciseCommand(static_cast<ProblemKind>(index), Last(), graphs, this, context, {}, Lang);
@@ -170,6 +172,7 @@ void Form1::OpG_Click(int index) {
 
 void Form1::GGr_Click(int index) {
   GraphSaveContext context = DialogSaving(*this, seams_);
+  const FittedPictures fitted(*Graph, *Binary);
   SaveOperationGraphs(index, Binary->IdZ1[0]->text(), Binary->IdZ2[0]->text(), GraphSurfaces(Binary->GraphWindows),
                       context);
   LastSavedName = context.LastSavedName;
@@ -177,6 +180,7 @@ void Form1::GGr_Click(int index) {
 
 void Form1::BtGrf_Click() {
   GraphSaveContext context = DialogSaving(*this, seams_);
+  const FittedPictures fitted(*Graph, *Binary);
   SaveGraphPanel(Graph->EtZ->text(), Graph->surface(), context);
   LastSavedName = context.LastSavedName;
 }

@@ -6,7 +6,7 @@
 #include <QToolButton>
 
 #include "graphics/operation_graphs.h"
-#include "platform/picture_box.h"
+#include "graphics/plane_box.h"
 #include "platform/qtext.h"
 #include "shell/panel_widgets.h"
 #include "text/complex_text.h"
@@ -19,7 +19,11 @@ GraphPanel::GraphPanel(QWidget* parent) : QFrame(parent) {
   EtZ->setAlignment(Qt::AlignCenter);
   BtGrf = PictureButton(this, QStringLiteral("BtGrf"), ButtonPicture::SaveImage, QStringLiteral("Save the graph"));
   BtGrf->setEnabled(false);
-  PBox0 = Named(new PictureBox(this, true), QStringLiteral("PBox0"));
+  PBox0 = Named(new PlaneBox(this, true), QStringLiteral("PBox0"));
+  PBox0->setAccessibleDescription(
+      QStringLiteral("Drag the tip of the arrow, or move it with the arrow keys, and press Enter to keep the complex; "
+                     "Esc cancels. The wheel zooms, dragging the plane moves it, Home fits it again."));
+  Describe(QString());
   PBox0->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   PBox0->setMinimumSize(120, 90);
 
@@ -34,44 +38,81 @@ GraphPanel::GraphPanel(QWidget* parent) : QFrame(parent) {
   grid->setColumnStretch(0, 1);
 
   connect(BtGrf, &QToolButton::clicked, this, &GraphPanel::SaveAsked);
-  connect(PBox0, &PictureBox::Resized, this, [this] {
-    if (drawing_) drawing_();
-  });
+  connect(PBox0, &PictureBox::Resized, this, &GraphPanel::Redraw);
 }
 
 Surface& GraphPanel::surface() { return PBox0->surface(); }
 
-void GraphPanel::Show(std::function<void()> drawing) {
+void GraphPanel::Describe(const QString& what) {
+  PBox0->setAccessibleName(what.isEmpty() ? QStringLiteral("complex plane") : QStringLiteral("complex plane: ") + what);
+}
+
+void GraphPanel::Show(Shows shows, std::function<PlaneScale()> drawing) {
+  shows_ = shows;
   drawing_ = std::move(drawing);
-  drawing_();
+  Redraw();
+}
+
+void GraphPanel::Redraw() {
+  if (!drawing_) return;
+  Scale = drawing_();
+  PBox0->SetScale(Scale);
 }
 
 void GraphPanel::ResetGraphPanel() {
-  Show([this] { Scale = ::ResetGraphPanel(PBox0->surface()); });
+  PBox0->View.Fit();
+  Show(Shows::Plane, [this] { return ::ResetGraphPanel(PBox0->surface(), PBox0->View.Window()); });
+  Describe(QString());
+}
+
+void GraphPanel::ShowComplex(Shows shows, const Cplx& z) {
+  shown_ = z;
+  Show(shows, [this, z] { return ::ShowInGraphPanel(PBox0->surface(), z, PBox0->View.Window()).value_or(Scale); });
+  EtZ->setText(ToQ(CartText(z, 2)));
+  Describe(EtZ->text());
 }
 
 void GraphPanel::ShowInGraphPanel(const Cplx& z) {
   BtGrf->setEnabled(true);
-  // 0 + 0i draws nothing: the panel keeps its picture and its caption.
-  const std::optional<PlaneScale> drawn = ::ShowInGraphPanel(PBox0->surface(), z);
-  if (!drawn) return;
-  Scale = *drawn;
-  drawing_ = [this, z] { Scale = ::ShowInGraphPanel(PBox0->surface(), z).value_or(Scale); };
-  EtZ->setText(ToQ(CartText(z, 2)));
+  // 0 + 0i draws nothing: the panel keeps its picture, its caption and its view.
+  if (!::ShowInGraphPanel(PBox0->surface(), z)) return;
+  PBox0->View.Fit();
+  ShowComplex(Shows::Complex, z);
+}
+
+void GraphPanel::ShowResult(const Cplx& z) {
+  BtGrf->setEnabled(true);
+  if (!::ShowInGraphPanel(PBox0->surface(), z)) return;
+  PBox0->View.Fit();
+  ShowComplex(Shows::Result, z);
+}
+
+void GraphPanel::ShowMoved(const Cplx& z) {
+  BtGrf->setEnabled(true);
+  ShowComplex(Shows::Complex, z);
 }
 
 void GraphPanel::ShowRoots(const Cplx& first, double step, int n) {
-  Show([this, first, step, n] { Scale = DrawRootsGraph(PBox0->surface(), first, step, n); });
+  PBox0->View.Fit();
+  Show(Shows::Roots, [this, first, step, n] { return DrawRootsGraph(PBox0->surface(), first, step, n, PBox0->View.Window()); });
+  Describe(QStringLiteral("roots"));
 }
 
-void GraphPanel::SetCaption(const QString& caption) { EtZ->setText(caption); }
+void GraphPanel::SetCaption(const QString& caption) {
+  EtZ->setText(caption);
+  if (shows_ != Shows::Plane && shows_ != Shows::Nothing) Describe(caption);
+}
 
 void GraphPanel::ClearPicture() {
-  Show([this] { PBox0->surface().Clear(); });
+  Show(Shows::Nothing, [this] {
+    PBox0->surface().Clear();
+    return PlaneScale{};
+  });
 }
 
 void GraphPanel::Empty() {
   ClearPicture();
   EtZ->clear();
   BtGrf->setEnabled(false);
+  Describe(QString());
 }

@@ -6,8 +6,8 @@
 
 #include "core/cplx.h"
 #include "graphics/plane.h"
+#include "graphics/plane_box.h"
 
-class PictureBox;
 class QLineEdit;
 class QToolButton;
 class Surface;
@@ -21,17 +21,30 @@ class GraphPanel : public QFrame {
  public:
   explicit GraphPanel(QWidget* parent);
 
-  PictureBox* PBox0 = nullptr;
+  PlaneBox* PBox0 = nullptr;
   QLineEdit* EtZ = nullptr;
   QToolButton* BtGrf = nullptr;
   // The scale the picture was last drawn on.
   PlaneScale Scale;
 
+  // What the picture shows: the tip of a complex can be dragged, roots and results cannot.
+  enum class Shows { Nothing, Plane, Complex, Roots, Result };
+  Shows Showing() const { return shows_; }
+  // The complex on show while Showing() is Complex or Result.
+  const Cplx& Shown() const { return shown_; }
+
   Surface& surface();
   // The default plane, empty.
   void ResetGraphPanel();
-  // z on its plane, captioned with its cartesian form; 0 + 0i leaves the panel as it is.
+  // z on its plane, captioned with its cartesian form; 0 + 0i leaves the panel as it is. The view
+  // fits z again.
   void ShowInGraphPanel(const Cplx& z);
+  // A power's result: shown as a complex, but not one to drag.
+  void ShowResult(const Cplx& z);
+  // z as it is being moved, on the window on show, 0 + 0i included.
+  void ShowMoved(const Cplx& z);
+  // What is on show, drawn again through the picture's view (after a zoom or a pan).
+  void Redraw();
   // The n roots that start at first, step degrees apart.
   void ShowRoots(const Cplx& first, double step, int n);
   void SetCaption(const QString& caption);
@@ -45,8 +58,13 @@ class GraphPanel : public QFrame {
   void SaveAsked();
 
  private:
-  // Draws the picture and keeps the drawing, to draw it again at a new size.
-  void Show(std::function<void()> drawing);
+  // Draws the picture and keeps the drawing, to draw it again at a new size or view; each
+  // drawing answers the scale it drew on.
+  void Show(Shows shows, std::function<PlaneScale()> drawing);
+  void ShowComplex(Shows shows, const Cplx& z);
+  void Describe(const QString& what);
 
-  std::function<void()> drawing_;
+  std::function<PlaneScale()> drawing_;
+  Shows shows_ = Shows::Nothing;
+  Cplx shown_;
 };

@@ -131,6 +131,17 @@ QString EntryPage() {
              "<li>The die draws n random complexes whose parts are whole numbers from -5 to 9. With a "
              "complex open, the first one replaces it. There are 26 letters at most.</li>"
              "<li><b>decimals</b> sets the digits of the two boxes; the list always shows 2.</li>"
+             "</ul>"
+             "<h3>Entering on the plane</h3>"
+             "<ul>"
+             "<li>Drag the tip of the arrow in the graph panel: the boxes follow. The point snaps to round "
+             "values of the scale (whole numbers on the -5..5 plane, halves or tenths on a smaller one); "
+             "hold Shift to move it freely. On release an open complex takes the new value (Ctrl+Z takes "
+             "it back); otherwise the value waits in the boxes, as if typed, until Enter.</li>"
+             "<li>A click on the plane puts that point into the boxes the same way. The mouse over the plane "
+             "shows the point in both forms.</li>"
+             "<li>With the plane focused, the arrow keys move the tip one step, Enter keeps the value and "
+             "Esc, also during a drag, puts everything back.</li>"
              "</ul>")
       .arg(examples);
 }

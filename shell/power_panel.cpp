@@ -140,7 +140,7 @@ void PowerPanel::OkPot_Click() {
   }
   BtGP->setEnabled(true);
   emit Calculated();
-  graph_.ShowInGraphPanel(Last.Result);
+  graph_.ShowResult(Last.Result);
   graph_.SetCaption(QStringLiteral("(") + ToQ(CartText(Last.Base, 2)) + QStringLiteral(")^") +
                     PlainNumber(Last.Exponent));
 }

@@ -167,6 +167,14 @@ bool StorePanel::StoreEntry(const Cplx& z) {
   return true;
 }
 
+bool StorePanel::ReplaceCplx(int k, const Cplx& z) {
+  if (!store_.Replace(k, z)) return false;
+  RefreshStoreLists();
+  if (EditIndex == k) emit Opened(z);
+  AnnounceChange();
+  return true;
+}
+
 bool StorePanel::IncorporateCplx(const Cplx& z) {
   if (RefuseWhenFull(1)) return false;
   EditIndex = 0;

@@ -44,6 +44,8 @@ class StorePanel : public QGroupBox {
   // Each answers false when it refused because the 26 letters are taken (the user was told).
   // The open complex takes z, or z becomes a new letter.
   bool StoreEntry(const Cplx& z);
+  // Stored complex k takes z, whether it is open or not; false when k is not stored.
+  bool ReplaceCplx(int k, const Cplx& z);
   // z always becomes a new letter.
   bool IncorporateCplx(const Cplx& z);
   // The capacity message when `added` more complexes would not fit; true when refused.

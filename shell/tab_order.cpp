@@ -13,6 +13,7 @@
 #include "shell/combined_panel.h"
 #include "shell/entry_panel.h"
 #include "shell/form1.h"
+#include "graphics/plane_box.h"
 #include "shell/graph_panel.h"
 #include "shell/power_panel.h"
 #include "shell/roots_panel.h"
@@ -42,8 +43,8 @@ QWidget* StoreOrder(StorePanel& p, QWidget* before) {
 }
 
 QWidget* GraphOrder(GraphPanel& p, QWidget* before) {
-  Chain({before, p.EtZ, p.BtGrf});
-  return p.BtGrf;
+  Chain({before, p.EtZ, p.BtGrf, p.PBox0});
+  return p.PBox0;
 }
 
 // Z1's row, then Z2's row: the calculate button stands at the end of the first.
