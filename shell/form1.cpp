@@ -199,6 +199,13 @@ void Form1::ConnectPanels() {
     }
   });
 
+  // One angle unit for every polar text on show.
+  connect(Entry, &EntryPanel::AngleUnitChanged, Stored, &StorePanel::SetAngleUnit);
+  connect(Entry, &EntryPanel::AngleUnitChanged, Binary, &BinaryPanel::SetAngleUnit);
+  connect(Entry, &EntryPanel::AngleUnitChanged, Power, &PowerPanel::SetAngleUnit);
+  connect(Entry, &EntryPanel::AngleUnitChanged, Roots, &RootsPanel::SetAngleUnit);
+  connect(Entry, &EntryPanel::AngleUnitChanged, Combined, &CombinedPanel::SetAngleUnit);
+
   // Every change of the store is kept on disk and can be undone.
   connect(Stored, &StorePanel::Changed, this, &Form1::StoreChanged);
   connect(Stored, &StorePanel::Opened, this, &Form1::RefreshEditItems);
