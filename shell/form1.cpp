@@ -15,10 +15,12 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 
 #include "core/random.h"
 #include "lang/language.h"
+#include "platform/on_screen.h"
 #include "platform/picture_box.h"
 #include "platform/program_folder.h"
 #include "platform/twips.h"
@@ -91,13 +93,10 @@ Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
   for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
   SetReadingTabOrder(*this);
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &Form1::ShowFocusedPanelHelp);
-  // The designed client area, centred on the screen.
-  resize(TwipsToPixelsRounded(12000), TwipsToPixelsRounded(9300) + menuBar()->sizeHint().height());
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  // The designed client area, centred on the screen; on a smaller screen, as much as it holds.
+  QRect designed(0, 0, TwipsToPixelsRounded(12000), TwipsToPixelsRounded(9300) + menuBar()->sizeHint().height());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) designed.moveCenter(screen->availableGeometry().center());
+  PlaceOnScreen(*this, designed);
   Form_Load();
 }
 
@@ -117,7 +116,14 @@ void Form1::CreatePanels() {
   palette.setBrush(QPalette::Window, QBrush(paper));
   client->setPalette(palette);
   client->setAutoFillBackground(true);
-  setCentralWidget(client);
+  // Where the window is smaller than its panels need (a small screen, a large scale), the client
+  // area scrolls rather than running off the screen.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ClientScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(client);
+  setCentralWidget(scroll);
 
   // In the order of the focus chain.
   Entry = new EntryPanel(seams_, Lang, client);
@@ -263,6 +269,18 @@ void Form1::Form_Load() {
   Binary->CreateGraphWindows();
   SeedRandomFromClock();
   RestoreSession();
+}
+
+void Form1::TakeArguments(const QStringList& arguments) {
+  if (arguments.size() > 1) {
+    arguments_ = arguments;
+    Lang = Language();
+    Lang.Settle(arguments_);
+  }
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
 }
 
 void Form1::RestoreSession() {
