@@ -105,6 +105,7 @@ EntryPanel::EntryPanel(Seams seams, const Language& language, QWidget* parent)
   example->addWidget(example_, 1);
   EtEdit = Label(this, QString(), QStringLiteral("EtEdit"));
   EtEdit->setStyleSheet(QStringLiteral("QLabel#EtEdit { color: #8a4b00; font-weight: bold; }"));
+  EtEdit->setWordWrap(true);
   EtEdit->hide();
   example->addWidget(EtEdit, 1);
   example->addWidget(BtHEntr);

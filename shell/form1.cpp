@@ -62,6 +62,25 @@ class ShapeBehind : public QObject {
   QFrame* shape_;
 };
 
+// The client area takes the scroll area's whole view, and never less than its layout's minimum.
+// (A resizable scroll area would ask the layout for a height for its width, which the wrapped
+// hints make far taller than the panels' fixed heights.)
+class FillViewport : public QObject {
+ public:
+  explicit FillViewport(QScrollArea* scroll) : QObject(scroll), scroll_(scroll) { scroll->viewport()->installEventFilter(this); }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) {
+      QWidget* client = scroll_->widget();
+      client->resize(scroll_->viewport()->size().expandedTo(client->minimumSizeHint()));
+    }
+    return false;
+  }
+
+ private:
+  QScrollArea* scroll_;
+};
+
 // A coloured card behind a panel, in the panel's colours.
 QFrame* Shape(QWidget* parent, const char* name, QWidget* panel) {
   auto* shape = Named(new QFrame(parent), QLatin1String(name));
@@ -121,8 +140,8 @@ void Form1::CreatePanels() {
   auto* scroll = new QScrollArea(this);
   scroll->setObjectName(QStringLiteral("ClientScroll"));
   scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidgetResizable(true);
   scroll->setWidget(client);
+  new FillViewport(scroll);
   setCentralWidget(scroll);
 
   // In the order of the focus chain.
