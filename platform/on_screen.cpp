@@ -50,11 +50,13 @@ void PlaceOnScreen(QWidget& window, const QRect& client) {
   const QRect inner = window.geometry();
   const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                          frame.bottom() - inner.bottom());
-  const QRect wanted = client.marginsAdded(margins);
+  const QRect wanted = QRect(client.topLeft(), client.size().expandedTo(window.minimumSize())).marginsAdded(margins);
   QRect fitted = FitInside(wanted, AvailableAreaFor(wanted)).marginsRemoved(margins);
   fitted.setSize(fitted.size().expandedTo(window.minimumSize()));
   window.resize(fitted.size());
   window.move(fitted.topLeft() - QPoint(margins.left(), margins.top()));
 }
+
+void KeepOnScreen(QWidget& window) { window.installEventFilter(new OnScreenFilter(&window)); }
 
 void KeepWindowsOnScreen(QApplication& app) { app.installEventFilter(new OnScreenFilter(&app)); }

@@ -18,6 +18,10 @@ QRect FitInside(const QRect& wanted, const QRect& area);
 // minimum size, its top left corner inside the area.
 void PlaceOnScreen(QWidget& window, const QRect& client);
 
+// Each time `window` is shown it is placed inside its screen's available area, its frame
+// included.
+void KeepOnScreen(QWidget& window);
+
 // From now on every window or dialog the application shows opens inside its screen's available
 // area, whatever size it asked for.
 void KeepWindowsOnScreen(QApplication& app);

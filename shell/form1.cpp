@@ -116,6 +116,8 @@ Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
   QRect designed(0, 0, TwipsToPixelsRounded(12000), TwipsToPixelsRounded(9300) + menuBar()->sizeHint().height());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) designed.moveCenter(screen->availableGeometry().center());
   PlaceOnScreen(*this, designed);
+  // Shown, the window has a frame, which must fit as well.
+  KeepOnScreen(*this);
   Form_Load();
 }
 
