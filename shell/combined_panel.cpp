@@ -16,6 +16,7 @@
 #include "platform/processes.h"
 #include "platform/qtext.h"
 #include "platform/twips.h"
+#include "shell/fault_selection.h"
 #include "shell/help_window.h"
 #include "shell/panel_widgets.h"
 #include "shell/store_panel.h"
@@ -182,7 +183,7 @@ void CombinedPanel::OkCmb_Click() {
   if (!EvalCombined(typed, store_.Store(), value, &error)) {
     seams_.Messages->Show(QStringLiteral("Wrong string\n") + ToQ(error.Cause), QStringLiteral("Error"), MsgButtons::Ok,
                           MsgIcon::Warning);
-    ShowFault(typed, error);
+    SelectFault(TxtOp, typed, error);
     return;
   }
   Last = {FromQ(text), value, store_.Store()};
@@ -190,20 +191,6 @@ void CombinedPanel::OkCmb_Click() {
   IdRes[1]->setText(ToQ(PolarText(value, 2, unit_)));
   BtGC->setEnabled(true);
   emit Calculated();
-}
-
-// The part of the string at fault is selected, or the caret stands where something is missing.
-void CombinedPanel::ShowFault(const std::string& typed, const ExprError& error) {
-  const QByteArray bytes = QByteArray::fromStdString(typed);
-  const auto start = static_cast<qsizetype>(std::min(error.Start, typed.size()));
-  const auto end = static_cast<qsizetype>(std::min(error.Start + error.Length, typed.size()));
-  const int from = static_cast<int>(QString::fromUtf8(bytes.left(start)).size());
-  const int to = static_cast<int>(QString::fromUtf8(bytes.left(end)).size());
-  TxtOp->setFocus();
-  if (to > from)
-    TxtOp->setSelection(from, to - from);
-  else
-    TxtOp->setCursorPosition(from);
 }
 
 void CombinedPanel::IdRes_Change() {

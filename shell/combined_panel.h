@@ -64,7 +64,6 @@ class CombinedPanel : public QGroupBox {
   AngleUnit unit_ = AngleUnit::Degrees;
   // The combined-operations help, opened when the help viewer cannot be started.
   void ShowCombinedHelpInstead();
-  void ShowFault(const std::string& typed, const ExprError& error);
 
   // Where the string stood when it last lost the focus: the box drops its selection then, and a
   // letter picked in the selector still replaces it.

@@ -16,6 +16,7 @@
 #include "lang/language.h"
 #include "platform/processes.h"
 #include "platform/qtext.h"
+#include "shell/fault_selection.h"
 #include "shell/graph_panel.h"
 #include "shell/help_window.h"
 #include "shell/panel_widgets.h"
@@ -36,17 +37,6 @@ double ReadCount(const QString& text, bool& ok) {
     return 0;
   }
   return std::nearbyint(value);
-}
-
-// The polar box: the argument in `unit`, kept in degrees. A radian text written by the program
-// ("5 , 0.927 rad") reads back.
-bool ReadPolarEntry(std::string text, AngleUnit unit, RealPair& pair, ExprError* error) {
-  if (unit == AngleUnit::Degrees) return ReadPairEntry(text, pair, error);
-  const std::size_t end = text.find_last_not_of(' ');
-  if (end != std::string::npos && end >= 2 && text.compare(end - 2, 3, "rad") == 0) text.erase(end - 2);
-  if (!ReadPairEntry(text, pair, error)) return false;
-  pair.Second = pair.Second / PiValue * 180;
-  return true;
 }
 
 }  // namespace
@@ -191,15 +181,18 @@ void EntryPanel::EdN_KeyDown(int i, int keyCode, Qt::KeyboardModifiers) {
 }
 
 // The cartesian box also reads a+bi; of a text of several lines (a stored complex copied with its
-// polar form under it) it reads the first. A text that does not read is refused with the reason.
+// polar form under it) it reads the first. A text that does not read is refused with the reason
+// and what to type, and the part at fault is selected.
 bool EntryPanel::ReadEntryBox(int i, RealPair& pair) {
   std::string text = FromQ(EdN[i]->text());
   if (i == 0) text = text.substr(0, text.find_first_of("\r\n"));
   ExprError error;
-  const bool read = i == 0 ? ReadCartEntry(text, pair, &error) : ReadPolarEntry(text, Unit, pair, &error);
-  if (!read)
+  const bool read = i == 0 ? ReadCartEntry(text, pair, &error) : ReadPairEntry(text, pair, &error, Unit);
+  if (!read) {
     seams_.Messages->Show(QStringLiteral("wrong expression\n") + ToQ(error.Cause), QStringLiteral("Zorbit"),
                           MsgButtons::Ok, MsgIcon::Warning);
+    SelectFault(EdN[i], text, error);
+  }
   return read;
 }
 

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "platform/qtext.h"
+#include "shell/fault_selection.h"
 #include "shell/graph_panel.h"
 #include "shell/panel_widgets.h"
 #include "shell/store_panel.h"
@@ -117,9 +118,11 @@ void PowerPanel::OkPot_Click() {
   const Cplx base = store_.Store().At(a + 1);
   double exponent = 0;
   ExprError error;
-  if (!ParseReal(FromQ(LstNp->currentText()), exponent, &error)) {
+  const std::string typed = FromQ(LstNp->currentText());
+  if (!ParseReal(typed, exponent, &error)) {
     seams_.Messages->Show(QStringLiteral("wrong expression\n") + ToQ(error.Cause), QStringLiteral("Zorbit"),
                           MsgButtons::Ok, MsgIcon::Warning);
+    if (LstNp->lineEdit() != nullptr) SelectFault(LstNp->lineEdit(), typed, error);
     return;
   }
   try {
