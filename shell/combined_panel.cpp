@@ -20,6 +20,7 @@
 #include "shell/help_window.h"
 #include "shell/panel_widgets.h"
 #include "shell/store_panel.h"
+#include "shell/working_button.h"
 #include "text/complex_text.h"
 
 CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, const Language& language, QWidget* parent)
@@ -57,6 +58,7 @@ CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, const Language& lan
   BtGC = PictureButton(this, QStringLiteral("BtGC"), ButtonPicture::Exercise,
                        QStringLiteral("Exercise of the combined operation"));
   BtGC->setEnabled(false);
+  BtWC = WorkingButton(this, QStringLiteral("BtWC"), BtGC);
   BtHCmb = PictureButton(this, QStringLiteral("BtHCmb"), ButtonPicture::Help,
                          QStringLiteral("Help: combined operations"));
 
@@ -95,6 +97,7 @@ CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, const Language& lan
   results->addWidget(IdRes[1], 152);
   results->addSpacing(2);
   results->addWidget(BtGC);
+  results->addWidget(BtWC);
   results->addStretch(28);
   results->addWidget(BtHCmb);
   grid->addLayout(results, 4, 0, 1, 4);

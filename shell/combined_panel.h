@@ -35,6 +35,7 @@ class CombinedPanel : public QGroupBox {
   QPushButton* OkCmb = nullptr;
   std::array<QLineEdit*, 2> IdRes{};
   QToolButton* BtGC = nullptr;
+  QToolButton* BtWC = nullptr;  // the working of the last calculation
   QToolButton* BtHCmb = nullptr;
 
   // The last evaluation that succeeded: a failed attempt leaves it as it was.

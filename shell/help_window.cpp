@@ -27,6 +27,8 @@ QString CombinedOperationsPage() {
              "<p>Type a formula over the stored complexes into <i>String of operations</i>, or build it "
              "with the keys and the letter selector, and press <b>=</b> or Enter. The value appears in "
              "cartesian and polar form; double-click either box to keep it as a new letter.</p>"
+             "<p>The <b>Working</b> button beside the exercise button shows how the value is reached: the "
+             "formula in the order it is grouped, one intermediate t₁, t₂, … a line.</p>"
              "<h3>What a formula is made of</h3>"
              "<ul>"
              "<li>Letters <code>a</code> to <code>z</code> (or <code>A</code> to <code>Z</code>): the stored "

@@ -135,11 +135,12 @@ bool DegreesAndMinutes(std::string_view arg, double& degrees, int& decimals) {
   if (mark == std::string_view::npos) return false;
   std::string_view rest = arg.substr(mark + Degree.size());
   const auto whole = [](std::string_view s, double& v) {
-    if (s.find_first_of("0123456789") == std::string_view::npos ||
+    // Degrees, minutes and seconds are short; a page of digits is no such text.
+    if (s.size() > 20 || s.find_first_of("0123456789") == std::string_view::npos ||
         s.find_first_not_of("0123456789.") != std::string_view::npos) {
       return false;
     }
-    v = std::strtod(std::string(s).c_str(), nullptr);  // never throws, even for 400 digits
+    v = std::strtod(std::string(s).c_str(), nullptr);  // never throws
     return std::isfinite(v);
   };
   double d = 0;
@@ -292,7 +293,7 @@ bool ReadPair(std::string t, RealPair& pair, ExprError* error, Box box, AngleUni
         if (c != ' ') joined += c;
       }
       SetError(error, "a blank inside a number: write " + Shortened(joined) + ", or two numbers as " +
-                          std::string(whole.substr(0, at - begin)) + ", " + std::string(Trimmed(whole.substr(at - begin))),
+                          std::string(whole.substr(0, at - begin)) + ", " + Shortened(Trimmed(whole.substr(at - begin))),
                begin, end - begin);
       return false;
     }
