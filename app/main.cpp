@@ -6,9 +6,13 @@
 #include "app/command_line.h"
 #include "app/shown_probe.h"
 #include "app/startup_style.h"
+#include "platform/on_screen.h"
 #include "platform/program_folder.h"
+#include "platform/seams.h"
+#include "session/store_owner.h"
 #include "shell/form1.h"
 #include "shell/safe_application.h"
+#include "shell/setup_keeper.h"
 #include "worksheet_print/worksheet_command.h"
 
 namespace {
@@ -34,12 +38,27 @@ int main(int argc, char* argv[]) {
   if (const int code = AnswerCommandLine(argc, argv); code >= 0) return code;
   SafeApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorbit"));
+  // QSettings() then opens the user's Zorbit settings file, whichever window asks.
+  QApplication::setOrganizationName(QStringLiteral("Zorbit"));
   // Desktops match the window to its menu entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zorbit"));
-  EnterWorkFolder();
+  // A second Zorbit on the same folder hands over to the first rather than write over its store.
+  StoreOwner owner(EnterWorkFolder());
+  switch (owner.Claim(QCoreApplication::arguments())) {
+    case OwnerClaim::Owner:
+    case OwnerClaim::Unguarded: break;
+    case OwnerClaim::HandedOver: std::printf("%s\n", qPrintable(HandedOverText())); return 0;
+    case OwnerClaim::Unanswered:
+      std::fprintf(stderr, "%s\n", qPrintable(UnansweredText()));
+      DefaultSeams().Messages->Show(UnansweredText(), QStringLiteral("Zorbit"), MsgButtons::Ok, MsgIcon::Warning);
+      return 1;
+  }
   QApplication::setStyle(new StartupStyle(QApplication::style()->name()));
   QApplication::setWindowIcon(ProgramIcon());
+  KeepWindowsOnScreen(app);
   Form1 form;
+  new SetUpKeeper(form, SetUpKeeper::UserFile());
+  QObject::connect(&owner, &StoreOwner::ArgumentsHanded, &form, &Form1::TakeArguments);
   // The start-up benchmark (bench/startup) asks the program to end once the window is on screen.
   if (qEnvironmentVariableIsSet("ZORBIT_EXIT_WHEN_SHOWN")) ExitWhenShown(form);
   form.show();

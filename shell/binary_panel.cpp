@@ -192,7 +192,17 @@ void BinaryPanel::ShowOperand(int i) {
   const Cplx z = store_.Selected(LstZ[i]);
   GridClear(*ResultsTable);
   auto& boxes = i == 0 ? IdZ1 : IdZ2;
-  for (int f = 0; f < 2; ++f) boxes[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
+  for (int f = 0; f < 2; ++f) boxes[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar, unit_)));
+}
+
+void BinaryPanel::SetAngleUnit(AngleUnit unit) {
+  unit_ = unit;
+  for (int i = 0; i < 2; ++i)
+    if (LstZ[i]->currentIndex() >= 0) (i == 0 ? IdZ1 : IdZ2)[1]->setText(ToQ(PolarText(store_.Selected(LstZ[i]), 2, unit_)));
+  // The table shows the last results until an operand changes.
+  for (std::size_t k = 0; k < 4; ++k)
+    if (Last.Defined[k] && !ResultsTable->Cells[k][1].isEmpty())
+      GridSetCell(ToQ(PolarText(Last.Results[k], 2, unit_)), *ResultsTable, static_cast<int>(k), 1);
 }
 
 void BinaryPanel::OkOp2_Click() {
@@ -214,7 +224,7 @@ void BinaryPanel::UpdateBinaryResults(const Cplx& z1, const Cplx& z2) {
     const auto slot = static_cast<std::size_t>(k);
     if (Last.Defined[slot]) {
       GridSetCell(ToQ(CartText(Last.Results[slot], 2)), *ResultsTable, k, 0);
-      GridSetCell(ToQ(PolarText(Last.Results[slot], 2)), *ResultsTable, k, 1);
+      GridSetCell(ToQ(PolarText(Last.Results[slot], 2, unit_)), *ResultsTable, k, 1);
     } else {
       GridSetCell(NotDefined, *ResultsTable, k, 0);
       GridSetCell(QStringLiteral("(") + BinaryFailureReason(k) + QStringLiteral(")"), *ResultsTable, k, 1);

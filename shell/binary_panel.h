@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/angle_unit.h"
 #include <QGroupBox>
 #include <QString>
 #include <array>
@@ -25,6 +26,8 @@ class BinaryPanel : public QGroupBox, public GraphSource {
   Q_OBJECT
 
  public:
+  // The polar texts on show are written again in `unit`.
+  void SetAngleUnit(AngleUnit unit);
   BinaryPanel(StorePanel& store, QWidget* parent);
   ~BinaryPanel() override;
 
@@ -85,6 +88,7 @@ class BinaryPanel : public QGroupBox, public GraphSource {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  AngleUnit unit_ = AngleUnit::Degrees;
   // Places graph window k beside the main window as it stands now.
   void PlaceGraphWindow(int k);
 

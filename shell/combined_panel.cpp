@@ -191,7 +191,7 @@ void CombinedPanel::OkCmb_Click() {
   }
   Last = {FromQ(text), value, store_.Store()};
   IdRes[0]->setText(ToQ(CartText(value, 2)));
-  IdRes[1]->setText(ToQ(PolarText(value, 2)));
+  IdRes[1]->setText(ToQ(PolarText(value, 2, unit_)));
   BtGC->setEnabled(true);
   emit Calculated();
 }
@@ -218,6 +218,11 @@ void CombinedPanel::ShowCombinedHelpInstead() {
   combinedHelp_->show();
   combinedHelp_->raise();
   combinedHelp_->activateWindow();
+}
+
+void CombinedPanel::SetAngleUnit(AngleUnit unit) {
+  unit_ = unit;
+  if (!IdRes[1]->text().isEmpty()) IdRes[1]->setText(ToQ(PolarText(Last.Result, 2, unit_)));
 }
 
 void CombinedPanel::RstCmb() {

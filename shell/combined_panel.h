@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/angle_unit.h"
 #include <QGroupBox>
 #include <QPointer>
 #include <array>
@@ -23,6 +24,8 @@ class CombinedPanel : public QGroupBox {
   Q_OBJECT
 
  public:
+  // The polar texts on show are written again in `unit`.
+  void SetAngleUnit(AngleUnit unit);
   // The help opens in `language`.
   CombinedPanel(StorePanel& store, Seams seams, const Language& language, QWidget* parent);
 
@@ -59,6 +62,7 @@ class CombinedPanel : public QGroupBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  AngleUnit unit_ = AngleUnit::Degrees;
   // The combined-operations help, opened when the help viewer cannot be started.
   void ShowCombinedHelpInstead();
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QShortcut>
 #include <QToolButton>
 #include <cmath>
 
@@ -72,7 +73,10 @@ EntryPanel::EntryPanel(Seams seams, const Language& language, QWidget* parent)
   grid->addWidget(BtInc, 0, 2, Qt::AlignCenter);
   grid->addWidget(Label(this, QStringLiteral("r ,")), 1, 0);
   grid->addWidget(EdN[1], 1, 1);
-  grid->addWidget(Label(this, QStringLiteral("\u03c6\u00b0")), 1, 2);
+  LstUnit = Combo(this, QStringLiteral("LstUnit"), false, 56);
+  LstUnit->addItems({QStringLiteral("\u00b0"), QStringLiteral("rad")});
+  LstUnit->setToolTip(QStringLiteral("Unit of the argument: degrees or radians"));
+  grid->addWidget(LstUnit, 1, 2, Qt::AlignCenter);
   QHBoxLayout* random = Row();
   random->setSpacing(4);
   random->addWidget(BtRnd);
@@ -87,7 +91,13 @@ EntryPanel::EntryPanel(Seams seams, const Language& language, QWidget* parent)
   grid->setRowMinimumHeight(3, 2);
   grid->setRowStretch(3, 1);
   QHBoxLayout* example = Row();
-  example->addWidget(Hint(this, QStringLiteral("e.g.  3, 4   or   5 , 53.13")), 1);
+  example_ = Hint(this, QStringLiteral("e.g.  3, 4   or   5 , 53.13"));
+  example->addWidget(example_, 1);
+  EtEdit = Label(this, QString(), QStringLiteral("EtEdit"));
+  EtEdit->setStyleSheet(QStringLiteral("QLabel#EtEdit { color: #8a4b00; font-weight: bold; }"));
+  EtEdit->setWordWrap(true);
+  EtEdit->hide();
+  example->addWidget(EtEdit, 1);
   example->addWidget(BtHEntr);
   grid->addLayout(example, 4, 0, 1, 3);
   grid->setColumnStretch(1, 1);
@@ -102,6 +112,7 @@ EntryPanel::EntryPanel(Seams seams, const Language& language, QWidget* parent)
   connect(BtRnd, &QToolButton::clicked, this, &EntryPanel::BtRnd_Click);
   connect(IdX, &QComboBox::currentIndexChanged, this, &EntryPanel::IdX_Click);
   connect(BtHEntr, &QToolButton::clicked, this, &EntryPanel::BtHEntr_Click);
+  connect(LstUnit, &QComboBox::currentIndexChanged, this, &EntryPanel::LstUnit_Click);
 }
 
 EntryPanel::~EntryPanel() = default;
@@ -109,6 +120,14 @@ EntryPanel::~EntryPanel() = default;
 void EntryPanel::Use(StorePanel& store, GraphPanel& graph) {
   store_ = &store;
   graph_ = &graph;
+  // Esc leaves editing from the boxes and from the store's columns, where the complex was opened;
+  // the keys stay free while nothing is open.
+  escape_ = {new QShortcut(QKeySequence(Qt::Key_Escape), this), new QShortcut(QKeySequence(Qt::Key_Escape), &store)};
+  for (QShortcut* escape : escape_) {
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    escape->setEnabled(false);
+    connect(escape, &QShortcut::activated, this, &EntryPanel::LeaveEditing);
+  }
 }
 
 bool EntryPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -168,7 +187,7 @@ bool EntryPanel::ReadEntryBox(int i, RealPair& pair) {
   std::string text = FromQ(EdN[i]->text());
   if (i == 0) text = text.substr(0, text.find_first_of("\r\n"));
   ExprError error;
-  const bool read = i == 0 ? ReadCartEntry(text, pair, &error) : ReadPairEntry(text, pair, &error);
+  const bool read = i == 0 ? ReadCartEntry(text, pair, &error) : ReadPairEntry(text, pair, &error, Unit);
   if (!read) {
     seams_.Messages->Show(QStringLiteral("wrong expression\n") + ToQ(error.Cause), QStringLiteral("Zorbit"),
                           MsgButtons::Ok, MsgIcon::Warning);
@@ -212,16 +231,37 @@ void EntryPanel::IdX_Click() {
   if (store_->StoredComplexOpen()) ShowInEntry(store_->Store().At(store_->EditIndex));
 }
 
+void EntryPanel::LstUnit_Click() {
+  Unit = LstUnit->currentIndex() == 1 ? AngleUnit::Radians : AngleUnit::Degrees;
+  EdN[1]->setToolTip(Unit == AngleUnit::Radians ? QStringLiteral("modulus,argument in radians")
+                                                : QStringLiteral("modulus,argument\u00b0"));
+  if (store_ != nullptr && store_->StoredComplexOpen()) ShowInEntry(store_->Store().At(store_->EditIndex));
+  emit AngleUnitChanged(Unit);
+}
+
 void EntryPanel::ShowInEntry(const Cplx& z) {
   EdN[0]->setText(ToQ(PairText(z, Decimals)));
-  EdN[1]->setText(ToQ(PolarText(z, Decimals)));
+  EdN[1]->setText(ToQ(PolarText(z, Decimals, Unit)));
   graph_->ShowInGraphPanel(z);
+  if (!store_->StoredComplexOpen()) return;
+  EtEdit->setText(QStringLiteral("Editing %1 \u2014 Esc to add a new one instead").arg(ToQ(LetterOf(store_->EditIndex))));
+  example_->hide();
+  EtEdit->show();
+  for (QShortcut* escape : escape_) escape->setEnabled(true);
 }
 
 void EntryPanel::ClearEntry() {
   EdN[0]->clear();
   EdN[1]->clear();
   EdN[0]->setFocus();
+  EtEdit->hide();
+  example_->show();
+  for (QShortcut* escape : escape_)
+    if (escape != nullptr) escape->setEnabled(false);
+}
+
+void EntryPanel::LeaveEditing() {
+  if (store_->EditIndex != 0) store_->CloseEntry();
 }
 
 void EntryPanel::BtHEntr_Click() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/angle_unit.h"
 #include "core/cplx.h"
 #include "platform/seams.h"
 
@@ -13,7 +14,9 @@ class Language;
 
 class GraphPanel;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QShortcut;
 class QToolButton;
 class StorePanel;
 
@@ -35,8 +38,13 @@ class EntryPanel : public QGroupBox {
   QComboBox* LstN = nullptr;
   QComboBox* IdX = nullptr;
   QToolButton* BtHEntr = nullptr;
+  // The unit the polar box reads and writes its argument in: "°" or "rad".
+  QComboBox* LstUnit = nullptr;
+  // While a stored complex is open: which letter Enter replaces, and how to leave.
+  QLabel* EtEdit = nullptr;
 
   std::int16_t Decimals = 2;
+  AngleUnit Unit = AngleUnit::Degrees;
   // The last complex read or drawn.
   Cplx EntryCplx;
 
@@ -51,6 +59,13 @@ class EntryPanel : public QGroupBox {
   void BtRnd_Click();
   void IdX_Click();
   void BtHEntr_Click();
+  void LstUnit_Click();
+  // Esc: the open complex stays as stored and the next entry is a new one.
+  void LeaveEditing();
+
+ signals:
+  // The user chose another angle unit; every polar text follows it.
+  void AngleUnitChanged(AngleUnit unit);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,4 +79,6 @@ class EntryPanel : public QGroupBox {
   Seams seams_;
   const Language& language_;
   QPointer<QWidget> entryHelp_;
+  QLabel* example_ = nullptr;
+  std::array<QShortcut*, 2> escape_{};
 };

@@ -15,11 +15,13 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QToolButton>
 
 #include "core/random.h"
 #include "lang/language.h"
+#include "platform/on_screen.h"
 #include "platform/picture_box.h"
 #include "platform/program_folder.h"
 #include "platform/twips.h"
@@ -62,6 +64,25 @@ class ShapeBehind : public QObject {
   QFrame* shape_;
 };
 
+// The client area takes the scroll area's whole view, and never less than its layout's minimum.
+// (A resizable scroll area would ask the layout for a height for its width, which the wrapped
+// hints make far taller than the panels' fixed heights.)
+class FillViewport : public QObject {
+ public:
+  explicit FillViewport(QScrollArea* scroll) : QObject(scroll), scroll_(scroll) { scroll->viewport()->installEventFilter(this); }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) {
+      QWidget* client = scroll_->widget();
+      client->resize(scroll_->viewport()->size().expandedTo(client->minimumSizeHint()));
+    }
+    return false;
+  }
+
+ private:
+  QScrollArea* scroll_;
+};
+
 // A coloured card behind a panel, in the panel's colours.
 QFrame* Shape(QWidget* parent, const char* name, QWidget* panel) {
   auto* shape = Named(new QFrame(parent), QLatin1String(name));
@@ -93,13 +114,12 @@ Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
   for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
   SetReadingTabOrder(*this);
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &Form1::ShowFocusedPanelHelp);
-  // The designed client area, centred on the screen.
-  resize(TwipsToPixelsRounded(12000), TwipsToPixelsRounded(9300) + menuBar()->sizeHint().height());
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  // The designed client area, centred on the screen; on a smaller screen, as much as it holds.
+  QRect designed(0, 0, TwipsToPixelsRounded(12000), TwipsToPixelsRounded(9300) + menuBar()->sizeHint().height());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) designed.moveCenter(screen->availableGeometry().center());
+  PlaceOnScreen(*this, designed);
+  // Shown, the window has a frame, which must fit as well.
+  KeepOnScreen(*this);
   Form_Load();
 }
 
@@ -119,7 +139,14 @@ void Form1::CreatePanels() {
   palette.setBrush(QPalette::Window, QBrush(paper));
   client->setPalette(palette);
   client->setAutoFillBackground(true);
-  setCentralWidget(client);
+  // Where the window is smaller than its panels need (a small screen, a large scale), the client
+  // area scrolls rather than running off the screen.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ClientScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(client);
+  new FillViewport(scroll);
+  setCentralWidget(scroll);
 
   // In the order of the focus chain.
   Entry = new EntryPanel(seams_, Lang, client);
@@ -201,6 +228,13 @@ void Form1::ConnectPanels() {
     }
   });
 
+  // One angle unit for every polar text on show.
+  connect(Entry, &EntryPanel::AngleUnitChanged, Stored, &StorePanel::SetAngleUnit);
+  connect(Entry, &EntryPanel::AngleUnitChanged, Binary, &BinaryPanel::SetAngleUnit);
+  connect(Entry, &EntryPanel::AngleUnitChanged, Power, &PowerPanel::SetAngleUnit);
+  connect(Entry, &EntryPanel::AngleUnitChanged, Roots, &RootsPanel::SetAngleUnit);
+  connect(Entry, &EntryPanel::AngleUnitChanged, Combined, &CombinedPanel::SetAngleUnit);
+
   // Every change of the store is kept on disk and can be undone.
   connect(Stored, &StorePanel::Changed, this, &Form1::StoreChanged);
   connect(Stored, &StorePanel::Opened, this, &Form1::RefreshEditItems);
@@ -264,6 +298,18 @@ void Form1::Form_Load() {
   Binary->CreateGraphWindows();
   SeedRandomFromClock();
   RestoreSession();
+}
+
+void Form1::TakeArguments(const QStringList& arguments) {
+  if (arguments.size() > 1) {
+    arguments_ = arguments;
+    Lang = Language();
+    Lang.Settle(arguments_);
+  }
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
 }
 
 void Form1::RestoreSession() {

@@ -117,6 +117,10 @@ class Form1 : public QMainWindow {
   void OpRedo_Click();
   void OpCopy_Click();
 
+  // A later start on the same folder handed over its arguments (the program's name first): a
+  // language word among them settles the language again, and the window comes forward.
+  void TakeArguments(const QStringList& arguments);
+
   // The manual's pages in the program's own help window, at the section `anchor` when given.
   void ShowManualPages(const QString& anchor = QString());
   // F1: the help of the panel that has the focus.

@@ -102,7 +102,13 @@ void PowerPanel::ShowOperand(bool userPick) {
   // A Z picked by hand starts the panel afresh; the program's selections keep the results.
   if (userPick) RstPot();
   const Cplx z = store_.Selected(LstZ);
-  for (int f = 0; f < 2; ++f) IdZ[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
+  for (int f = 0; f < 2; ++f) IdZ[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar, unit_)));
+}
+
+void PowerPanel::SetAngleUnit(AngleUnit unit) {
+  unit_ = unit;
+  if (!IdZ[1]->text().isEmpty()) IdZ[1]->setText(ToQ(PolarText(store_.Selected(LstZ), 2, unit_)));
+  if (!PZ[1]->text().isEmpty()) PZ[1]->setText(ToQ(PolarText(Last.Result, 2, unit_)));
 }
 
 void PowerPanel::LstNp_Click() {
@@ -135,7 +141,7 @@ void PowerPanel::OkPot_Click() {
     return;
   }
   for (int f = 0; f < 2; ++f) {
-    PZ[f]->setText(ToQ(CplxText(Last.Result, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
+    PZ[f]->setText(ToQ(CplxText(Last.Result, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar, unit_)));
     PZ[f]->setToolTip(QStringLiteral("Incorporar: doble click"));
   }
   BtGP->setEnabled(true);

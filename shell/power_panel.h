@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/angle_unit.h"
 #include <QGroupBox>
 #include <array>
 
@@ -18,6 +19,8 @@ class PowerPanel : public QGroupBox {
   Q_OBJECT
 
  public:
+  // The polar texts on show are written again in `unit`.
+  void SetAngleUnit(AngleUnit unit);
   PowerPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidget* parent);
 
   QComboBox* LstZ = nullptr;  // LstZ(2)
@@ -49,6 +52,7 @@ class PowerPanel : public QGroupBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  AngleUnit unit_ = AngleUnit::Degrees;
   StorePanel& store_;
   GraphPanel& graph_;
   Seams seams_;

@@ -106,7 +106,15 @@ RootsPanel::RootsPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidge
 void RootsPanel::ShowOperand(bool userPick) {
   if (userPick) RstRel();
   const Cplx z = store_.Selected(LstZ);
-  for (int f = 0; f < 2; ++f) ZR[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar)));
+  for (int f = 0; f < 2; ++f) ZR[f]->setText(ToQ(CplxText(z, 2, f == 0 ? TextForm::Cartesian : TextForm::Polar, unit_)));
+}
+
+void RootsPanel::SetAngleUnit(AngleUnit unit) {
+  unit_ = unit;
+  if (!ZR[1]->text().isEmpty()) ZR[1]->setText(ToQ(PolarText(store_.Selected(LstZ), 2, unit_)));
+  // The lists hold the last roots until they are emptied.
+  if (LstRels[1]->count() != Last.Index) return;
+  for (int k = 0; k < Last.Index; ++k) LstRels[1]->item(k)->setText(ToQ(PolarText(Last.Root(k), 2, unit_)));
 }
 
 void RootsPanel::LstNr_Click() {
@@ -139,7 +147,7 @@ void RootsPanel::OkRel_Click() {
   for (int k = 0; k < Last.Index; ++k) {
     const Cplx root = Last.Root(k);
     LstRels[0]->addItem(ToQ(CartText(root, 2)));
-    LstRels[1]->addItem(ToQ(PolarText(root, 2)));
+    LstRels[1]->addItem(ToQ(PolarText(root, 2, unit_)));
   }
   graph_.ShowRoots(Last.First, Last.Step, Last.Index);
   BtGR->setEnabled(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/angle_unit.h"
 #include <QGroupBox>
 #include <array>
 
@@ -19,6 +20,8 @@ class RootsPanel : public QGroupBox {
   Q_OBJECT
 
  public:
+  // The polar texts on show are written again in `unit`.
+  void SetAngleUnit(AngleUnit unit);
   RootsPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidget* parent);
 
   QComboBox* LstZ = nullptr;  // LstZ(3)
@@ -48,6 +51,7 @@ class RootsPanel : public QGroupBox {
   void ExerciseAsked();
 
  private:
+  AngleUnit unit_ = AngleUnit::Degrees;
   StorePanel& store_;
   GraphPanel& graph_;
   Seams seams_;

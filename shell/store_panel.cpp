@@ -203,7 +203,7 @@ void StorePanel::RefreshStoreLists() {
       const Cplx& z = store_.At(k);
       LZ[0]->addItem(letter);
       LZ[1]->addItem(ToQ(CartText(z, 2)));
-      LZ[2]->addItem(ToQ(PolarText(z, 2)));
+      LZ[2]->addItem(ToQ(PolarText(z, 2, unit_)));
       for (QComboBox* selector : selectors_) selector->addItem(letter);
     }
     for (QComboBox* selector : selectors_) selector->setCurrentIndex(-1);
@@ -215,6 +215,11 @@ void StorePanel::RefreshStoreLists() {
     // and its panel is told so.
     SelectStoreRow(i, remembered[i] < store_.Count() ? remembered[i] : -1);
   }
+}
+
+void StorePanel::SetAngleUnit(AngleUnit unit) {
+  unit_ = unit;
+  for (int k = 1; k <= store_.Count(); ++k) LZ[2]->item(k - 1)->setText(ToQ(PolarText(store_.At(k), 2, unit_)));
 }
 
 void StorePanel::RewriteLists(const std::function<void()>& fill) {

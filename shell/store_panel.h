@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/angle_unit.h"
 #include <QGroupBox>
 #include <array>
 #include <cstdint>
@@ -22,6 +23,8 @@ class StorePanel : public QGroupBox {
   Q_OBJECT
 
  public:
+  // The polar texts on show are written again in `unit`.
+  void SetAngleUnit(AngleUnit unit);
   StorePanel(Seams seams, QWidget* parent);
 
   std::array<QListWidget*, 3> LZ{};
@@ -105,6 +108,7 @@ class StorePanel : public QGroupBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  AngleUnit unit_ = AngleUnit::Degrees;
   bool RepickTypedLetter(QComboBox* selector, const QKeyEvent& key);
   void RefreshStoreLists();
   // Empties the three columns and the five selectors; their signals stay silent while `fill`

@@ -33,7 +33,7 @@ void Chain(std::initializer_list<QWidget*> widgets) {
 // Each returns the panel's last widget in the chain, where the next panel follows on.
 
 QWidget* EntryOrder(EntryPanel& p) {
-  Chain({p.EdN[0], p.BtInc, p.EdN[1], p.BtRnd, p.LstN, p.IdX, p.BtHEntr});
+  Chain({p.EdN[0], p.BtInc, p.EdN[1], p.LstUnit, p.BtRnd, p.LstN, p.IdX, p.BtHEntr});
   return p.BtHEntr;
 }
 

@@ -15,10 +15,14 @@ std::string PairText(const Cplx& z, int n) {
   return FormatReal(z.Re, n) + " , " + FormatReal(z.Im, n);
 }
 
-std::string PolarText(const Cplx& z, int n) {
-  return FormatReal(z.Mod, n) + " , " + FormatReal(z.Arg, 1) + "\u00B0";
+std::string PolarText(const Cplx& z, int n, AngleUnit unit) {
+  switch (unit) {
+    case AngleUnit::Degrees: return FormatReal(z.Mod, n) + " , " + FormatReal(z.Arg, 1) + "\u00B0";
+    case AngleUnit::Radians: return FormatReal(z.Mod, n) + " , " + FormatReal(DegToRad(z.Arg), n < 3 ? 3 : n) + " rad";
+  }
+  return {};
 }
 
-std::string CplxText(const Cplx& z, int n, TextForm form) {
-  return form == TextForm::Polar ? PolarText(z, n) : CartText(z, n);
+std::string CplxText(const Cplx& z, int n, TextForm form, AngleUnit unit) {
+  return form == TextForm::Polar ? PolarText(z, n, unit) : CartText(z, n);
 }

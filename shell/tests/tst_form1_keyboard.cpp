@@ -198,7 +198,7 @@ class KeyboardTests : public QObject {
     d.ClickRow(0, 1);  // the store's buttons take part too
     QTest::mouseClick(f.Binary->OkOp2, Qt::LeftButton);
     EntryPanel& e = *f.Entry;
-    QCOMPARE(TabWalk(&e, e.EdN[0]), Focusable({e.EdN[0], e.BtInc, e.EdN[1], e.BtRnd, e.LstN, e.IdX, e.BtHEntr}));
+    QCOMPARE(TabWalk(&e, e.EdN[0]), Focusable({e.EdN[0], e.BtInc, e.EdN[1], e.LstUnit, e.BtRnd, e.LstN, e.IdX, e.BtHEntr}));
     StorePanel& s = *f.Stored;
     QCOMPARE(TabWalk(&s, s.LZ[0]), Focusable({s.LZ[0], s.LZ[1], s.LZ[2], s.BtNou, s.BtSupr, s.Btrst}));
     BinaryPanel& b = *f.Binary;

@@ -36,6 +36,15 @@ TEST(PolarText, ArgumentHasAtMostOneDecimal) {
   EXPECT_EQ(PolarText(MakeCplx(1.0 / 3, 0), 5), "0.33333 , 0\u00B0");
 }
 
+// In radians the argument is converted, not reduced, and keeps at least three decimals.
+TEST(PolarText, RadianArgumentIsMarkedRad) {
+  EXPECT_EQ(PolarText(MakeCplx(3, 4), 2, AngleUnit::Radians), "5 , 0.927 rad");
+  EXPECT_EQ(PolarText(MakeCplx(-1, 0), 1, AngleUnit::Radians), "1 , 3.142 rad");
+  EXPECT_EQ(PolarText(Polar(1, 450), 2, AngleUnit::Radians), "1 , 7.854 rad");
+  EXPECT_EQ(PolarText(MakeCplx(0, 1), 5, AngleUnit::Radians), "1 , 1.5708 rad");
+  EXPECT_EQ(CplxText(MakeCplx(3, 4), 2, TextForm::Polar, AngleUnit::Radians), "5 , 0.927 rad");
+}
+
 TEST(CplxText, FormOneIsPolar) {
   const Cplx z = MakeCplx(3, 4);
   EXPECT_EQ(CplxText(z, 2, TextForm::Polar), "5 , 53.1\u00B0");
