@@ -31,6 +31,38 @@ void PrepareForText(QImage& image) {
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
 }
+
+// Beyond this many operations a picture is kept as its image only.
+constexpr std::size_t MaxKeptOps = 200000;
+
+// Paints one line or text in logical pixels; `metrics` is the device the surface measures texts on.
+void PaintOp(QPainter& painter, const SurfaceOp& op, const QPaintDevice* metrics) {
+  const double k = TwipsPerPixel();
+  if (op.What == SurfaceOp::Kind::Line) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPen pen(op.Color);
+    pen.setWidthF(op.Width);
+    pen.setCapStyle(Qt::FlatCap);
+    if (op.Dotted) pen.setStyle(Qt::DotLine);
+    else if (op.Dashed) pen.setDashPattern({5.0 / op.Width, 3.0 / op.Width});  // in pixels whatever the width
+    // A curve drawn as short lines keeps its pattern running from one line into the next.
+    if (op.Dotted || op.Dashed) pen.setDashOffset(op.Phase / op.Width);
+    painter.setPen(pen);
+    // Half a pixel puts one-pixel lines on pixel centres, so axes stay sharp.
+    const QPointF from(op.X1 / k + 0.5, op.Y1 / k + 0.5);
+    const QPointF to(op.X2 / k + 0.5, op.Y2 / k + 0.5);
+    painter.drawLine(from, to);
+    // A line of zero length still marks its point, as a pen of one pixel does.
+    if (from == to) painter.drawPoint(from);
+  } else if (op.What == SurfaceOp::Kind::Text && !op.Text.isEmpty()) {
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFont font = MakeFont(op.FontName, op.FontSize);
+    painter.setFont(font);
+    painter.setPen(op.Color);
+    const QFontMetricsF fontMetrics(font, const_cast<QPaintDevice*>(metrics));
+    painter.drawText(QPointF(op.X1 / k, op.Y1 / k + fontMetrics.ascent()), op.Text);
+  }
+}
 }  // namespace
 
 Surface::Surface(double scaleWidth, double scaleHeight, double pixelRatio)
@@ -79,12 +111,35 @@ void Surface::SetPixelRatio(double ratio) {
   Changed();
 }
 
+void Surface::Record(const SurfaceOp& op) {
+  if (recording_) ops_.push_back(op);
+  if (op.What == SurfaceOp::Kind::Clear) {
+    drawn_.clear();
+    drawnWhole_ = true;
+  } else if (drawn_.size() < MaxKeptOps) {
+    drawn_.push_back(op);
+  } else {
+    drawnWhole_ = false;
+  }
+}
+
 void Surface::Clear() {
   image_.fill(back_);
   CurrentX = 0;
   CurrentY = 0;
   Record({SurfaceOp::Kind::Clear, 0, 0, 0, 0, back_, false, {}, {}, 0});
   Changed();
+}
+
+void Surface::Replay(QPainter& painter) const {
+  painter.save();
+  if (!drawnWhole_ || !clip_.isEmpty()) {
+    painter.drawImage(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), image_);
+  } else {
+    painter.fillRect(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), back_);
+    for (const SurfaceOp& op : drawn_) PaintOp(painter, op, &image_);
+  }
+  painter.restore();
 }
 
 void Surface::ApplyClip(QPainter& painter) const {
@@ -94,39 +149,31 @@ void Surface::ApplyClip(QPainter& painter) const {
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2) {
-  Record({SurfaceOp::Kind::Line, x1, y1, x2, y2, fore_, dotted_, {}, {}, 0});
+  const bool patterned = dotted_ || dashed_;
+  if (!patterned || x1 != CurrentX || y1 != CurrentY) phase_ = 0;
+  const SurfaceOp op{SurfaceOp::Kind::Line, x1, y1, x2, y2, fore_, dotted_, {}, {}, 0, lineWidth_, dashed_ && !dotted_,
+                     phase_};
+  if (patterned) phase_ += std::hypot(x2 - x1, y2 - y1) / TwipsPerPixel();
+  Record(op);
   QPainter painter(&image_);
   ApplyClip(painter);
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  QPen pen(fore_);
-  pen.setWidthF(1.0);
-  pen.setCapStyle(Qt::FlatCap);
-  if (dotted_) pen.setStyle(Qt::DotLine);
-  painter.setPen(pen);
-  const double k = TwipsPerPixel();
-  // Half a pixel puts one-pixel lines on pixel centres, so axes stay sharp.
-  painter.drawLine(QPointF(x1 / k + 0.5, y1 / k + 0.5), QPointF(x2 / k + 0.5, y2 / k + 0.5));
-  // A line of zero length still marks its point, as a pen of one pixel does.
-  if (x1 == x2 && y1 == y2) painter.drawPoint(QPointF(x1 / k + 0.5, y1 / k + 0.5));
+  PaintOp(painter, op, &image_);
   CurrentX = x2;
   CurrentY = y2;
   Changed();
 }
 
 void Surface::Print(const QString& text) {
-  Record({SurfaceOp::Kind::Text, CurrentX, CurrentY, 0, 0, fore_, false, text, fontName_, fontSize_});
+  const double width = TextWidth(text);
+  const SurfaceOp op{SurfaceOp::Kind::Text, CurrentX, CurrentY, CurrentX + width, CurrentY + TextHeight(), fore_,
+                     false, text, fontName_, fontSize_};
+  Record(op);
   if (!text.isEmpty()) {
     QPainter painter(&image_);
     ApplyClip(painter);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont font = MakeFont(fontName_, fontSize_);
-    painter.setFont(font);
-    painter.setPen(fore_);
-    const QFontMetricsF metrics(font, &image_);
-    const double k = TwipsPerPixel();
-    painter.drawText(QPointF(CurrentX / k, CurrentY / k + metrics.ascent()), text);
+    PaintOp(painter, op, &image_);
   }
-  CurrentX += TextWidth(text);
+  CurrentX += width;
   Changed();
 }
 
@@ -147,6 +194,8 @@ bool Surface::LoadPicture(const QString& path) {
   image_.fill(back_);
   QPainter painter(&image_);
   painter.drawImage(QPointF(0, 0), picture);
+  drawn_.clear();
+  drawnWhole_ = false;  // a picture is not lines and texts
   Changed();
   return true;
 }

@@ -3,12 +3,14 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QRectF>
 #include <QString>
 #include <functional>
 #include <vector>
 
-// One drawing operation, as recorded for tests.
+// One drawing operation, as recorded for tests and kept to draw the picture again at another
+// size. A text's box is (X1, Y1) to (X2, Y2).
 struct SurfaceOp {
   enum class Kind { Clear, Line, Text };
   Kind What = Kind::Clear;
@@ -18,6 +20,9 @@ struct SurfaceOp {
   QString Text;
   QString FontName;
   double FontSize = 0;  // points
+  double Width = 1;     // a line's width in logical pixels
+  bool Dashed = false;  // a line drawn in dashes
+  double Phase = 0;     // where in its pattern a dashed or dotted line starts, in logical pixels
 };
 
 // A picture surface with a retained picture: what is drawn on it stays, so it can be repainted,
@@ -49,6 +54,11 @@ class Surface {
   void SetBackColor(const QColor& color) { back_ = color; }
   bool Dotted() const { return dotted_; }
   void SetDotted(bool dotted) { dotted_ = dotted; }
+  bool Dashed() const { return dashed_; }
+  void SetDashed(bool dashed) { dashed_ = dashed; }
+  // The width of lines, in logical pixels.
+  double LineWidth() const { return lineWidth_; }
+  void SetLineWidth(double pixels) { lineWidth_ = pixels > 0 ? pixels : 1.0; }
 
   // Confines lines and texts to a rectangle in twips (a table keeps each text inside its cell),
   // until ClearClip. Clearing the whole picture is never confined.
@@ -77,6 +87,10 @@ class Surface {
   bool LoadPicture(const QString& path);
   bool SaveBitmap(const QString& path) const;
   bool SaveImage(const QString& path, const char* format, int quality = -1) const;
+  // Paints what was drawn since the last clear on a painter whose units are the surface's logical
+  // pixels, so that any device and any scale gets the same drawing: lines and texts again, or
+  // the retained image when a picture was loaded or too much was drawn to keep.
+  void Replay(QPainter& painter) const;
 
   // Tests record what is drawn.
   void StartRecording() { recording_ = true; ops_.clear(); }
@@ -89,7 +103,7 @@ class Surface {
  private:
   void Reallocate();
   void Changed() { if (OnChanged) OnChanged(); }
-  void Record(SurfaceOp op) { if (recording_) ops_.push_back(std::move(op)); }
+  void Record(const SurfaceOp& op);
   void ApplyClip(class QPainter& painter) const;
 
   double scaleWidth_;
@@ -99,10 +113,16 @@ class Surface {
   QColor fore_ = Qt::black;
   QColor back_ = Qt::white;
   bool dotted_ = false;
+  bool dashed_ = false;
+  double lineWidth_ = 1.0;
+  double phase_ = 0;  // how far the pattern has run along lines drawn end to end
   QString fontName_ = QStringLiteral("DejaVu Sans");
   double fontSize_ = 9;
   QImage image_;
   QRectF clip_;  // twips; empty: the whole picture
   bool recording_ = false;
   std::vector<SurfaceOp> ops_;
+  std::vector<SurfaceOp> drawn_;  // since the last clear
+  bool drawnWhole_ = true;        // drawn_ holds the whole picture
+
 };

@@ -190,6 +190,7 @@ void CombinedPanel::OkCmb_Click() {
   IdRes[1]->setText(ToQ(PolarText(value, 2)));
   BtGC->setEnabled(true);
   emit Calculated();
+  emit Evaluated(value, text);
 }
 
 // The part of the string at fault is selected, or the caret stands where something is missing.

@@ -50,14 +50,31 @@ void GraphPanel::ResetGraphPanel() {
   Show([this] { Scale = ::ResetGraphPanel(PBox0->surface()); });
 }
 
-void GraphPanel::ShowInGraphPanel(const Cplx& z) {
+void GraphPanel::ShowInGraphPanel(const Cplx& z, const QString& label) {
   BtGrf->setEnabled(true);
   // 0 + 0i draws nothing: the panel keeps its picture and its caption.
-  const std::optional<PlaneScale> drawn = ::ShowInGraphPanel(PBox0->surface(), z);
+  const std::optional<PlaneScale> drawn = ::ShowInGraphPanel(PBox0->surface(), z, label);
   if (!drawn) return;
   Scale = *drawn;
-  drawing_ = [this, z] { Scale = ::ShowInGraphPanel(PBox0->surface(), z).value_or(Scale); };
+  drawing_ = [this, z, label] { Scale = ::ShowInGraphPanel(PBox0->surface(), z, label).value_or(Scale); };
   EtZ->setText(ToQ(CartText(z, 2)));
+}
+
+void GraphPanel::ShowPower(const Cplx& base, double exponent, const Cplx& result) {
+  BtGrf->setEnabled(true);
+  Show([this, base, exponent, result] { Scale = DrawPowerGraph(PBox0->surface(), base, exponent, result); });
+}
+
+void GraphPanel::ShowCombined(const Cplx& value, const QString& formula) {
+  BtGrf->setEnabled(true);
+  // A long formula names the arrow by its start; the caption holds it whole.
+  const QString label = formula.size() > 14 ? formula.left(12) + QChar(0x2026) : formula;
+  Show([this, value, label] {
+    Surface& surface = PBox0->surface();
+    if (const auto drawn = ::ShowInGraphPanel(surface, value, label)) Scale = *drawn;
+    else Scale = ::ResetGraphPanel(surface);
+  });
+  EtZ->setText(formula);
 }
 
 void GraphPanel::ShowRoots(const Cplx& first, double step, int n) {

@@ -30,8 +30,13 @@ class GraphPanel : public QFrame {
   Surface& surface();
   // The default plane, empty.
   void ResetGraphPanel();
-  // z on its plane, captioned with its cartesian form; 0 + 0i leaves the panel as it is.
-  void ShowInGraphPanel(const Cplx& z);
+  // z on its plane, captioned with its cartesian form and labelled (a letter; "z" when empty);
+  // 0 + 0i leaves the panel as it is.
+  void ShowInGraphPanel(const Cplx& z, const QString& label = QString());
+  // A power: the base, the result and their arguments' arcs; the caller writes the caption.
+  void ShowPower(const Cplx& base, double exponent, const Cplx& result);
+  // The value of a combined formula, captioned and labelled with the formula.
+  void ShowCombined(const Cplx& value, const QString& formula);
   // The n roots that start at first, step degrees apart.
   void ShowRoots(const Cplx& first, double step, int n);
   void SetCaption(const QString& caption);

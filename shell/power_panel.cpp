@@ -133,7 +133,7 @@ void PowerPanel::OkPot_Click() {
   }
   BtGP->setEnabled(true);
   emit Calculated();
-  graph_.ShowInGraphPanel(Last.Result);
+  graph_.ShowPower(Last.Base, Last.Exponent, Last.Result);
   graph_.SetCaption(QStringLiteral("(") + ToQ(CartText(Last.Base, 2)) + QStringLiteral(")^") +
                     PlainNumber(Last.Exponent));
 }

@@ -126,14 +126,16 @@ class FormulaSetter {
           first = true;
           break;
         case SurfaceOp::Kind::Line:
-          block.Lines.push_back({op.X1 + dx, op.Y1 + dy, op.X2 + dx, op.Y2 + dy, op.Color, op.Dotted, lineWidth});
+          block.Lines.push_back(
+              {op.X1 + dx, op.Y1 + dy, op.X2 + dx, op.Y2 + dy, op.Color, op.Dotted || op.Dashed, lineWidth * op.Width});
           break;
         case SurfaceOp::Kind::Text: {
           const double top = op.Y1 + dy;
-          // A text left of the one before starts a new line of a wrapped formula.
-          if (first || op.X1 < lastX) pen = op.X1 + dx;
+          // A text that does not start where the one before ended stands on its own: a new line
+          // of a wrapped formula, or a label of a graph.
+          if (first || std::fabs(op.X1 - lastX) > 0.5) pen = op.X1 + dx;
           first = false;
-          lastX = op.X1;
+          lastX = op.X2;
           const double x = pen;
           pen += TwipsTextWidth(TwipsFont(op.FontName, op.FontSize), op.Text);
           if (!block.Runs.empty()) {
@@ -181,11 +183,10 @@ std::vector<Block> Graphs(const SheetExercise& e) {
   switch (e.Kind) {
     case ExerciseKind::Binary:
       for (std::size_t op = 0; op < 4; ++op)
-        draw([&](Surface& s) { DrawBinaryGraph(s, e.Operands[0], e.Operands[1], e.Answers[op]); });
+        draw([&](Surface& s) { DrawBinaryGraph(s, static_cast<OpCode>(op), e.Operands[0], e.Operands[1], e.Answers[op]); });
       break;
     case ExerciseKind::Power:
-      // The base as an operand, the power as the result.
-      draw([&](Surface& s) { DrawBinaryGraph(s, e.Operands[0], e.Operands[0], e.Answers[0]); });
+      draw([&](Surface& s) { DrawPowerGraph(s, e.Operands[0], e.Exponent, e.Answers[0]); });
       break;
     case ExerciseKind::Roots:
       draw([&](Surface& s) { DrawRootsGraph(s, e.Answers[0], e.RootStep, e.RootIndex); });
