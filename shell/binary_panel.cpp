@@ -33,14 +33,14 @@ const QString NotDefined = QStringLiteral("not defined");
 // The results table's columns and rows, in twips as the table draws them.
 constexpr double ResultsColumnWidth = 2000;
 
-// The graph window's outer size: its frame once it has one, or its client area with a title
-// bar like the main window's.
+// The graph window's outer size: its frame once it has one, or its client area in a frame like
+// the main window's.
 QSize OuterSize(const QWidget& window, const QWidget& frame) {
   const QSize framed = window.frameGeometry().size();
   if (framed.height() > window.height()) return framed;
-  int titleBar = frame.frameGeometry().height() - frame.geometry().height();
-  if (titleBar <= 0) titleBar = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  return window.size() + QSize(0, std::max(titleBar, 0));
+  QSize margins = frame.frameGeometry().size() - frame.geometry().size();
+  if (margins.height() <= 0) margins.setHeight(frame.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  return window.size() + margins.expandedTo(QSize(0, 0));
 }
 
 }  // namespace
