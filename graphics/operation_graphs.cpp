@@ -223,8 +223,9 @@ PlaneScale DrawPowerGraph(Surface& surface, const Cplx& base, double exponent, c
   labels.Avoid(0, scale.YMin, 0, scale.YMax);
   // A whole exponent is written as it is (z³, 3θ); any other as n.
   const bool whole = std::fabs(exponent) < 1000 && exponent == std::round(exponent);
-  const QString n = whole ? QString::number(static_cast<int>(exponent)).replace(QLatin1Char('-'), QChar(0x2212))
-                          : QStringLiteral("n");
+  QString n = whole ? QString::number(static_cast<int>(exponent)).replace(QLatin1Char('-'), QChar(0x2212))
+                    : QStringLiteral("n");
+  if (whole && std::fabs(exponent) == 1) n.chop(1);  // θ and −θ, not 1θ
   const QString raised = whole ? Superscript(static_cast<int>(exponent)) : QStringLiteral("\u207f");
   DrawArcs(scale, surface, labels,
            {{IsZero(base) ? 0 : base.Arg, Theta, OperandBlue},

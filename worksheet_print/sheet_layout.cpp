@@ -133,12 +133,13 @@ class FormulaSetter {
           const double top = op.Y1 + dy;
           // A text that does not start where the one before ended stands on its own: a new line
           // of a wrapped formula, or a label of a graph.
-          if (first || std::fabs(op.X1 - lastX) > 0.5) pen = op.X1 + dx;
+          const bool continued = !first && std::fabs(op.X1 - lastX) <= 0.5;
+          if (!continued) pen = op.X1 + dx;
           first = false;
           lastX = op.X2;
           const double x = pen;
           pen += TwipsTextWidth(TwipsFont(op.FontName, op.FontSize), op.Text);
-          if (!block.Runs.empty()) {
+          if (continued && !block.Runs.empty()) {
             SheetRun& last = block.Runs.back();
             if (last.Points == op.FontSize && last.FontName == op.FontName && last.Color == op.Color &&
                 last.Baseline == top + TwipsAscent(TwipsFont(op.FontName, op.FontSize))) {
