@@ -130,6 +130,7 @@ bool IsZero(const Cplx& z) { return z.Re == 0 && z.Im == 0; }
 }  // namespace
 
 PlaneScale ResetGraphPanel(Surface& surface) {
+  surface.SetForeColor(ProjectionGrey);
   return NewPlane(surface, -DefaultHalfWidth, -DefaultHalfWidth, DefaultHalfWidth, DefaultHalfWidth);
 }
 
@@ -141,6 +142,7 @@ std::optional<PlaneScale> ShowInGraphPanel(Surface& surface, const Cplx& z, cons
   if (a * b == 0 || !Drawable(z)) return std::nullopt;
   const double ra = Finite(1.2 * std::fabs(a));
   const double rb = Finite(1.2 * std::fabs(b));
+  surface.SetForeColor(ProjectionGrey);
   const PlaneScale scale = NewPlane(surface, -ra, -rb, ra, rb);
   PlaneLabels labels(scale, surface);
   DrawVectors(scale, surface, labels, {{z, label.isEmpty() ? QStringLiteral("z") : label, PanelBlue}});

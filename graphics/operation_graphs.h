@@ -34,7 +34,7 @@ QString BinaryResultLabel(OpCode op);
 
 // Each graph below answers the scale it was drawn on.
 
-// The graph panel's empty plane: -5..5 on both axes, fitted to the surface.
+// The graph panel's empty plane: -5..5 on both axes, fitted to the surface, in projection grey.
 PlaneScale ResetGraphPanel(Surface& surface);
 // Draws z in the graph panel at a scale that fits it, labelled (a letter, a formula; "z" when
 // empty). Answers nothing, drawing nothing, for 0 + 0i (the panel keeps its picture); the caller
