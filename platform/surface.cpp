@@ -35,8 +35,8 @@ void PrepareForText(QImage& image) {
 // Beyond this many operations a picture is kept as its image only.
 constexpr std::size_t MaxKeptOps = 200000;
 
-// Paints one line or text in logical pixels; `metrics` is the device the surface measures texts on.
-void PaintOp(QPainter& painter, const SurfaceOp& op, const QPaintDevice* metrics) {
+// Paints one line or text in logical pixels; a text's top is `ascent` above its baseline.
+void PaintOp(QPainter& painter, const SurfaceOp& op, double ascent) {
   const double k = TwipsPerPixel();
   if (op.What == SurfaceOp::Kind::Line) {
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -56,11 +56,9 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, const QPaintDevice* metrics
     if (from == to) painter.drawPoint(from);
   } else if (op.What == SurfaceOp::Kind::Text && !op.Text.isEmpty()) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont font = MakeFont(op.FontName, op.FontSize);
-    painter.setFont(font);
+    painter.setFont(MakeFont(op.FontName, op.FontSize));
     painter.setPen(op.Color);
-    const QFontMetricsF fontMetrics(font, const_cast<QPaintDevice*>(metrics));
-    painter.drawText(QPointF(op.X1 / k, op.Y1 / k + fontMetrics.ascent()), op.Text);
+    painter.drawText(QPointF(op.X1 / k, op.Y1 / k + ascent), op.Text);
   }
 }
 }  // namespace
@@ -73,9 +71,22 @@ Surface::Surface(double scaleWidth, double scaleHeight, double pixelRatio)
   image_.fill(back_);
 }
 
+Surface::~Surface() { painter_.End(); }
+
+const QImage& Surface::Image() const {
+  painter_.End();
+  return image_;
+}
+
+QPainter& Surface::Painting() {
+  if (!painter_.Painter) painter_.Painter = std::make_unique<QPainter>(&image_);
+  return *painter_.Painter;
+}
+
 void Surface::SetBorder(double twips) { border_ = std::max(0.0, twips); }
 
 void Surface::Reallocate() {
+  painter_.End();
   QImage fresh(PixelsFor(scaleWidth_, pixelRatio_), PixelsFor(scaleHeight_, pixelRatio_),
                QImage::Format_ARGB32_Premultiplied);
   fresh.fill(back_);
@@ -106,6 +117,7 @@ void Surface::SetOuterSize(double width, double height) {
 void Surface::SetPixelRatio(double ratio) {
   if (ratio <= 0 || ratio == pixelRatio_) return;
   pixelRatio_ = ratio;
+  painter_.End();
   image_ = QImage();  // a new resolution: what was drawn is drawn again by the owner
   Reallocate();
   Changed();
@@ -124,6 +136,7 @@ void Surface::Record(const SurfaceOp& op) {
 }
 
 void Surface::Clear() {
+  painter_.End();
   image_.fill(back_);
   CurrentX = 0;
   CurrentY = 0;
@@ -132,18 +145,26 @@ void Surface::Clear() {
 }
 
 void Surface::Replay(QPainter& painter) const {
+  painter_.End();
   painter.save();
   if (!drawnWhole_ || !clip_.isEmpty()) {
     painter.drawImage(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), image_);
   } else {
     painter.fillRect(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), back_);
-    for (const SurfaceOp& op : drawn_) PaintOp(painter, op, &image_);
+    for (const SurfaceOp& op : drawn_) {
+      const double ascent =
+          op.What == SurfaceOp::Kind::Text ? QFontMetricsF(MakeFont(op.FontName, op.FontSize), &image_).ascent() : 0;
+      PaintOp(painter, op, ascent);
+    }
   }
   painter.restore();
 }
 
 void Surface::ApplyClip(QPainter& painter) const {
-  if (clip_.isEmpty()) return;
+  if (clip_.isEmpty()) {
+    painter.setClipping(false);
+    return;
+  }
   const double k = TwipsPerPixel();
   painter.setClipRect(QRectF(clip_.x() / k, clip_.y() / k, clip_.width() / k, clip_.height() / k));
 }
@@ -155,9 +176,9 @@ void Surface::Line(double x1, double y1, double x2, double y2) {
                      phase_};
   if (patterned) phase_ += std::hypot(x2 - x1, y2 - y1) / TwipsPerPixel();
   Record(op);
-  QPainter painter(&image_);
+  QPainter& painter = Painting();
   ApplyClip(painter);
-  PaintOp(painter, op, &image_);
+  PaintOp(painter, op, 0);
   CurrentX = x2;
   CurrentY = y2;
   Changed();
@@ -169,28 +190,34 @@ void Surface::Print(const QString& text) {
                      false, text, fontName_, fontSize_};
   Record(op);
   if (!text.isEmpty()) {
-    QPainter painter(&image_);
+    QPainter& painter = Painting();
     ApplyClip(painter);
-    PaintOp(painter, op, &image_);
+    PaintOp(painter, op, Metrics().ascent());
   }
   CurrentX += width;
   Changed();
 }
 
-double Surface::TextWidth(const QString& text) const {
-  const QFontMetricsF metrics(MakeFont(fontName_, fontSize_), &image_);
-  return PixelsToTwips(metrics.horizontalAdvance(text));
+const QFontMetricsF& Surface::Metrics() const {
+  if (!metrics_ || metricsName_ != fontName_ || metricsSize_ != fontSize_) {
+    metrics_ = std::make_shared<QFontMetricsF>(MakeFont(fontName_, fontSize_), &image_);
+    metricsName_ = fontName_;
+    metricsSize_ = fontSize_;
+  }
+  return *metrics_;
 }
+
+double Surface::TextWidth(const QString& text) const { return PixelsToTwips(Metrics().horizontalAdvance(text)); }
 
 double Surface::TextHeight(const QString& text) const {
   (void)text;
-  const QFontMetricsF metrics(MakeFont(fontName_, fontSize_), &image_);
-  return PixelsToTwips(metrics.height());
+  return PixelsToTwips(Metrics().height());
 }
 
 bool Surface::LoadPicture(const QString& path) {
   QImage picture;
   if (!picture.load(path)) return false;
+  painter_.End();
   image_.fill(back_);
   QPainter painter(&image_);
   painter.drawImage(QPointF(0, 0), picture);
@@ -204,6 +231,7 @@ bool Surface::SaveBitmap(const QString& path) const { return SaveImage(path, "BM
 
 bool Surface::SaveImage(const QString& path, const char* format, int quality) const {
   // Saved files carry the picture as seen, flattened on the back colour.
+  painter_.End();
   QImage flat = image_.convertToFormat(QImage::Format_RGB32);
   flat.setDevicePixelRatio(1.0);
   return flat.save(path, format, quality);

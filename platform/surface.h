@@ -3,10 +3,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // One drawing operation, as recorded for tests and kept to draw the picture again at another
@@ -34,6 +36,11 @@ class Surface {
   // A surface of the given drawable size in twips. `pixelRatio` is the device pixel ratio of the
   // screen it is shown on, so that lines stay crisp on high-DPI screens.
   explicit Surface(double scaleWidth = 1500, double scaleHeight = 1500, double pixelRatio = 1.0);
+  ~Surface();
+  Surface(const Surface&) = default;
+  Surface& operator=(const Surface&) = default;
+  Surface(Surface&&) = default;
+  Surface& operator=(Surface&&) = default;
 
   double ScaleWidth() const { return scaleWidth_; }
   double ScaleHeight() const { return scaleHeight_; }
@@ -82,7 +89,7 @@ class Surface {
   double TextHeight(const QString& text = QStringLiteral("X")) const;
 
   // The retained picture, in device pixels with the surface's pixel ratio.
-  const QImage& Image() const { return image_; }
+  const QImage& Image() const;
   // Replaces the picture with an image file (drawn at the top left); false when it cannot be read.
   bool LoadPicture(const QString& path);
   bool SaveBitmap(const QString& path) const;
@@ -105,6 +112,8 @@ class Surface {
   void Changed() { if (OnChanged) OnChanged(); }
   void Record(const SurfaceOp& op);
   void ApplyClip(class QPainter& painter) const;
+  // The metrics of the current font, kept while the font stays: measuring is frequent.
+  const QFontMetricsF& Metrics() const;
 
   double scaleWidth_;
   double scaleHeight_;
@@ -118,11 +127,36 @@ class Surface {
   double phase_ = 0;  // how far the pattern has run along lines drawn end to end
   QString fontName_ = QStringLiteral("DejaVu Sans");
   double fontSize_ = 9;
+  // One painter stays open on the image while lines and texts follow each other, and is closed
+  // before anyone reads or changes the image otherwise. A copy or a move closes it first, so
+  // that the image copied is whole; the copy opens its own.
+  struct OpenPainter {
+    mutable std::unique_ptr<QPainter> Painter;
+    OpenPainter() = default;
+    OpenPainter(const OpenPainter& other) { other.End(); }
+    OpenPainter(OpenPainter&& other) noexcept { other.End(); }
+    OpenPainter& operator=(const OpenPainter& other) {
+      End();
+      other.End();
+      return *this;
+    }
+    OpenPainter& operator=(OpenPainter&& other) noexcept {
+      End();
+      other.End();
+      return *this;
+    }
+    void End() const { Painter.reset(); }
+  };
+  QPainter& Painting();
+  OpenPainter painter_;  // before the image: closed before the image is copied
   QImage image_;
   QRectF clip_;  // twips; empty: the whole picture
   bool recording_ = false;
   std::vector<SurfaceOp> ops_;
   std::vector<SurfaceOp> drawn_;  // since the last clear
+  mutable std::shared_ptr<QFontMetricsF> metrics_;
+  mutable QString metricsName_;
+  mutable double metricsSize_ = -1;
   bool drawnWhole_ = true;        // drawn_ holds the whole picture
 
 };
