@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
   // A store of its own: no session of an earlier run, none left behind.
   QTemporaryDir work;
   SetWorkFolder(work.path());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
   RecordingMessages messages;
   RecordingProcesses processes;
   Form1 form(Seams{&messages, &processes});
@@ -82,6 +84,7 @@ int main(int argc, char* argv[]) {
   form.Combined->TxtOp->setText(QStringLiteral("(a+b)^2/c+a*b'-c^(1/3)"));
   Measure("combined (a+b)^2/c+a*b'-c^(1/3)", [&] {
     form.Combined->OkCmb_Click();
+    form.Graph->PBox0->repaint();
     form.Combined->IdRes[0]->repaint();
     form.Combined->IdRes[1]->repaint();
   });

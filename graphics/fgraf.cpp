@@ -2,6 +2,7 @@
 #include "graphics/fgraf.h"
 
 #include <QCloseEvent>
+#include <QSettings>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <cmath>
@@ -20,6 +21,7 @@ FGraf::FGraf(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* fill = new QVBoxLayout(this);
   fill->setContentsMargins(0, 0, 0, 0);
   fill->addWidget(PBox);
+  setMinimumSize(SmallestGraphWindowSide, SmallestGraphWindowSide * 3 / 4);
   resize(TwipsToPixelsRounded(DesignWidth), TwipsToPixelsRounded(DesignHeight));
   fill->activate();
   connect(PBox, &PictureBox::Resized, this, &FGraf::PBox_Resized);
@@ -27,10 +29,18 @@ FGraf::FGraf(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void FGraf::Linka(GraphSource* source) { source_ = source; }
 
+void FGraf::ApplySize(const QSize& size) {
+  applying_ = true;
+  resize(size);
+  applying_ = false;
+}
+
 void FGraf::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // While the window is being shown the show event asks for the graph; one drawing is enough.
-  if (isVisible()) Form_Resize();
+  if (!isVisible()) return;
+  Form_Resize();
+  if (!applying_ && event->oldSize().isValid() && event->size() != event->oldSize()) emit SizeChosen(event->size());
 }
 
 void FGraf::showEvent(QShowEvent* event) {
@@ -64,17 +74,44 @@ void FGraf::PBox_Resized() {
   if (drawnRatio_ > 0 && isVisible() && PBox->surface().Image().devicePixelRatio() != drawnRatio_) AskForGraph();
 }
 
-QPointF GraphWindowPositionTwips(double mainLeft, double mainTop, double mainWidth, int k, double h) {
-  // The left edge is a whole number, as the window system takes it.
-  const double left = std::round(mainLeft + mainWidth + 100);
-  return {left, k * h * 1.1 + (mainTop - 100)};
+namespace {
+const QString SizeKey = QStringLiteral("graphs/size");
+
+QSize Readable(QSize size) {
+  return size.expandedTo(QSize(SmallestGraphWindowSide, SmallestGraphWindowSide * 3 / 4));
+}
+}  // namespace
+
+QSize StoredGraphWindowSize() {
+  const QSize designed(TwipsToPixelsRounded(FGraf::DesignWidth), TwipsToPixelsRounded(FGraf::DesignHeight));
+  const QSize stored = QSettings().value(SizeKey, designed).toSize();
+  return stored.isValid() ? Readable(stored).boundedTo(QSize(8000, 8000)) : designed;
 }
 
-QPoint GraphWindowPosition(const QRect& mainFrame, int k, int spareOuterHeight) {
-  const QPointF twips =
-      GraphWindowPositionTwips(PixelsToTwips(mainFrame.left()), PixelsToTwips(mainFrame.top()),
-                               PixelsToTwips(mainFrame.width()), k, PixelsToTwips(spareOuterHeight));
-  return {TwipsToPixelsRounded(twips.x()), TwipsToPixelsRounded(twips.y())};
+void StoreGraphWindowSize(const QSize& size) { QSettings().setValue(SizeKey, Readable(size)); }
+
+QString GraphWindowCaption(int k) {
+  switch (k) {
+    case 0: return QStringLiteral("Sum  Z1 + Z2");
+    case 1: return QStringLiteral("Difference  Z1 \u2212 Z2");
+    case 2: return QStringLiteral("Product  Z1 \u00b7 Z2");
+    case 3: return QStringLiteral("Quotient  Z1 \u00f7 Z2");
+    default: return QStringLiteral("Graf");
+  }
+}
+
+QPoint GraphWindowPlace(const QRect& mainFrame, int k, const QSize& outer, const QRect& available) {
+  const int gap = TwipsToPixelsRounded(100);
+  int x = mainFrame.right() + 1 + gap;
+  int top = mainFrame.top() - gap;
+  int step = outer.height() * 11 / 10;
+  if (available.isEmpty()) return {x, top + k * step};
+  // Four that do not fit one under another overlap, each still showing its title bar.
+  const int room = available.height() - outer.height();
+  if (3 * step > room) step = std::max(room / 3, 0);
+  x = std::max(available.left(), std::min(x, available.right() + 1 - outer.width()));
+  top = std::max(available.top(), std::min(top, available.bottom() + 1 - outer.height() - 3 * step));
+  return {x, top + k * step};
 }
 
 void SetUpGraphWindow(FGraf& window, int k, const QString& caption, const QIcon& icon, GraphSource* source) {

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -32,9 +33,16 @@ class FGraf : public QWidget {
   void Linka(GraphSource* source);
   bool Linked() const { return source_ != nullptr; }
 
-  // Designed client area, in twips.
-  static constexpr double DesignWidth = 2325;
-  static constexpr double DesignHeight = 1665;
+  // Designed client area, in twips: room for the axes' numbers and the labels.
+  static constexpr double DesignWidth = 5400;
+  static constexpr double DesignHeight = 4200;
+
+  // Sets the client area's size without counting it as the user's choice.
+  void ApplySize(const QSize& size);
+
+ signals:
+  // The user gave the window a new client size (by its frame or a program acting for them).
+  void SizeChosen(const QSize& size);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -49,15 +57,24 @@ class FGraf : public QWidget {
 
   GraphSource* source_ = nullptr;
   double drawnRatio_ = 0;  // the pixel ratio the last graph was drawn at
+  bool applying_ = false;  // the program is setting the size
 };
 
-// Where graph window k stands, in twips: to the right of the main window with a gap of 100, the
-// windows stacked downwards a tenth of their height apart, the first 100 above the main window's
-// top. h is the outer height of the spare graph window.
-QPointF GraphWindowPositionTwips(double mainLeft, double mainTop, double mainWidth, int k, double h);
-// The same in pixels, from the main window's frame and the spare window's outer height: the
-// point to move() the graph window to (the top left of its frame).
-QPoint GraphWindowPosition(const QRect& mainFrame, int k, int spareOuterHeight);
+// The size of the graph windows' client area the user chose last, kept across runs in the
+// settings under "graphs/size"; the designed size until one is chosen. A size too small to read
+// a graph is taken as the smallest readable one.
+QSize StoredGraphWindowSize();
+void StoreGraphWindowSize(const QSize& size);
+inline constexpr int SmallestGraphWindowSide = 160;
+
+// "Sum  Z1 + Z2", "Difference  Z1 − Z2", ...: the caption of graph window k.
+QString GraphWindowCaption(int k);
+
+// Where graph window k of outer size `outer` stands: right of the main window, the four stacked
+// downwards a tenth of their height apart, the first a little above the main window's top, all
+// on the available area of the screen: moved in from its right edge (over the main window when
+// that fills the screen) and stacked closer when four do not fit one under another.
+QPoint GraphWindowPlace(const QRect& mainFrame, int k, const QSize& outer, const QRect& available);
 
 // Makes a new graph window the one of operation k: caption, colours, icon, link and Tag.
 void SetUpGraphWindow(FGraf& window, int k, const QString& caption, const QIcon& icon, GraphSource* source);

@@ -174,6 +174,119 @@ void PlaneArrow(const PlaneScale& scale, Surface& surface, double x1, double y1,
   PlaneRay(scale, surface, x2, y2, l, c - 20);
 }
 
+void PlaneArc(const PlaneScale& scale, Surface& surface, double radius, double from, double to) {
+  const double sweep = to - from;
+  if (!std::isfinite(sweep) || !std::isfinite(radius) || radius <= 0) return;
+  // About four degrees a segment, and no more than ten turns' worth.
+  const int segments = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / 4)), 2, 900);
+  const double grow = radius / 20 / 360;  // radius added per degree beyond the first turn
+  const auto at = [&](int i, double& x, double& y) {
+    const double t = from + sweep * i / segments;
+    const double wound = std::max(0.0, std::fabs(t - from) - 360);
+    const double r = radius + grow * wound;
+    x = r * std::cos(t * Pi / 180);
+    y = r * std::sin(t * Pi / 180);
+  };
+  double x0, y0;
+  at(0, x0, y0);
+  for (int i = 1; i <= segments; ++i) {
+    double x1, y1;
+    at(i, x1, y1);
+    PlaneLine(scale, surface, x0, y0, x1, y1);
+    x0 = x1;
+    y0 = y1;
+  }
+}
+
+void SetStroke(Surface& surface, Stroke stroke) {
+  surface.SetDotted(stroke == Stroke::Projection);
+  surface.SetDashed(stroke == Stroke::Construction);
+  surface.SetLineWidth(stroke == Stroke::Vector ? 2.0 : 1.0);
+}
+
+QString TickText(double value, double step) {
+  if (!(step > 0)) return QString::number(value);
+  const double v = std::round(value / step) * step;
+  QString text;
+  if (step >= 1e6 || step < 1e-4) {
+    text = QString::number(v, 'g', 3);
+  } else {
+    const int decimals = step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
+    text = QString::number(v, 'f', decimals);
+    if (decimals > 0) {
+      while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+      if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+    }
+  }
+  if (std::fabs(v) < step / 2) return QStringLiteral("0");
+  return text.replace(QLatin1Char('-'), QChar(0x2212));
+}
+
+std::vector<PlaneText> TickLabels(const PlaneScale& scale, Surface& surface) {
+  std::vector<PlaneText> labels;
+  const double minor = DecimalStep((scale.XMax - scale.XMin) / 10);
+  const double width = scale.SurfaceWidth;
+  const double height = scale.SurfaceHeight;
+  if (!std::isfinite(minor) || !(minor > 0) || !(scale.KX > 0) || !(scale.KY > 0) || !(width > 0)) return labels;
+  const double size = surface.FontSize();
+  surface.SetFontSize(TickLabelPoints);
+  const double h = surface.TextHeight();
+  const double gap = h / 4;
+  const double reach = std::max({std::fabs(scale.XMin), std::fabs(scale.XMax), std::fabs(scale.YMin),
+                                 std::fabs(scale.YMax)});
+  // The smallest step of 1, 2 or 5 times the ticks' step whose numbers stand apart.
+  double step = minor;
+  static constexpr double Factors[] = {1, 2, 5};
+  for (int i = 0; i < 90; ++i) {
+    step = minor * Factors[i % 3] * std::pow(10.0, i / 3);
+    const double widest = surface.TextWidth(TickText(-std::floor(reach / step) * step, step));
+    if (step * scale.KX >= widest + 3 * gap && step * scale.KY >= 2 * h) break;
+  }
+  const double ax = MapX(scale, 0);
+  const double ay = MapY(scale, 0);
+  // Under the real axis, or above it when it runs along the bottom; in the picture whatever.
+  double row = ay + gap;
+  if (row + h > height) row = ay - gap - h;
+  row = std::clamp(row, 0.0, std::max(0.0, height - h));
+  const auto add = [&](const QString& text, QRectF box) {
+    if (box.left() < 0 || box.top() < 0 || box.right() > width || box.bottom() > height) return;
+    for (const PlaneText& other : labels)
+      if (other.Box.intersects(box)) return;
+    labels.push_back({text, box});
+  };
+  const auto rangeOf = [step](double lo, double hi, long long& first, long long& last) {
+    first = static_cast<long long>(std::ceil(std::max(lo, -1e15 * step) / step));
+    last = static_cast<long long>(std::floor(std::min(hi, 1e15 * step) / step));
+    if (last - first > 400) last = first + 400;  // more could never stand apart
+  };
+  long long first, last;
+  rangeOf(scale.XMin, scale.XMax, first, last);
+  for (long long i = first; i <= last; ++i) {
+    if (i == 0) continue;
+    const QString text = TickText(static_cast<double>(i) * step, step);
+    const double w = surface.TextWidth(text);
+    add(text, QRectF(MapX(scale, static_cast<double>(i) * step) - w / 2, row, w, h));
+  }
+  rangeOf(scale.YMin, scale.YMax, first, last);
+  for (long long i = first; i <= last; ++i) {
+    if (i == 0) continue;
+    const QString text = TickText(static_cast<double>(i) * step, step);
+    const double w = surface.TextWidth(text);
+    // Left of the imaginary axis, or right of it when it runs along the left edge.
+    double left = ax - gap - w;
+    if (left < 0) left = ax + gap;
+    add(text, QRectF(std::clamp(left, 0.0, std::max(0.0, width - w)), MapY(scale, static_cast<double>(i) * step) - h / 2,
+                     w, h));
+  }
+  if (scale.XMin < 0 && scale.XMax > 0 && scale.YMin < 0 && scale.YMax > 0) {
+    const QString zero = QStringLiteral("0");
+    const double w = surface.TextWidth(zero);
+    add(zero, QRectF(ax - gap - w, row, w, h));
+  }
+  surface.SetFontSize(size);
+  return labels;
+}
+
 void DrawAxes(const PlaneScale& scale, Surface& surface) {
   PlaneLine(scale, surface, scale.XMin, 0, scale.XMax, 0);
   PlaneLine(scale, surface, 0, scale.YMin, 0, scale.YMax);
@@ -194,6 +307,14 @@ void DrawAxesAndTicks(const PlaneScale& scale, Surface& surface) {
     PlaneLine(scale, surface, -h, y, h, y);
     PlaneLine(scale, surface, -h, -y, h, -y);
   }
+  const double size = surface.FontSize();
+  surface.SetFontSize(TickLabelPoints);
+  for (const PlaneText& label : TickLabels(scale, surface)) {
+    surface.CurrentX = label.Box.left();
+    surface.CurrentY = label.Box.top();
+    surface.Print(label.Text);
+  }
+  surface.SetFontSize(size);
 }
 
 double Log10(double v) { return std::log(v) / std::log(10.0); }

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRectF>
+#include <QString>
+#include <vector>
+
 #include "platform/surface.h"
 
 // The mapping of a window of the complex plane (user coordinates, y upwards) onto a surface
@@ -33,8 +37,34 @@ void PlaneRay(const PlaneScale& scale, Surface& surface, double x, double y, dou
 // The line from (x1, y1) to (x2, y2) with a head of two barbs at (x2, y2).
 void PlaneArrow(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2);
 
+// An arc about the origin from one angle to another, in degrees, counter-clockwise when `to` is
+// the larger. A sweep of more than a turn winds outwards, a twentieth of the radius a turn, so
+// that its turns are seen apart.
+void PlaneArc(const PlaneScale& scale, Surface& surface, double radius, double from, double to);
+
+// The pens of a graph's lines: a width or a dash, never the colour alone, tells a vector from a
+// construction. The colour is left to the caller.
+enum class Stroke { Axis, Vector, Construction, Projection };
+void SetStroke(Surface& surface, Stroke stroke);
+
+// A text of the picture and its box, in twips.
+struct PlaneText {
+  QString Text;
+  QRectF Box;
+};
+// The size of the axes' numbers and of the labels, in points.
+inline constexpr double TickLabelPoints = 7.5;
+inline constexpr double LabelPoints = 9;
+// The numbers of the axes: whole numbers, halves, tenths or whatever step of 1, 2 or 5 times a
+// power of ten keeps them apart, under the real axis and left of the imaginary one (on the
+// other side when the axis runs along an edge), all inside the picture and none on another.
+std::vector<PlaneText> TickLabels(const PlaneScale& scale, Surface& surface);
+// A number as the axes write it: no trailing zeros, a true minus sign.
+QString TickText(double value, double step);
+
 void DrawAxes(const PlaneScale& scale, Surface& surface);
-// Axes and tick marks symmetric about the origin, one decimal step apart, without labels.
+// Axes and tick marks symmetric about the origin, one decimal step apart, and the ticks'
+// numbers (TickLabels) in the fore colour.
 void DrawAxesAndTicks(const PlaneScale& scale, Surface& surface);
 
 double Log10(double v);

@@ -8,13 +8,18 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <QTimer>
 
 #include "graphics/fgraf.h"
+#include "graphics/save_svg.h"
 #include "paths/path_helpers.h"
 #include "platform/qtext.h"
 #include "platform/picture_box.h"
 #include "platform/surface.h"
+#include "platform/twips.h"
 
 namespace {
 
@@ -33,7 +38,8 @@ void SplitAtExtension(const QString& path, QString& base, QString& ext) {
 
 bool IsOfferedType(const QString& ext) {
   const QString lower = ext.toLower();
-  return lower == QLatin1String("jpg") || lower == QLatin1String("bmp") || lower == QLatin1String("png");
+  return lower == QLatin1String("jpg") || lower == QLatin1String("bmp") || lower == QLatin1String("png") ||
+         lower == QLatin1String("svg");
 }
 
 QString TraskoName() { return CompanionFileName(QStringLiteral("Trasko")); }
@@ -78,6 +84,25 @@ bool WaitForConverter(const QString& jpeg, const FileStamp& before, int waitMs) 
 
 }  // namespace
 
+QImage ScaledGraphImage(const Surface& surface, int width) {
+  const double logicalWidth = TwipsToPixels(surface.ScaleWidth());
+  const double logicalHeight = TwipsToPixels(surface.ScaleHeight());
+  if (width <= 0 || !(logicalWidth > 0) || !(logicalHeight > 0)) return {};
+  const double factor = width / logicalWidth;
+  const int height = std::max(1, static_cast<int>(std::lround(logicalHeight * factor)));
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) return {};
+  image.fill(surface.BackColor());
+  // Texts are measured at the surface's resolution, as on the screen.
+  const int dotsPerMeter = static_cast<int>(std::lround(TwipsPerInch / TwipsPerPixel() / 0.0254));
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  QPainter painter(&image);
+  painter.scale(factor, factor);
+  surface.Replay(painter);
+  return image;
+}
+
 SaveOutcome GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context) {
   SaveOutcome outcome = GraphNotSaved;
   // However the save ends, the program folder is the current folder again.
@@ -121,7 +146,17 @@ SaveOutcome GuardaGrf(const QString& name, const Surface& surface, bool ask, Gra
   if (toJpeg) path = base + QStringLiteral(".bmp");
   const bool existed = QFileInfo::exists(path);
 
-  const bool written = lowerExt == QLatin1String("png") ? surface.SaveImage(path, "PNG") : surface.SaveBitmap(path);
+  bool written = false;
+  if (lowerExt == QLatin1String("png")) {
+    const int width = context.AskPngWidth ? context.AskPngWidth(DefaultPngWidth) : DefaultPngWidth;
+    if (width <= 0) return outcome;
+    const QImage image = ScaledGraphImage(surface, std::min(width, 20000));
+    written = !image.isNull() && image.save(path, "PNG");
+  } else if (lowerExt == QLatin1String("svg")) {
+    written = SaveSurfaceSvg(surface, path, FileNamePart(base));
+  } else {
+    written = surface.SaveBitmap(path);
+  }
   if (!written) return outcome;
   outcome = GraphSaved;
   context.LastSavedName = FileNamePart(path);

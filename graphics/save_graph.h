@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -25,7 +26,10 @@ inline constexpr SaveOutcome GraphConverterMissing = SaveOutcome::ConverterMissi
 inline constexpr SaveOutcome GraphConverterSilent = SaveOutcome::ConverterSilent;
 
 // The file types offered when a graph is saved with the dialog.
-inline constexpr const char* GraphTypeList = "*.jpg|*.bmp|*.png";
+inline constexpr const char* GraphTypeList = "*.jpg|*.bmp|*.png|*.svg";
+
+// The width a PNG is proposed at, in pixels.
+inline constexpr int DefaultPngWidth = 1200;
 
 // What saving a graph needs from the window that asks for it. The main window keeps one.
 struct GraphSaveContext {
@@ -39,6 +43,9 @@ struct GraphSaveContext {
   QString LastSavedName;
   // How long to wait for the converter's JPEG.
   int ConverterWaitMs = 15000;
+  // The width of a PNG, asked with the proposed one: the chosen width, or 0 for Cancel.
+  // Unset: DefaultPngWidth.
+  std::function<int(int proposedWidth)> AskPngWidth;
 };
 
 // Saves the surface's picture under "Graphs" in the current folder (created when missing).
@@ -46,8 +53,13 @@ struct GraphSaveContext {
 // saves under that name with the chosen type's extension. Otherwise the file is
 // Graphs/<name>.jpg. A ".jpg" is written as a bitmap and handed to the converter Trasko, which
 // writes the JPEG beside it; the bitmap goes afterwards unless it was there before. ".png" is
-// written directly. An existing file is replaced only after a Yes to "replace it?".
+// the same drawing at the width the user chooses, ".svg" the same drawing as vectors. An
+// existing file is replaced only after a Yes to "replace it?".
 SaveOutcome GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context);
+
+// The surface's drawing as an image `width` pixels wide, in its proportions: lines and texts
+// drawn again at that size, not the screen's pixels stretched.
+QImage ScaledGraphImage(const Surface& surface, int width);
 
 // Reports a save: "Not saved", "Saved", or that the converter is missing or silent.
 void MsgGr(const QString& text, SaveOutcome outcome, MessageSeam& messages);

@@ -31,12 +31,54 @@ void PrepareForText(QImage& image) {
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
 }
+
+// Beyond this many operations a picture is kept as its image only.
+constexpr std::size_t MaxKeptOps = 200000;
+
+// Paints one line or text in logical pixels; a text's top is `ascent` above its baseline.
+void PaintOp(QPainter& painter, const SurfaceOp& op, double ascent) {
+  const double k = TwipsPerPixel();
+  if (op.What == SurfaceOp::Kind::Line) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPen pen(op.Color);
+    pen.setWidthF(op.Width);
+    pen.setCapStyle(Qt::FlatCap);
+    if (op.Dotted) pen.setStyle(Qt::DotLine);
+    else if (op.Dashed) pen.setDashPattern({5.0 / op.Width, 3.0 / op.Width});  // in pixels whatever the width
+    // A curve drawn as short lines keeps its pattern running from one line into the next.
+    if (op.Dotted || op.Dashed) pen.setDashOffset(op.Phase / op.Width);
+    painter.setPen(pen);
+    // Half a pixel puts one-pixel lines on pixel centres, so axes stay sharp.
+    const QPointF from(op.X1 / k + 0.5, op.Y1 / k + 0.5);
+    const QPointF to(op.X2 / k + 0.5, op.Y2 / k + 0.5);
+    painter.drawLine(from, to);
+    // A line of zero length still marks its point, as a pen of one pixel does.
+    if (from == to) painter.drawPoint(from);
+  } else if (op.What == SurfaceOp::Kind::Text && !op.Text.isEmpty()) {
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setFont(MakeFont(op.FontName, op.FontSize));
+    painter.setPen(op.Color);
+    painter.drawText(QPointF(op.X1 / k, op.Y1 / k + ascent), op.Text);
+  }
+}
 }  // namespace
 
 Surface::Surface(double scaleWidth, double scaleHeight, double pixelRatio)
     : scaleWidth_(std::max(0.0, scaleWidth)),
       scaleHeight_(std::max(0.0, scaleHeight)),
       pixelRatio_(pixelRatio > 0 ? pixelRatio : 1.0) {}
+
+Surface::~Surface() { painter_.End(); }
+
+const QImage& Surface::Image() const {
+  painter_.End();
+  return Picture();
+}
+
+QPainter& Surface::Painting() {
+  if (!painter_.Painter) painter_.Painter = std::make_unique<QPainter>(&Picture());
+  return *painter_.Painter;
+}
 
 void Surface::SetBorder(double twips) { border_ = std::max(0.0, twips); }
 
@@ -56,6 +98,7 @@ QImage& Surface::Picture() const {
 }
 
 void Surface::Reallocate() {
+  painter_.End();
   if (image_.isNull()) return;  // nothing drawn yet: the picture is made at its size when needed
   QImage fresh = FreshPicture(scaleWidth_, scaleHeight_, pixelRatio_, back_);
   QPainter painter(&fresh);
@@ -82,11 +125,25 @@ void Surface::SetOuterSize(double width, double height) {
 void Surface::SetPixelRatio(double ratio) {
   if (ratio <= 0 || ratio == pixelRatio_) return;
   pixelRatio_ = ratio;
+  painter_.End();
   image_ = QImage();  // a new resolution: what was drawn is drawn again by the owner
   Changed();
 }
 
+void Surface::Record(const SurfaceOp& op) {
+  if (recording_) ops_.push_back(op);
+  if (op.What == SurfaceOp::Kind::Clear) {
+    drawn_.clear();
+    drawnWhole_ = true;
+  } else if (drawn_.size() < MaxKeptOps) {
+    drawn_.push_back(op);
+  } else {
+    drawnWhole_ = false;
+  }
+}
+
 void Surface::Clear() {
+  painter_.End();
   Picture().fill(back_);
   CurrentX = 0;
   CurrentY = 0;
@@ -94,77 +151,99 @@ void Surface::Clear() {
   Changed();
 }
 
+void Surface::Replay(QPainter& painter) const {
+  painter_.End();
+  painter.save();
+  if (!drawnWhole_ || !clip_.isEmpty()) {
+    painter.drawImage(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), Picture());
+  } else {
+    painter.fillRect(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), back_);
+    for (const SurfaceOp& op : drawn_) {
+      const double ascent =
+          op.What == SurfaceOp::Kind::Text ? QFontMetricsF(MakeFont(op.FontName, op.FontSize), &Picture()).ascent() : 0;
+      PaintOp(painter, op, ascent);
+    }
+  }
+  painter.restore();
+}
+
 void Surface::ApplyClip(QPainter& painter) const {
-  if (clip_.isEmpty()) return;
+  if (clip_.isEmpty()) {
+    painter.setClipping(false);
+    return;
+  }
   const double k = TwipsPerPixel();
   painter.setClipRect(QRectF(clip_.x() / k, clip_.y() / k, clip_.width() / k, clip_.height() / k));
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2) {
-  Record({SurfaceOp::Kind::Line, x1, y1, x2, y2, fore_, dotted_, {}, {}, 0});
-  QPainter painter(&Picture());
+  const bool patterned = dotted_ || dashed_;
+  if (!patterned || x1 != CurrentX || y1 != CurrentY) phase_ = 0;
+  const SurfaceOp op{SurfaceOp::Kind::Line, x1, y1, x2, y2, fore_, dotted_, {}, {}, 0, lineWidth_, dashed_ && !dotted_,
+                     phase_};
+  if (patterned) phase_ += std::hypot(x2 - x1, y2 - y1) / TwipsPerPixel();
+  Record(op);
+  QPainter& painter = Painting();
   ApplyClip(painter);
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  QPen pen(fore_);
-  pen.setWidthF(1.0);
-  pen.setCapStyle(Qt::FlatCap);
-  if (dotted_) pen.setStyle(Qt::DotLine);
-  painter.setPen(pen);
-  const double k = TwipsPerPixel();
-  // Half a pixel puts one-pixel lines on pixel centres, so axes stay sharp.
-  painter.drawLine(QPointF(x1 / k + 0.5, y1 / k + 0.5), QPointF(x2 / k + 0.5, y2 / k + 0.5));
-  // A line of zero length still marks its point, as a pen of one pixel does.
-  if (x1 == x2 && y1 == y2) painter.drawPoint(QPointF(x1 / k + 0.5, y1 / k + 0.5));
+  PaintOp(painter, op, 0);
   CurrentX = x2;
   CurrentY = y2;
   Changed();
 }
 
 void Surface::Print(const QString& text) {
-  Record({SurfaceOp::Kind::Text, CurrentX, CurrentY, 0, 0, fore_, false, text, fontName_, fontSize_});
+  const double width = TextWidth(text);
+  const SurfaceOp op{SurfaceOp::Kind::Text, CurrentX, CurrentY, CurrentX + width, CurrentY + TextHeight(), fore_,
+                     false, text, fontName_, fontSize_};
+  Record(op);
   if (!text.isEmpty()) {
-    QPainter painter(&Picture());
+    QPainter& painter = Painting();
     ApplyClip(painter);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont font = MakeFont(fontName_, fontSize_);
-    painter.setFont(font);
-    painter.setPen(fore_);
-    const QFontMetricsF metrics(font, &image_);
-    const double k = TwipsPerPixel();
-    painter.drawText(QPointF(CurrentX / k, CurrentY / k + metrics.ascent()), text);
+    PaintOp(painter, op, Metrics().ascent());
   }
-  CurrentX += TextWidth(text);
+  CurrentX += width;
   Changed();
 }
 
 namespace {
-// Measures at the picture's resolution; a surface not drawn on yet measures on a one-pixel
-// stand-in of the same resolution rather than taking its picture's memory.
-template <typename Measure>
-double Measured(const QImage& picture, const QFont& font, Measure measure) {
-  if (!picture.isNull()) return PixelsToTwips(measure(QFontMetricsF(font, &picture)));
-  QImage standIn(1, 1, QImage::Format_ARGB32_Premultiplied);
-  PrepareForText(standIn);
-  return PixelsToTwips(measure(QFontMetricsF(font, &standIn)));
+// A surface not drawn on yet measures on a one-pixel stand-in of the same resolution rather than
+// taking its picture's memory.
+const QImage& StandIn() {
+  static const QImage standIn = [] {
+    QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+    PrepareForText(image);
+    return image;
+  }();
+  return standIn;
 }
 }  // namespace
 
-double Surface::TextWidth(const QString& text) const {
-  return Measured(image_, MakeFont(fontName_, fontSize_),
-                  [&text](const QFontMetricsF& metrics) { return metrics.horizontalAdvance(text); });
+const QFontMetricsF& Surface::Metrics() const {
+  if (!metrics_ || metricsName_ != fontName_ || metricsSize_ != fontSize_) {
+    metrics_ = std::make_shared<QFontMetricsF>(MakeFont(fontName_, fontSize_),
+                                               image_.isNull() ? &StandIn() : &image_);
+    metricsName_ = fontName_;
+    metricsSize_ = fontSize_;
+  }
+  return *metrics_;
 }
+
+double Surface::TextWidth(const QString& text) const { return PixelsToTwips(Metrics().horizontalAdvance(text)); }
 
 double Surface::TextHeight(const QString& text) const {
   (void)text;
-  return Measured(image_, MakeFont(fontName_, fontSize_), [](const QFontMetricsF& metrics) { return metrics.height(); });
+  return PixelsToTwips(Metrics().height());
 }
 
 bool Surface::LoadPicture(const QString& path) {
   QImage picture;
   if (!picture.load(path)) return false;
+  painter_.End();
   Picture().fill(back_);
   QPainter painter(&Picture());
   painter.drawImage(QPointF(0, 0), picture);
+  drawn_.clear();
+  drawnWhole_ = false;  // a picture is not lines and texts
   Changed();
   return true;
 }
@@ -173,6 +252,7 @@ bool Surface::SaveBitmap(const QString& path) const { return SaveImage(path, "BM
 
 bool Surface::SaveImage(const QString& path, const char* format, int quality) const {
   // Saved files carry the picture as seen, flattened on the back colour.
+  painter_.End();
   QImage flat = Picture().convertToFormat(QImage::Format_RGB32);
   flat.setDevicePixelRatio(1.0);
   return flat.save(path, format, quality);

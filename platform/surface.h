@@ -3,12 +3,16 @@
 
 #include <QColor>
 #include <QImage>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
-// One drawing operation, as recorded for tests.
+// One drawing operation, as recorded for tests and kept to draw the picture again at another
+// size. A text's box is (X1, Y1) to (X2, Y2).
 struct SurfaceOp {
   enum class Kind { Clear, Line, Text };
   Kind What = Kind::Clear;
@@ -18,6 +22,9 @@ struct SurfaceOp {
   QString Text;
   QString FontName;
   double FontSize = 0;  // points
+  double Width = 1;     // a line's width in logical pixels
+  bool Dashed = false;  // a line drawn in dashes
+  double Phase = 0;     // where in its pattern a dashed or dotted line starts, in logical pixels
 };
 
 // A picture surface with a retained picture: what is drawn on it stays, so it can be repainted,
@@ -29,6 +36,11 @@ class Surface {
   // A surface of the given drawable size in twips. `pixelRatio` is the device pixel ratio of the
   // screen it is shown on, so that lines stay crisp on high-DPI screens.
   explicit Surface(double scaleWidth = 1500, double scaleHeight = 1500, double pixelRatio = 1.0);
+  ~Surface();
+  Surface(const Surface&) = default;
+  Surface& operator=(const Surface&) = default;
+  Surface(Surface&&) = default;
+  Surface& operator=(Surface&&) = default;
 
   double ScaleWidth() const { return scaleWidth_; }
   double ScaleHeight() const { return scaleHeight_; }
@@ -49,6 +61,11 @@ class Surface {
   void SetBackColor(const QColor& color) { back_ = color; }
   bool Dotted() const { return dotted_; }
   void SetDotted(bool dotted) { dotted_ = dotted; }
+  bool Dashed() const { return dashed_; }
+  void SetDashed(bool dashed) { dashed_ = dashed; }
+  // The width of lines, in logical pixels.
+  double LineWidth() const { return lineWidth_; }
+  void SetLineWidth(double pixels) { lineWidth_ = pixels > 0 ? pixels : 1.0; }
 
   // Confines lines and texts to a rectangle in twips (a table keeps each text inside its cell),
   // until ClearClip. Clearing the whole picture is never confined.
@@ -74,11 +91,15 @@ class Surface {
   // The retained picture, in device pixels with the surface's pixel ratio. Its memory is taken
   // when it is first drawn on or asked for, filled with the back colour of that moment; until
   // then resizing costs nothing (graph windows made at load may never be shown).
-  const QImage& Image() const { return Picture(); }
+  const QImage& Image() const;
   // Replaces the picture with an image file (drawn at the top left); false when it cannot be read.
   bool LoadPicture(const QString& path);
   bool SaveBitmap(const QString& path) const;
   bool SaveImage(const QString& path, const char* format, int quality = -1) const;
+  // Paints what was drawn since the last clear on a painter whose units are the surface's logical
+  // pixels, so that any device and any scale gets the same drawing: lines and texts again, or
+  // the retained image when a picture was loaded or too much was drawn to keep.
+  void Replay(QPainter& painter) const;
 
   // Tests record what is drawn.
   void StartRecording() { recording_ = true; ops_.clear(); }
@@ -92,8 +113,10 @@ class Surface {
   void Reallocate();
   QImage& Picture() const;
   void Changed() { if (OnChanged) OnChanged(); }
-  void Record(SurfaceOp op) { if (recording_) ops_.push_back(std::move(op)); }
+  void Record(const SurfaceOp& op);
   void ApplyClip(class QPainter& painter) const;
+  // The metrics of the current font, kept while the font stays: measuring is frequent.
+  const QFontMetricsF& Metrics() const;
 
   double scaleWidth_;
   double scaleHeight_;
@@ -102,10 +125,41 @@ class Surface {
   QColor fore_ = Qt::black;
   QColor back_ = Qt::white;
   bool dotted_ = false;
+  bool dashed_ = false;
+  double lineWidth_ = 1.0;
+  double phase_ = 0;  // how far the pattern has run along lines drawn end to end
   QString fontName_ = QStringLiteral("DejaVu Sans");
   double fontSize_ = 9;
+  // One painter stays open on the image while lines and texts follow each other, and is closed
+  // before anyone reads or changes the image otherwise. A copy or a move closes it first, so
+  // that the image copied is whole; the copy opens its own.
+  struct OpenPainter {
+    mutable std::unique_ptr<QPainter> Painter;
+    OpenPainter() = default;
+    OpenPainter(const OpenPainter& other) { other.End(); }
+    OpenPainter(OpenPainter&& other) noexcept { other.End(); }
+    OpenPainter& operator=(const OpenPainter& other) {
+      End();
+      other.End();
+      return *this;
+    }
+    OpenPainter& operator=(OpenPainter&& other) noexcept {
+      End();
+      other.End();
+      return *this;
+    }
+    void End() const { Painter.reset(); }
+  };
+  QPainter& Painting();
+  OpenPainter painter_;  // before the image: closed before the image is copied
   mutable QImage image_;  // null until first needed
   QRectF clip_;  // twips; empty: the whole picture
   bool recording_ = false;
   std::vector<SurfaceOp> ops_;
+  std::vector<SurfaceOp> drawn_;  // since the last clear
+  mutable std::shared_ptr<QFontMetricsF> metrics_;
+  mutable QString metricsName_;
+  mutable double metricsSize_ = -1;
+  bool drawnWhole_ = true;        // drawn_ holds the whole picture
+
 };

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -34,20 +35,14 @@ const QString NotDefined = QStringLiteral("not defined");
 // The results table's columns and rows, in twips as the table draws them.
 constexpr double ResultsColumnWidth = 2000;
 
-// The outer height of a graph window as the spare window has it: its frame once it has one, or
-// the designed client area plus a title bar like the main window's.
-int SpareOuterHeight(const QWidget& frame) {
-  const FGraf* spare = nullptr;
-  for (const FGraf* window : frame.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly)) {
-    if (!window->Linked()) spare = window;
-  }
-  int titleBar = frame.frameGeometry().height() - frame.geometry().height();
-  if (titleBar <= 0 && !frame.isVisible()) titleBar = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  if (spare != nullptr) {
-    const int framed = spare->frameGeometry().height();
-    return framed > spare->height() ? framed : spare->height() + std::max(titleBar, 0);
-  }
-  return TwipsToPixelsRounded(FGraf::DesignHeight) + std::max(titleBar, 0);
+// The graph window's outer size: its frame once it has one, or its client area in a frame like
+// the main window's.
+QSize OuterSize(const QWidget& window, const QWidget& frame) {
+  const QSize framed = window.frameGeometry().size();
+  if (framed.height() > window.height()) return framed;
+  QSize margins = frame.frameGeometry().size() - frame.geometry().size();
+  if (margins.height() <= 0) margins.setHeight(frame.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  return window.size() + margins.expandedTo(QSize(0, 0));
 }
 
 }  // namespace
@@ -149,7 +144,7 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
   PBTblOp2->setFixedSize(PBTblOp2->size());
   Text1->setFixedSize(74, PBTblOp2->height());
 
-  for (std::size_t k = 0; k < 4; ++k) OpCaptions[k] = QString::fromStdString(::OpCaptions[k]);
+  for (std::size_t k = 0; k < 4; ++k) OpCaptions[k] = GraphWindowCaption(static_cast<int>(k));
 
   // Every pick of the user counts, the letter already shown included; the store's own
   // selections come through it (OperandSelected).
@@ -302,6 +297,13 @@ void BinaryPanel::CreateGraphWindow(int k) {
   auto* graph = new FGraf(frame);
   GraphWindows[slot] = graph;
   SetUpGraphWindow(*graph, k, OpCaptions[slot], frame->windowIcon(), this);
+  graph->ApplySize(StoredGraphWindowSize());
+  // A size given to one is kept for the four, and for the next run.
+  connect(graph, &FGraf::SizeChosen, this, [this, graph](const QSize& size) {
+    StoreGraphWindowSize(size);
+    for (FGraf* other : GraphWindows)
+      if (other != nullptr && other != graph) other->ApplySize(size);
+  });
   graphWindowShown_[slot] = false;
   PlaceGraphWindow(k);
   emit GraphWindowMade(k);
@@ -314,7 +316,9 @@ void BinaryPanel::PlaceGraphWindow(int k) {
   FGraf* graph = GraphWindows[static_cast<std::size_t>(k)];
   if (graph == nullptr) return;
   const QWidget* frame = window();
-  graph->move(GraphWindowPosition(frame->frameGeometry(), k, SpareOuterHeight(*frame)));
+  const QScreen* screen = frame->screen();
+  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+  graph->move(GraphWindowPlace(frame->frameGeometry(), k, OuterSize(*graph, *frame), available));
 }
 
 void BinaryPanel::AccioGrf(const QString& tag) {
@@ -328,37 +332,17 @@ void BinaryPanel::DrawBinaryGraph(int k) {
   FGraf* graph = GraphWindows[static_cast<std::size_t>(k)];
   if (graph == nullptr) return;
   Surface& surface = graph->PBox->surface();
+  const auto slot = static_cast<std::size_t>(k);
   // The window the user zoomed or panned to, if any; the picture box learns the scale drawn.
   auto* box = qobject_cast<PlaneBox*>(graph->PBox);
   const PlaneWindow view = box != nullptr ? box->View.Window() : PlaneWindow();
-  const auto keep = [&](const PlaneScale& scale) {
-    GraphScales[static_cast<std::size_t>(k)] = scale;
-    if (box != nullptr) box->SetScale(scale);
-  };
-  if (Last.Defined[static_cast<std::size_t>(k)]) {
-    keep(::DrawBinaryGraph(surface, Last.Z1, Last.Z2, Last.Results[static_cast<std::size_t>(k)], view));
-    return;
-  }
   // No result to draw (Z1 ÷ 0, or beyond the range of numbers): the operands alone, and a line
   // that says why.
-  double r = 1.1 * LargestComponent(Last.Z1, Last.Z2, Last.Z2);
-  if (!(r > 0)) r = 5;
-  surface.SetForeColor(ProjectionGrey);
-  const PlaneScale scale = NewPlaneOr(surface, view, -r, -r, r, r);
-  keep(scale);
-  surface.SetForeColor(OperandBlue);
-  DrawComplexVector(scale, Last.Z1, surface);
-  surface.SetForeColor(OperandBlue);
-  DrawComplexVector(scale, Last.Z2, surface);
-  // Small, in the bottom left corner, clear of the operands' arrows as far as it can be.
-  const double size = surface.FontSize();
-  surface.SetFontSize(7);
-  surface.SetForeColor(ResultRed);
-  const QString note = QStringLiteral("not defined: ") + BinaryFailureReason(k);
-  surface.CurrentX = 45;
-  surface.CurrentY = surface.ScaleHeight() - surface.TextHeight(note) - 30;
-  surface.Print(note);
-  surface.SetFontSize(size);
+  GraphScales[slot] = Last.Defined[slot]
+                          ? ::DrawBinaryGraph(surface, static_cast<OpCode>(k), Last.Z1, Last.Z2, Last.Results[slot], view)
+                          : DrawOperandsGraph(surface, Last.Z1, Last.Z2,
+                                              QStringLiteral("not defined: ") + BinaryFailureReason(k), view);
+  if (box != nullptr) box->SetScale(GraphScales[slot]);
 }
 
 void BinaryPanel::OpGrfs_Click() {

@@ -194,6 +194,7 @@ void CombinedPanel::OkCmb_Click() {
   IdRes[1]->setText(ToQ(PolarText(value, 2, unit_)));
   BtGC->setEnabled(true);
   emit Calculated();
+  emit Evaluated(value, text);
 }
 
 void CombinedPanel::IdRes_Change() {

@@ -57,6 +57,8 @@ class CombinedPanel : public QGroupBox {
  signals:
   void Calculated();
   void ExerciseAsked();
+  // A formula has a value: the graph panel draws it.
+  void Evaluated(const Cplx& value, const QString& formula);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -39,6 +39,10 @@ double ReadCount(const QString& text, bool& ok) {
   return std::nearbyint(value);
 }
 
+// The letter the entry goes under when stored: the open complex's, or the next free one.
+QString EntryLetter(const StorePanel& store) {
+  return ToQ(LetterOf(store.StoredComplexOpen() ? store.EditIndex : store.Store().Count() + 1));
+}
 }  // namespace
 
 EntryPanel::EntryPanel(Seams seams, const Language& language, QWidget* parent)
@@ -175,7 +179,7 @@ void EntryPanel::EdN_KeyDown(int i, int keyCode, Qt::KeyboardModifiers) {
     }
   }
   EntryCplx = entry;
-  graph_->ShowInGraphPanel(EntryCplx);
+  graph_->ShowInGraphPanel(EntryCplx, EntryLetter(*store_));
   store_->StoreEntry(EntryCplx);
   store_->AllowReset();
 }
@@ -214,6 +218,7 @@ void EntryPanel::BtRnd_Click() {
   const int count = n < 0 ? 0 : static_cast<int>(n);
   // The first one replaces an open complex; the others are new letters, which must all fit.
   if (store_->RefuseWhenFull(count - (store_->StoredComplexOpen() ? 1 : 0))) return;
+  const QString letter = EntryLetter(*store_);
   {
     const StorePanel::ChangeBatch oneChange(*store_);
     for (int k = 0; k < count; ++k) {
@@ -221,7 +226,7 @@ void EntryPanel::BtRnd_Click() {
       store_->StoreEntry(EntryCplx);
     }
   }
-  if (count == 1) graph_->ShowInGraphPanel(EntryCplx);
+  if (count == 1) graph_->ShowInGraphPanel(EntryCplx, letter);
   store_->AllowReset();
   EdN[0]->setFocus();
 }
@@ -242,7 +247,7 @@ void EntryPanel::LstUnit_Click() {
 void EntryPanel::ShowInEntry(const Cplx& z) {
   EdN[0]->setText(ToQ(PairText(z, Decimals)));
   EdN[1]->setText(ToQ(PolarText(z, Decimals, Unit)));
-  graph_->ShowInGraphPanel(z);
+  graph_->ShowInGraphPanel(z, EntryLetter(*store_));
   if (!store_->StoredComplexOpen()) return;
   EtEdit->setText(QStringLiteral("Editing %1 \u2014 Esc to add a new one instead").arg(ToQ(LetterOf(store_->EditIndex))));
   example_->hide();

@@ -209,6 +209,7 @@ void Form1::ConnectPanels() {
   connect(Stored, &StorePanel::EntryClosed, Entry, &EntryPanel::ClearEntry);
   connect(Stored, &StorePanel::Deleted, Graph, &GraphPanel::ClearPicture);
   connect(Stored, &StorePanel::NewEntryAsked, Graph, &GraphPanel::ResetGraphPanel);
+  connect(Combined, &CombinedPanel::Evaluated, Graph, &GraphPanel::ShowCombined);
   connect(Stored, &StorePanel::Emptied, this, [this] {
     Power->RstPot();
     Roots->RstRel();

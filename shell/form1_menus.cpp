@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QInputDialog>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <algorithm>
@@ -45,6 +46,12 @@ GraphSaveContext DialogSaving(Form1& form, const Seams& seams) {
   context.AskSavePath = [&form, seams](const QString& proposedName, const QString& startFolder,
                                        const QString& typeList) {
     return AskFile(&form, FileDialogMode::Save, startFolder, typeList, proposedName, seams, form.Lang);
+  };
+  context.AskPngWidth = [&form](int proposed) {
+    bool ok = false;
+    const int width = QInputDialog::getInt(&form, QStringLiteral("Save as PNG"), QStringLiteral("Width in pixels:"),
+                                           proposed, 100, 20000, 100, &ok);
+    return ok ? width : 0;
   };
   return context;
 }

@@ -65,31 +65,52 @@ void GraphPanel::ResetGraphPanel() {
   Describe(QString());
 }
 
-void GraphPanel::ShowComplex(Shows shows, const Cplx& z) {
+void GraphPanel::ShowComplex(Shows shows, const Cplx& z, const QString& label) {
   shown_ = z;
-  Show(shows, [this, z] { return ::ShowInGraphPanel(PBox0->surface(), z, PBox0->View.Window()).value_or(Scale); });
+  label_ = label;
+  Show(shows, [this, z, label] {
+    return ::ShowInGraphPanel(PBox0->surface(), z, label, PBox0->View.Window()).value_or(Scale);
+  });
   EtZ->setText(ToQ(CartText(z, 2)));
   Describe(EtZ->text());
 }
 
-void GraphPanel::ShowInGraphPanel(const Cplx& z) {
+void GraphPanel::ShowInGraphPanel(const Cplx& z, const QString& label) {
   BtGrf->setEnabled(true);
   // 0 + 0i draws nothing: the panel keeps its picture, its caption and its view.
-  if (!::ShowInGraphPanel(PBox0->surface(), z)) return;
+  if (!::ShowInGraphPanel(PBox0->surface(), z, label)) return;
   PBox0->View.Fit();
-  ShowComplex(Shows::Complex, z);
+  ShowComplex(Shows::Complex, z, label);
 }
 
-void GraphPanel::ShowResult(const Cplx& z) {
+void GraphPanel::ShowPower(const Cplx& base, double exponent, const Cplx& result) {
   BtGrf->setEnabled(true);
-  if (!::ShowInGraphPanel(PBox0->surface(), z)) return;
   PBox0->View.Fit();
-  ShowComplex(Shows::Result, z);
+  shown_ = result;
+  Show(Shows::Result, [this, base, exponent, result] {
+    return DrawPowerGraph(PBox0->surface(), base, exponent, result, PBox0->View.Window());
+  });
+}
+
+void GraphPanel::ShowCombined(const Cplx& value, const QString& formula) {
+  BtGrf->setEnabled(true);
+  PBox0->View.Fit();
+  shown_ = value;
+  // A long formula names the arrow by its start; the caption holds it whole.
+  const QString label = formula.size() > 14 ? formula.left(12) + QChar(0x2026) : formula;
+  Show(Shows::Result, [this, value, label] {
+    Surface& surface = PBox0->surface();
+    const PlaneWindow& view = PBox0->View.Window();
+    if (const auto drawn = ::ShowInGraphPanel(surface, value, label, view)) return *drawn;
+    return ::ResetGraphPanel(surface, view);
+  });
+  EtZ->setText(formula);
+  Describe(formula);
 }
 
 void GraphPanel::ShowMoved(const Cplx& z) {
   BtGrf->setEnabled(true);
-  ShowComplex(Shows::Complex, z);
+  ShowComplex(Shows::Complex, z, label_);
 }
 
 void GraphPanel::ShowRoots(const Cplx& first, double step, int n) {

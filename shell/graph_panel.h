@@ -36,11 +36,14 @@ class GraphPanel : public QFrame {
   Surface& surface();
   // The default plane, empty.
   void ResetGraphPanel();
-  // z on its plane, captioned with its cartesian form; 0 + 0i leaves the panel as it is. The view
-  // fits z again.
-  void ShowInGraphPanel(const Cplx& z);
-  // A power's result: shown as a complex, but not one to drag.
-  void ShowResult(const Cplx& z);
+  // z on its plane, captioned with its cartesian form and labelled (a letter; "z" when empty);
+  // 0 + 0i leaves the panel as it is. The view fits z again.
+  void ShowInGraphPanel(const Cplx& z, const QString& label = QString());
+  // A power: the base, the result and their arguments' arcs, not to be dragged; the caller writes
+  // the caption.
+  void ShowPower(const Cplx& base, double exponent, const Cplx& result);
+  // The value of a combined formula, captioned and labelled with the formula, not to be dragged.
+  void ShowCombined(const Cplx& value, const QString& formula);
   // z as it is being moved, on the window on show, 0 + 0i included.
   void ShowMoved(const Cplx& z);
   // What is on show, drawn again through the picture's view (after a zoom or a pan).
@@ -61,10 +64,11 @@ class GraphPanel : public QFrame {
   // Draws the picture and keeps the drawing, to draw it again at a new size or view; each
   // drawing answers the scale it drew on.
   void Show(Shows shows, std::function<PlaneScale()> drawing);
-  void ShowComplex(Shows shows, const Cplx& z);
+  void ShowComplex(Shows shows, const Cplx& z, const QString& label);
   void Describe(const QString& what);
 
   std::function<PlaneScale()> drawing_;
   Shows shows_ = Shows::Nothing;
   Cplx shown_;
+  QString label_;  // the arrow's name on show
 };

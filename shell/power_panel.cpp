@@ -146,7 +146,7 @@ void PowerPanel::OkPot_Click() {
   }
   BtGP->setEnabled(true);
   emit Calculated();
-  graph_.ShowResult(Last.Result);
+  graph_.ShowPower(Last.Base, Last.Exponent, Last.Result);
   graph_.SetCaption(QStringLiteral("(") + ToQ(CartText(Last.Base, 2)) + QStringLiteral(")^") +
                     PlainNumber(Last.Exponent));
 }

@@ -113,18 +113,20 @@ Block FromSurface(const Surface& surface, double lineWidth) {
         first = true;
         break;
       case SurfaceOp::Kind::Line:
-        block.Lines.push_back({op.X1, op.Y1, op.X2, op.Y2, op.Color, op.Dotted, lineWidth});
+        block.Lines.push_back({op.X1, op.Y1, op.X2, op.Y2, op.Color, op.Dotted || op.Dashed, lineWidth * op.Width});
         break;
       case SurfaceOp::Kind::Text: {
         const double top = op.Y1;
-        // A text left of the one before starts a new line.
-        if (first || op.X1 < lastX) pen = op.X1;
+        // A text that does not start where the one before ended stands on its own: a new line
+        // of a wrapped formula, or a label of a graph.
+        const bool continued = !first && std::fabs(op.X1 - lastX) <= 0.5;
+        if (!continued) pen = op.X1;
         first = false;
-        lastX = op.X1;
+        lastX = op.X2;
         const double x = pen;
         const QFont font = TwipsFont(op.FontName, op.FontSize);
         pen += TwipsTextWidth(font, op.Text);
-        if (!block.Runs.empty()) {
+        if (continued && !block.Runs.empty()) {
           SheetRun& last = block.Runs.back();
           if (last.Points == op.FontSize && last.FontName == op.FontName && last.Color == op.Color &&
               last.Baseline == top + TwipsAscent(font)) {
@@ -163,11 +165,10 @@ std::vector<Block> Graphs(const SheetExercise& e) {
   switch (e.Kind) {
     case ExerciseKind::Binary:
       for (std::size_t op = 0; op < 4; ++op)
-        draw([&](Surface& s) { DrawBinaryGraph(s, e.Operands[0], e.Operands[1], e.Answers[op]); });
+        draw([&](Surface& s) { DrawBinaryGraph(s, static_cast<OpCode>(op), e.Operands[0], e.Operands[1], e.Answers[op]); });
       break;
     case ExerciseKind::Power:
-      // The base as an operand, the power as the result.
-      draw([&](Surface& s) { DrawBinaryGraph(s, e.Operands[0], e.Operands[0], e.Answers[0]); });
+      draw([&](Surface& s) { DrawPowerGraph(s, e.Operands[0], e.Exponent, e.Answers[0]); });
       break;
     case ExerciseKind::Roots:
       draw([&](Surface& s) { DrawRootsGraph(s, e.Answers[0], e.RootStep, e.RootIndex); });

@@ -106,17 +106,33 @@ class SaveGraphTest : public QObject {
     QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
     QCOMPARE(proposed, QStringLiteral("3+4i"));
     QCOMPARE(startFolder, QStringLiteral("Graphs"));
-    QCOMPARE(types, QStringLiteral("*.jpg|*.bmp|*.png"));
+    QCOMPARE(types, QStringLiteral("*.jpg|*.bmp|*.png|*.svg"));
     QCOMPARE(QImage(answer).size(), QSize(120, 90));
     QCOMPARE(context.LastSavedName, QStringLiteral("panel.bmp"));
     QVERIFY(processes_.Started.isEmpty());
     QCOMPARE(QDir::currentPath(), QDir(work.path()).canonicalPath());
 
+    // A PNG is the drawing again at the width chosen, the band still across its middle; a
+    // cancelled width saves nothing.
     answer = folder + QStringLiteral("/panel.png");
-    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
-    QFile png(answer);
-    QVERIFY(png.open(QIODevice::ReadOnly));
-    QCOMPARE(png.read(4), QByteArray("\x89PNG"));
+    for (const int width : {600, 0}) {
+      context.AskPngWidth = [width](int proposed) { return proposed == 1200 ? width : -1; };
+      QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), width ? GraphSaved : GraphNotSaved);
+    }
+    const QImage png(answer, "PNG");
+    QCOMPARE(png.size(), QSize(600, 450));
+    QCOMPARE(png.pixelColor(300, 225), QColor(Qt::red));
+    QCOMPARE(png.pixelColor(300, 190), QColor(Qt::white));
+    // An SVG holds the same lines and texts as vectors.
+    answer = folder + QStringLiteral("/panel.svg");
+    Surface picture = GraphPicture();
+    picture.Print(QStringLiteral("z\u2081"));
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), picture, true, context), GraphSaved);
+    QFile svg(answer);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QString vectors = QString::fromUtf8(svg.readAll());
+    QVERIFY(vectors.contains(QStringLiteral("<svg")) && vectors.contains(QStringLiteral("z\u2081")));
+    QVERIFY(vectors.contains(QStringLiteral("viewBox=\"0 0 120 90\"")));
     QVERIFY(processes_.Started.isEmpty());
 
     // A name typed without a type becomes a JPEG.
@@ -171,7 +187,8 @@ class SaveGraphTest : public QObject {
     QCOMPARE(GuardaGrf(proposed, GraphPicture(), true, context), GraphSaved);
     QCOMPARE(context.LastSavedName, saved);
     QCOMPARE(QDir(QStringLiteral("Graphs")).entryList(QDir::Files), QStringList{saved});
-    QCOMPARE(QImage(QStringLiteral("Graphs/") + saved).size(), QSize(120, 90));
+    // A PNG is 1200 pixels wide unless the user chooses otherwise.
+    QCOMPARE(QImage(QStringLiteral("Graphs/") + saved).size(), saved.endsWith(QLatin1String("png")) ? QSize(1200, 900) : QSize(120, 90));
     QVERIFY(messages_.Shown.isEmpty());
   }
 

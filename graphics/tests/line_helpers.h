@@ -13,6 +13,7 @@ struct UserLine {
   double X1, Y1, X2, Y2;
   QColor Color;
   bool Dotted;
+  bool Dashed = false;
   double Length() const { return std::hypot(X2 - X1, Y2 - Y1); }
   // Direction from the first end to the second, in degrees in (-180, 180].
   double Angle() const { return std::atan2(Y2 - Y1, X2 - X1) * 180 / M_PI; }
@@ -25,7 +26,7 @@ inline std::vector<UserLine> UserLines(const Surface& surface, const PlaneScale&
   std::vector<UserLine> lines;
   for (const SurfaceOp& op : surface.Recorded()) {
     if (op.What != SurfaceOp::Kind::Line) continue;
-    lines.push_back({UserX(s, op.X1), UserY(s, op.Y1), UserX(s, op.X2), UserY(s, op.Y2), op.Color, op.Dotted});
+    lines.push_back({UserX(s, op.X1), UserY(s, op.Y1), UserX(s, op.X2), UserY(s, op.Y2), op.Color, op.Dotted, op.Dashed});
   }
   return lines;
 }

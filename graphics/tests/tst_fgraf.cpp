@@ -41,7 +41,7 @@ class FGrafTests : public QObject {
     QCOMPARE(spare.PBox->objectName(), QStringLiteral("PBox"));
     QCOMPARE(spare.windowTitle(), QStringLiteral("Graf"));
     QVERIFY(spare.isWindow());
-    QCOMPARE(spare.size(), QSize(TwipsToPixelsRounded(2325), TwipsToPixelsRounded(1665)));
+    QCOMPARE(spare.size(), QSize(TwipsToPixelsRounded(5400), TwipsToPixelsRounded(4200)));
     QCOMPARE(spare.PBox->geometry(), spare.rect());
     QVERIFY(spare.Tag.isEmpty());
     QVERIFY(!spare.Linked());
@@ -104,20 +104,28 @@ class FGrafTests : public QObject {
     QCOMPARE(source.Asked.last(), QStringLiteral("1"));
   }
 
-  void WindowsStackToTheRightOfTheMainWindow() {
-    const double h = 2000;
-    for (int k = 0; k < 4; ++k) {
-      const QPointF at = GraphWindowPositionTwips(1000, 500, 9000, k, h);
-      QCOMPARE(at.x(), 10100.0);
-      QCOMPARE(at.y(), 400 + k * 1.1 * h);
+  // Right of the main window, a tenth of their height apart, and always on the screen: over the
+  // main window when it fills the screen or stands at its right edge, closer on a short screen.
+  void WindowsStandBesideTheMainWindowOnTheScreen() {
+    const int gap = TwipsToPixelsRounded(100);
+    const QSize outer(330, 290);
+    const QRect tall(0, 0, 1920, 1400);
+    const struct {
+      QRect main, available;
+      int x, top, step;
+    } cases[] = {
+        {{100, 60, 800, 620}, tall, 900 + gap, 60 - gap, 319},
+        {tall, tall, 1590, 0, 319},                            // maximised
+        {{1100, 60, 820, 620}, tall, 1590, 60 - gap, 319},     // at the right edge
+        {{100, 60, 800, 620}, {0, 0, 1280, 690}, 900 + gap, 1, 133},  // four overlap
+    };
+    for (const auto& c : cases) {
+      for (int k = 0; k < 4; ++k) {
+        const QPoint at = GraphWindowPlace(c.main, k, outer, c.available);
+        QCOMPARE(at, QPoint(c.x, c.top + k * c.step));
+        QVERIFY(c.available.contains(QRect(at, outer)));
+      }
     }
-    const QRect mainFrame(100, 60, 800, 620);
-    const QPoint first = GraphWindowPosition(mainFrame, 0, 150);
-    const QPoint last = GraphWindowPosition(mainFrame, 3, 150);
-    QCOMPARE(first.x(), 900 + TwipsToPixelsRounded(100));
-    QCOMPARE(first.y(), 60 - TwipsToPixelsRounded(100));
-    QCOMPARE(last.x(), first.x());
-    QCOMPARE(last.y() - first.y(), 495);  // 3 × 150 × 1.1: a tenth of a window's height apart
   }
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QtTest>
 #include <cmath>
+#include <QRectF>
+#include <algorithm>
 #include <limits>
 
 #include "graphics/operation_graphs.h"
@@ -37,6 +39,40 @@ bool HasProjectionsOf(const std::vector<UserLine>& lines, double x, double y) {
     if (Near(l.X1, 0, 1e-9) && Near(l.Y1, y, 1e-9) && Near(l.X2, x, 1e-9) && Near(l.Y2, y, 1e-9)) toImaginary = true;
   }
   return toReal && toImaginary;
+}
+// The texts drawn, each checked to lie inside the picture and on no other.
+QStringList CheckedTexts(const Surface& surface) {
+  QStringList texts;
+  std::vector<QRectF> boxes;
+  const QRectF picture(0, 0, surface.ScaleWidth(), surface.ScaleHeight());
+  for (const SurfaceOp& op : surface.Recorded()) {
+    if (op.What != SurfaceOp::Kind::Text) continue;
+    const QRectF box(QPointF(op.X1, op.Y1), QPointF(op.X2, op.Y2));
+    if (!picture.contains(box)) return {QStringLiteral("outside: ") + op.Text};
+    for (const QRectF& other : boxes)
+      if (other.intersects(box)) return {QStringLiteral("on another: ") + op.Text};
+    boxes.push_back(box);
+    texts << op.Text;
+  }
+  return texts;
+}
+
+// The line ending where a dashed arc of that colour ends, read as an angle about the origin.
+std::vector<double> ArcEnds(const std::vector<UserLine>& lines, const QColor& color) {
+  std::vector<double> ends;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const UserLine& l = lines[i];
+    if (l.Color != color || !l.Dashed) continue;
+    const bool last = i + 1 == lines.size() || !Near(lines[i + 1].X1, l.X2) || !Near(lines[i + 1].Y1, l.Y2);
+    if (last) ends.push_back(std::atan2(l.Y2, l.X2) * 180 / M_PI);
+  }
+  return ends;
+}
+
+bool HasSide(const std::vector<UserLine>& lines, double x1, double y1, double x2, double y2) {
+  for (const UserLine& l : LinesIn(lines, ConstructionGrey, true))
+    if (Near(l.X1, x1) && Near(l.Y1, y1) && Near(l.X2, x2) && Near(l.Y2, y2)) return true;
+  return false;
 }
 }  // namespace
 
@@ -158,6 +194,87 @@ class OperationGraphTests : public QObject {
     const PlaneScale scale = DrawRootsGraph(panel, MakeCplx(0, 0), 120, 3);
     QCOMPARE(scale.XMax, 5.0);
     QVERIFY(LinesIn(UserLines(panel, scale), PanelBlue, false).empty());
+  }
+
+  // z1 = 3 + 4i, z2 = 1 − 2i: the sum's fourth corner is 4 + 2i, reached from z1 and from z2;
+  // the difference's is 2 + 6i, reached from z1 and from −z2 = −1 + 2i, drawn dashed.
+  void SumAndDifferenceShowTheirParallelograms() {
+    const Cplx z1 = MakeCplx(3, 4);
+    const Cplx z2 = MakeCplx(1, -2);
+    Surface surface(5400, 4200);
+    surface.StartRecording();
+    PlaneScale scale = DrawBinaryGraph(surface, OpAdd, z1, z2, CplxOp(OpAdd, z1, z2));
+    auto lines = UserLines(surface, scale);
+    QVERIFY(HasSide(lines, 3, 4, 4, 2) && HasSide(lines, 1, -2, 4, 2));
+    QCOMPARE(CheckedTexts(surface).filter(QStringLiteral("z")),
+             (QStringList{QStringLiteral("z\u2081"), QStringLiteral("z\u2082"), QStringLiteral("z\u2081 + z\u2082")}));
+
+    surface.StartRecording();
+    scale = DrawBinaryGraph(surface, OpSubtract, z1, z2, CplxOp(OpSubtract, z1, z2));
+    lines = UserLines(surface, scale);
+    QVERIFY(HasSide(lines, 3, 4, 2, 6) && HasSide(lines, -1, 2, 2, 6));
+    const auto dashed = std::find_if(surface.Recorded().begin(), surface.Recorded().end(),
+                                     [](const SurfaceOp& op) { return op.Dashed && op.Color == OperandBlue; });
+    QVERIFY(dashed != surface.Recorded().end());
+    QVERIFY(Near(UserX(scale, dashed->X2), -1) && Near(UserY(scale, dashed->Y2), 2));
+    QVERIFY(CheckedTexts(surface).contains(QStringLiteral("\u2212z\u2082")));
+  }
+
+  // z1 = 1 + i (45°), z2 = 2i (90°): the arcs end at 45°, 90° and 135° for the product, at −45° for
+  // the quotient; the power z³ of 1 + i has θ = 45° and 3θ = 135°.
+  void ProductQuotientAndPowerMarkTheirAngles() {
+    const Cplx z1 = MakeCplx(1, 1);
+    const Cplx z2 = MakeCplx(0, 2);
+    const QString t1 = QStringLiteral("\u03b8\u2081");
+    const QString t2 = QStringLiteral("\u03b8\u2082");
+    const struct {
+      OpCode op;
+      double result;
+      QString label;
+    } cases[] = {{OpMultiply, 135, t1 + QStringLiteral(" + ") + t2}, {OpDivide, -45, t1 + QStringLiteral(" \u2212 ") + t2}};
+    for (const auto& c : cases) {
+      Surface surface(5400, 4200);
+      surface.StartRecording();
+      const PlaneScale scale = DrawBinaryGraph(surface, c.op, z1, z2, CplxOp(c.op, z1, z2));
+      const auto lines = UserLines(surface, scale);
+      const auto blue = ArcEnds(lines, OperandBlue);
+      QCOMPARE(blue.size(), size_t(2));
+      QVERIFY(SameAngle(blue[0], 45) && SameAngle(blue[1], 90));
+      const auto red = ArcEnds(lines, ResultRed);
+      QVERIFY(red.size() == 1 && SameAngle(red[0], c.result));
+      const QStringList texts = CheckedTexts(surface);
+      QVERIFY(texts.contains(t1) && texts.contains(t2) && texts.contains(c.label));
+    }
+    Surface surface(5400, 4200);
+    surface.StartRecording();
+    const PlaneScale scale = DrawPowerGraph(surface, z1, 3, MakeCplx(-2, 2));
+    const auto lines = UserLines(surface, scale);
+    QVERIFY(SameAngle(ArcEnds(lines, OperandBlue).at(0), 45) && SameAngle(ArcEnds(lines, ResultRed).at(0), 135));
+    QVERIFY(HasArrowTo(lines, ResultRed, -2, 2));
+    const QStringList texts = CheckedTexts(surface);
+    for (const char* label : {"z", "z\u00b3", "\u03b8", "3\u03b8"}) QVERIFY2(texts.contains(QString::fromUtf8(label)), label);
+  }
+
+  // The fifth roots of −32 + 0i (2∠36° first): the faint circle of radius 2 and the pentagon
+  // through the roots, every root named.
+  void RootsStandOnTheirCircleAndPolygon() {
+    Surface surface(4500, 4500);
+    surface.StartRecording();
+    const PlaneScale scale = DrawRootsGraph(surface, MakePolarCplx(2, 36), 72, 5);
+    const auto lines = UserLines(surface, scale);
+    const auto circle = LinesIn(lines, FaintGrey, true);
+    QVERIFY(circle.size() > 40);
+    for (const UserLine& l : circle) QVERIFY(Near(std::hypot(l.X1, l.Y1), 2, 1e-9));
+    const auto sides = LinesIn(lines, ConstructionGrey, false);
+    QCOMPARE(sides.size(), size_t(5));
+    for (std::size_t k = 0; k < 5; ++k) {
+      const double a = (36 + 72.0 * static_cast<double>(k)) * M_PI / 180;
+      QVERIFY(Near(sides[k].X1, 2 * std::cos(a)) && Near(sides[k].Y1, 2 * std::sin(a)));
+      QVERIFY(Near(sides[k].Length(), 4 * std::sin(M_PI / 5)));
+    }
+    const QStringList named = CheckedTexts(surface).filter(QStringLiteral("w"));
+    QCOMPARE(named, (QStringList{QStringLiteral("w\u2080"), QStringLiteral("w\u2081"), QStringLiteral("w\u2082"),
+                                 QStringLiteral("w\u2083"), QStringLiteral("w\u2084")}));
   }
 
   void GraphWindowPapersKeepTheGraphsReadable() {

@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <cmath>
 #include <limits>
+#include <QRectF>
 #include <set>
 
 #include "graphics/plane.h"
@@ -190,6 +191,41 @@ class PlaneTests : public QObject {
     QCOMPARE(*TickPositions(wideLines, true).rbegin(), 10.0);
     QCOMPARE(*TickPositions(wideLines, false).rbegin(), 5.0);
     QCOMPARE(*TickPositions(wideLines, false).begin(), -5.0);
+  }
+
+  // Numbers at the ticks they name, as many as stand apart: every whole number of −5..5 on a
+  // wide picture, halves of −1..1 on a small one, fewer on a tiny one; none on another.
+  void AxesAreNumberedAtAReadableDensity() {
+    const struct {
+      double side, half;
+      QStringList x;
+    } cases[] = {
+        {6000, 5.5, {"\u22125", "\u22124", "\u22123", "\u22122", "\u22121", "1", "2", "3", "4", "5"}},
+        {3000, 1.2, {"\u22121", "\u22120.5", "0.5", "1"}},
+        {1500, 6, {"\u22125", "5"}},
+    };
+    for (const auto& c : cases) {
+      Surface square(c.side, c.side);
+      square.StartRecording();
+      const PlaneScale scale = NewPlane(square, -c.half, -c.half, c.half, c.half);
+      QStringList x;
+      std::vector<QRectF> boxes;
+      for (const SurfaceOp& op : square.Recorded()) {
+        if (op.What != SurfaceOp::Kind::Text) continue;
+        const QRectF box(QPointF(op.X1, op.Y1), QPointF(op.X2, op.Y2));
+        for (const QRectF& other : boxes) QVERIFY(!other.intersects(box));
+        QVERIFY(QRectF(0, 0, c.side, c.side).contains(box));
+        boxes.push_back(box);
+        // The real axis's numbers stand under it, centred on their ticks.
+        const double under = op.Y1 - MapY(scale, 0);
+        if (under > 0 && under < op.Y2 - op.Y1 && op.Text != QLatin1String("0")) {
+          x << op.Text;
+          const double value = QString(op.Text).replace(QChar(0x2212), QLatin1Char('-')).toDouble();
+          QVERIFY(Near((op.X1 + op.X2) / 2, MapX(scale, value), 1e-6));
+        }
+      }
+      QCOMPARE(x.join(' '), c.x.join(' '));
+    }
   }
 
   void FarLinesAreCutNotLost() {

@@ -44,8 +44,19 @@ class CombinedPanelTests : public QObject {
     Pick(f, 4, 'c');
     Key(f, 17);
     QCOMPARE(f.Combined->TxtOp->text(), QStringLiteral("a*b+c'"));
+    f.Graph->surface().StartRecording();
     QTest::mouseClick(f.Combined->OkCmb, Qt::LeftButton);
     QCOMPARE(f.Combined->IdRes[0]->text(), QStringLiteral("2-1i"));
+    // The value is drawn in the graph panel, captioned and its arrow labelled with the formula.
+    QCOMPARE(f.Graph->EtZ->text(), QStringLiteral("a*b+c'"));
+    bool arrow = false;
+    bool label = false;
+    for (const SurfaceOp& op : f.Graph->surface().Recorded()) {
+      label = label || (op.What == SurfaceOp::Kind::Text && op.Text == QStringLiteral("a*b+c'"));
+      arrow = arrow || (op.What == SurfaceOp::Kind::Line && op.X1 == MapX(f.Graph->Scale, 0) &&
+                        std::abs(op.X2 - MapX(f.Graph->Scale, 2)) < 1e-6 && std::abs(op.Y2 - MapY(f.Graph->Scale, -1)) < 1e-6);
+    }
+    QVERIFY(arrow && label);
     QCOMPARE(f.Combined->IdRes[1]->text(), QStringLiteral("2.24 , -26.6\u00b0"));
     QVERIFY(f.Combined->BtGC->isEnabled());
     QVERIFY(f.OpG[3]->isEnabled());

@@ -126,7 +126,7 @@ class Form1FrameTests : public QObject {
     QCOMPARE(f.Stored->Store().Count(), 0);
     QCOMPARE(f.Stored->EditIndex, std::int16_t(0));
     QCOMPARE(f.LineBreak, QStringLiteral("\r\n"));
-    QCOMPARE(f.Binary->OpCaptions[3], QStringLiteral(" Z1 \u00f7 Z2"));
+    QCOMPARE(f.Binary->OpCaptions[3], QStringLiteral("Quotient  Z1 \u00f7 Z2"));
     QVERIFY(f.SheetFolderName.isEmpty());  // no "Prbls" in the fresh folder
     for (QWidget* off : std::initializer_list<QWidget*>{f.Stored->BtNou, f.Stored->BtSupr, f.Stored->Btrst, f.Binary->BtG2, f.Power->BtGP, f.Roots->BtGR, f.Combined->BtGC,
                                                         f.Graph->BtGrf})
