@@ -31,7 +31,7 @@ Run RunZorbit(const QStringList& arguments) {
   environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
   process.setProcessEnvironment(environment);
   process.start(QDir(qEnvironmentVariable("ZORBIT_PROGRAM_DIR")).filePath(QStringLiteral("Zorbit")), arguments);
-  if (!process.waitForFinished(30000)) return {-1, {}, {}};
+  if (!process.waitForFinished(20000)) return {-1, {}, {}};
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
           QString::fromLocal8Bit(process.readAllStandardOutput()),
           QString::fromLocal8Bit(process.readAllStandardError())};

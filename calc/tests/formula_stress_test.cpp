@@ -39,7 +39,9 @@ std::chrono::steady_clock::duration Feed(const std::string& text, const ComplexS
   return elapsed;
 }
 
-TEST(FormulaStress, AdversarialFormulasReturnQuickly) {
+// The bound guards against an evaluator that goes quadratic or worse, generous enough for an
+// unoptimised sanitizer build on a busy machine; how fast it is is timed in bench/numbers_bench.cpp.
+TEST(FormulaStress, AdversarialFormulasReturn) {
   const ComplexStore store = SmallStore();
   const std::size_t n = 100000;
   auto repeat = [n](const std::string& unit) {
@@ -58,7 +60,7 @@ TEST(FormulaStress, AdversarialFormulasReturnQuickly) {
       "a^(" + repeat("1+") + "1)", "a^(" + repeat("pi") + ")", repeat("a^2^"), repeat(" "),
   };
   for (const std::string& text : texts) {
-    EXPECT_LT(Feed(text, store), std::chrono::seconds(1)) << text.substr(0, 12);
+    EXPECT_LT(Feed(text, store), std::chrono::seconds(20)) << text.substr(0, 12);
   }
 }
 

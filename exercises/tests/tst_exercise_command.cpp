@@ -6,9 +6,10 @@
 
 #include "exercises/exercise_command.h"
 #include "exercises/tests/graph_test_support.h"
-#include "exercises/tests/modal_support.h"
+#include "platform/testing/modal.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -105,5 +106,5 @@ class ExerciseCommandTest : public QObject {
   }
 };
 
-QTEST_MAIN(ExerciseCommandTest)
+ZORBIT_WINDOW_TEST_MAIN(ExerciseCommandTest)
 #include "tst_exercise_command.moc"

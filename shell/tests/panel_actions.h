@@ -10,6 +10,7 @@
 #include "form1_driver.h"
 #include "graphics/text_grid.h"
 #include "platform/picture_box.h"
+#include "platform/testing/modal.h"
 #include "platform/twips.h"
 
 // What the user does in the operation panels, and what the results table shows.
@@ -20,9 +21,8 @@ inline void Pick(Form1& form, int i, char letter) {
   QComboBox* selector = form.LstZ[i];
   selector->setFocus();
   // Letters typed within the keyboard interval make one search text ("bc"); a user picking one
-  // letter at a time types them apart.
-  QApplication::setKeyboardInputInterval(1);
-  QTest::qWait(5);
+  // letter at a time types them apart, which starts a new search.
+  selector->view()->keyboardSearch(QString());
   QTest::keyClick(selector, letter);
   QCOMPARE(selector->currentText(), QString(QLatin1Char(letter)));
 }
@@ -95,12 +95,14 @@ inline void PickFromList(QComboBox* selector, const QString& letter) {
   QTest::mouseClick(selector, Qt::LeftButton);
   QAbstractItemView* list = selector->view();
   QTRY_VERIFY(list->isVisible());
-  // The list ignores a release that comes too soon after the click that opened it.
-  QTest::qWait(QApplication::doubleClickInterval() + 50);
   const QRect row = list->visualRect(list->model()->index(selector->findText(letter), 0));
-  // The row may reach wider than the narrow list; the click lands in its visible part.
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(list->viewport()->width() / 2, row.center().y()));
-  QTRY_VERIFY(!list->isVisible());
+  // The row may reach wider than the narrow list; the click lands in its visible part. The list
+  // ignores a release that comes too soon after the click that opened it: the user clicks again.
+  const QPoint at(list->viewport()->width() / 2, row.center().y());
+  QVERIFY(QTest::qWaitFor([&] {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    return !list->isVisible();
+  }, ModalDeadlineMs));
 }
 
 // Picks a letter with the keyboard: Tab brings the focus to the selector, F4 opens its list, the

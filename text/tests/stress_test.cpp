@@ -91,12 +91,14 @@ std::vector<std::string> Adversarial() {
   };
 }
 
-TEST(ReaderStress, AdversarialTextsReturnQuickly) {
+// A guard against a reader that goes quadratic or worse, generous enough for an unoptimised
+// sanitizer build on a busy machine; how fast the readers are is timed in bench/numbers_bench.cpp.
+TEST(ReaderStress, AdversarialTextsReturn) {
   for (const std::string& text : Adversarial()) {
     const auto start = std::chrono::steady_clock::now();
     Feed(text);
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(elapsed, std::chrono::seconds(1)) << text.substr(0, 12);
+    EXPECT_LT(elapsed, std::chrono::seconds(20)) << text.substr(0, 12);
   }
 }
 

@@ -22,14 +22,11 @@
 #include "tools/tools_menu.h"
 
 #include "platform/testing/file_bytes.h"
+#include "platform/testing/modal.h"
+#include "platform/testing/tool_records.h"
+#include "platform/testing/environment.h"
 
 namespace {
-
-QByteArray Records(int count) {
-  QByteArray bytes;
-  for (int i = 1; i <= count; ++i) bytes += "T" + QByteArray::number(i) + "\r\nf" + QByteArray::number(i) + "\r\nw\r\np\r\n";
-  return bytes;
-}
 
 QStringList Titles(const QListWidget* list) {
   QStringList titles;
@@ -58,7 +55,7 @@ class FToolsTests : public QObject {
   FTools* Open(QWidget* window) {
     FTools* editor = OpenToolsEditor(window, language_, seams_);
     QApplication::setActiveWindow(editor);
-    if (!QTest::qWaitForWindowActive(editor)) qWarning("the editor did not become active");
+    if (!QTest::qWaitForWindowActive(editor)) QTest::qFail("the editor did not become active", __FILE__, __LINE__);
     return editor;
   }
 
@@ -126,8 +123,6 @@ class FToolsTests : public QObject {
     QPointer<FTools> editor = Open(&window);
     ClickLine(editor->Lst, 1);
     QCOMPARE(editor->CurrentTool, 2);
-    if (qEnvironmentVariableIsSet("ZORBIT_SHOTS"))
-      editor->grab().save(qEnvironmentVariable("ZORBIT_SHOTS") + QStringLiteral("/ftools.png"));
     QCOMPARE(editor->Ed[0]->text(), QStringLiteral("T2"));
     QCOMPARE(editor->Ed[1]->text(), QStringLiteral("f2"));
     editor->Ed[0]->selectAll();
@@ -241,8 +236,6 @@ class FToolsTests : public QObject {
       // The frame's caption sits above its first label.
       const int captionBottom = QFontMetrics(editor->Ped->font()).height();
       QVERIFY2(editor->Et[0]->y() >= captionBottom, qPrintable(editor->Ped->title() + " on " + editor->Et[0]->text()));
-      if (const QString shots = qEnvironmentVariable("ZORBIT_SHOT_DIR"); !shots.isEmpty())
-        editor->grab().save(QDir(shots).filePath(QStringLiteral("ftools-%1.png").arg(lang)));
       editor->resize(10, 10);
       QApplication::processEvents();
       QVERIFY(editor->width() >= editor->minimumSizeHint().width());
@@ -330,9 +323,7 @@ class FToolsTests : public QObject {
     FTools* editor = Open(&window);
     const QString start = QDir::currentPath();
     bool dialogSeen = false;
-    QTimer::singleShot(0, this, [&] {
-      auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
-      if (!dialog) return;
+    WhenModal<DFtxs>([&](DFtxs* dialog) {
       dialogSeen = true;
       dialog->IdNom->setText(Path("Prog/app"));
       QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
@@ -343,15 +334,12 @@ class FToolsTests : public QObject {
     QCOMPARE(editor->Ed[2]->text(), QDir::toNativeSeparators(Path("Prog")));
     QCOMPARE(QDir::currentPath(), start);
     // Cancel changes nothing.
-    QTimer::singleShot(0, this, [&] {
-      if (auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget()))
-        QTest::mouseClick(dialog->BtFuig, Qt::LeftButton);
-    });
+    WhenModal<DFtxs>([](DFtxs* dialog) { QTest::mouseClick(dialog->BtFuig, Qt::LeftButton); });
     QTest::mouseClick(editor->BtCerc, Qt::LeftButton);
     QCOMPARE(editor->Ed[1]->text(), QStringLiteral("app"));
     editor->close();
   }
 };
 
-QTEST_MAIN(FToolsTests)
+ZORBIT_WINDOW_TEST_MAIN(FToolsTests)
 #include "tst_ftools.moc"

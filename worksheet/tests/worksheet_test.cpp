@@ -13,6 +13,9 @@
 #include "core/power_root.h"
 #include "text/complex_text.h"
 
+#include "platform/testing/complex_values.h"
+#include "platform/testing/store_of.h"
+
 namespace {
 
 WorksheetOptions Seeded(std::uint64_t seed, std::array<int, ExerciseKindCount> counts = {5, 5, 5, 5}) {
@@ -35,23 +38,6 @@ void ExpectSameCplx(const Cplx& got, const Cplx& want, const std::string& what) 
   EXPECT_EQ(got.Mod, want.Mod) << what;
   EXPECT_EQ(got.Arg, want.Arg) << what;
 }
-
-ComplexStore StoreOf(const std::vector<Cplx>& letters) {
-  ComplexStore store;
-  for (const Cplx& z : letters) store.Append(z);
-  return store;
-}
-
-// A source that hands out the values it was given, in order, then starts again.
-class ScriptedSource final : public UniformSource {
- public:
-  explicit ScriptedSource(std::vector<double> values) : values_(std::move(values)) {}
-  double Next() override { return values_[next_++ % values_.size()]; }
-
- private:
-  std::vector<double> values_;
-  std::size_t next_ = 0;
-};
 
 }  // namespace
 
@@ -203,31 +189,28 @@ TEST(WorksheetGenerator, EachCombinedFormulaMeansWhatItSaysWhateverTheGrouping) 
   }
 }
 
-TEST(WorksheetText, ReadsLikeTheExerciseWindowsSheet) {
+TEST(WorksheetText, AnswersAsTheExerciseWindowDoes) {
   const Worksheet sheet = Make(Seeded(21, {2, 2, 2, 2}));
   for (const SheetExercise& e : sheet.Exercises) EXPECT_EQ(AnswerText(e, 2), e.Text.Answer) << e.Text.Statement;
-  const std::string text = WorksheetText(sheet);
-  // Numbered blocks, each closed by an empty line, every line end CR LF.
-  std::string expected;
-  for (std::size_t i = 0; i < sheet.Exercises.size(); ++i)
-    expected += std::to_string(i + 1) + ". " + sheet.Exercises[i].Text.Statement + "\r\nR:     " +
-                sheet.Exercises[i].Text.Answer + "\r\n\r\n";
-  EXPECT_EQ(text, expected);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n') {
-      ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare line feed at " << i;
-    }
-  }
 }
 
-TEST(WorksheetText, WritesTheAnswersWithTheDecimalsAskedFor) {
-  WorksheetOptions options = Seeded(3, {1, 1, 1, 1});
-  options.Decimals = 4;
-  const Worksheet sheet = Make(options);
-  // The binary exercise comes first; its quotient is rarely a whole number.
-  const SheetExercise& e = sheet.Exercises[0];
-  EXPECT_NE(AnswerText(e, 4).find(CartText(e.Answers[3], 4)), std::string::npos);
-  EXPECT_NE(WorksheetText(sheet).find(AnswerText(sheet.Exercises[2], 4)), std::string::npos);
+// Numbered blocks closed by an empty line, CR LF line ends, the answers with the decimals asked for.
+TEST(WorksheetText, NumbersTheExercisesAndWritesTheDecimalsAskedFor) {
+  SheetExercise power;
+  power.Kind = ExerciseKind::Power;
+  power.Exponent = 2;
+  power.Text.Statement = "Calculate Z^2";
+  power.Answers = {MakeCplx(1.0 / 3, 0)};
+  SheetExercise roots;
+  roots.Kind = ExerciseKind::Roots;
+  roots.Text.Statement = "Find the roots";
+  roots.Answers = {MakeCplx(1, 0), MakeCplx(-1, 0)};
+  Worksheet sheet;
+  sheet.Decimals = 4;
+  sheet.Exercises = {power, roots};
+  EXPECT_EQ(WorksheetText(sheet),
+            "1. Calculate Z^2\r\nR:      Z^2 = 0.3333+0i = 0.3333 , 0\u00b0\r\n\r\n"
+            "2. Find the roots\r\nR:     \r\n1+0i = 1 , 0\u00b0\r\n-1+0i = 1 , 180\u00b0\r\n\r\n");
 }
 
 TEST(WorksheetOptions, RefusesWhatCannotMakeASheet) {

@@ -24,7 +24,7 @@ inline Worksheet SeededSheet(std::uint64_t seed, std::array<int, ExerciseKindCou
 inline QString PdfText(const QString& path) {
   QProcess process;
   process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-  if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("<pdftotext failed>");
+  if (!process.waitForFinished(20000) || process.exitCode() != 0) return QStringLiteral("<pdftotext failed>");
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 

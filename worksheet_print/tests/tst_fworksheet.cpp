@@ -11,11 +11,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "exercises/tests/modal_support.h"
+#include "platform/testing/modal.h"
 #include "platform/testing/file_bytes.h"
 #include "platform/testing/recording_seams.h"
 #include "worksheet_print/fworksheet.h"
 #include "worksheet_print/tests/sheet_test_support.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -24,12 +25,6 @@ void Type(QSpinBox* box, int value) {
   box->selectAll();
   QTest::keyClicks(box, QString::number(value));
   QTest::keyClick(box, Qt::Key_Return);
-}
-
-// Where the window's pictures go for a look: a folder named by ZORBIT_SHOTS, else the temp folder.
-QString ShotPath(const QString& name) {
-  const QString folder = qEnvironmentVariable("ZORBIT_SHOTS", QDir::tempPath());
-  return QDir(folder).filePath(name);
 }
 
 // A picture with something drawn on it: more than one colour.
@@ -84,9 +79,7 @@ class FWorksheetTest : public QObject {
     window.resize(window.sizeHint());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QImage shot = window.grab().toImage();
-    QVERIFY(HasDrawing(shot));
-    shot.save(ShotPath(QStringLiteral("worksheet-window.png")));
+    QVERIFY(HasDrawing(window.grab().toImage()));
   }
 
   void SavingAsTextWritesTheSheetTheOptionsMake() {
@@ -187,8 +180,7 @@ class FWorksheetTest : public QObject {
         pages = preview->pageCount();
         preview->setCurrentPage(1);
         preview->fitInView();
-        QTest::qWait(50);
-        page = dialog->grab().toImage();
+        QTRY_VERIFY((page = dialog->grab().toImage(), HasDrawing(page)));
       }
       dialog->close();
     });
@@ -196,7 +188,6 @@ class FWorksheetTest : public QObject {
     QCOMPARE(pages, static_cast<int>(window.CurrentLayout()->Pages.size()));
     QVERIFY(pages >= 3);
     QVERIFY(HasDrawing(page));
-    page.save(ShotPath(QStringLiteral("worksheet-preview.png")));
   }
 
   void PrintAsksThePrintDialogAndCancelPrintsNothing() {
@@ -212,5 +203,5 @@ class FWorksheetTest : public QObject {
   }
 };
 
-QTEST_MAIN(FWorksheetTest)
+ZORBIT_WINDOW_TEST_MAIN(FWorksheetTest, QStringLiteral("pdftotext"))
 #include "tst_fworksheet.moc"

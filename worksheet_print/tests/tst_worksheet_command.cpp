@@ -7,6 +7,7 @@
 
 #include "platform/testing/file_bytes.h"
 #include "worksheet_print/tests/sheet_test_support.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ Outcome Zorbit(const QStringList& arguments, const QString& folder) {
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
   process.start(QDir(qEnvironmentVariable("ZORBIT_PROGRAM_DIR")).filePath(QStringLiteral("Zorbit")), arguments);
-  if (!process.waitForFinished(120000)) return {};
+  if (!process.waitForFinished(30000)) return {};
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
           process.readAllStandardError()};
 }
@@ -121,5 +122,5 @@ class WorksheetCommandTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(WorksheetCommandTest)
+ZORBIT_GUILESS_TEST_MAIN(WorksheetCommandTest, QStringLiteral("pdftotext"))
 #include "tst_worksheet_command.moc"
