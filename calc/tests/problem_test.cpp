@@ -13,18 +13,8 @@
 #include "core/power_root.h"
 #include "platform/testing/store_of.h"
 
-namespace {
-
-Cplx Cart(double re, double im) {
-  Cplx z{re, im, 0, 0};
-  SyncCplx(z, SyncFrom::Cartesian);
-  return z;
-}
-
-}  // namespace
-
 TEST(BinaryProblem, PosesTheFourOperationsAndAnswersEachOnItsOwnLine) {
-  const Problem p = FesPrbl(CalcBinary(Cart(1, 2), Cart(3, -1)));
+  const Problem p = FesPrbl(CalcBinary(MakeCplx(1, 2), MakeCplx(3, -1)));
   EXPECT_EQ(p.Statement, "If z1 = 1+2i and z2 = 3-1i calculate: z1+z2, z1-z2, z1*z2, z1/z2.");
   // (1+2i)+(3-i) = 4+i, (1+2i)-(3-i) = -2+3i, (1+2i)(3-i) = 5+5i, (1+2i)/(3-i) = 0.1+0.7i.
   // The product's argument is the sum 63.4° + (-18.4°).
@@ -49,7 +39,7 @@ TEST(PowerProblem, WritesTheExponentAsAPlainNumberInStatementAndAnswer) {
       {0, 2, -1, "Find the power -1 of Z= 0+2i", " Z^-1 = 0-0.5i = 0.5 , -90\u00b0"},
   };
   for (const Case& c : cases) {
-    const Problem p = FesPrbl(CalcPower(Cart(c.base_re, c.base_im), c.exponent));
+    const Problem p = FesPrbl(CalcPower(MakeCplx(c.base_re, c.base_im), c.exponent));
     EXPECT_EQ(p.Statement, c.statement);
     EXPECT_EQ(p.Answer, c.answer);
   }
@@ -98,7 +88,7 @@ TEST(PlainNumber, FifteenSignificantDigitsWithAPointWhateverTheLocale) {
 }
 
 TEST(RootsProblem, ListsEveryRootFromThePrincipalOneByIncreasingArgument) {
-  const Problem p = FesPrbl(CalcRoots(Cart(-8, 0), 3));
+  const Problem p = FesPrbl(CalcRoots(MakeCplx(-8, 0), 3));
   EXPECT_EQ(p.Statement, "Find the roots of index 3 of Z= -8+0i");
   EXPECT_EQ(p.Answer,
             "\r\n1+1.73i = 2 , 60\u00b0"
@@ -107,14 +97,14 @@ TEST(RootsProblem, ListsEveryRootFromThePrincipalOneByIncreasingArgument) {
 }
 
 TEST(RootsProblem, SquareRootsOfANegativeImaginary) {
-  const Problem p = FesPrbl(CalcRoots(Cart(0, -4), 2));
+  const Problem p = FesPrbl(CalcRoots(MakeCplx(0, -4), 2));
   EXPECT_EQ(p.Statement, "Find the roots of index 2 of Z= 0-4i");
   // -4i has the argument -90°: the principal root lies at -45°, the other half a turn on.
   EXPECT_EQ(p.Answer, "\r\n1.41-1.41i = 2 , -45\u00b0\r\n-1.41+1.41i = 2 , 135\u00b0");
 }
 
 TEST(CombinedProblem, ListsEachLetterAsOftenAsItOccursInLowerCase) {
-  CombinedCalc calc{"A*a+b'/c-2.5e1", Cart(1.5, -2), StoreOf({Cart(1, 2), Cart(3, -1)})};
+  CombinedCalc calc{"A*a+b'/c-2.5e1", MakeCplx(1.5, -2), StoreOf({MakeCplx(1, 2), MakeCplx(3, -1)})};
   // A is a, c lies beyond the store (its slot was never used), the e of 2.5e1 names slot 5.
   const Problem p = FesPrbl(calc);
   EXPECT_EQ(p.Statement,
@@ -125,7 +115,7 @@ TEST(CombinedProblem, ListsEachLetterAsOftenAsItOccursInLowerCase) {
 }
 
 TEST(CombinedProblem, StaleSlotBeyondTheCountIsWrittenAsItStands) {
-  CombinedCalc calc{"a+b", Cart(8, 7), StoreOf({Cart(1, 0), Cart(7, 7)})};
+  CombinedCalc calc{"a+b", MakeCplx(8, 7), StoreOf({MakeCplx(1, 0), MakeCplx(7, 7)})};
   calc.Store.Remove(2);  // 7+7i stays behind in slot b
   const Problem p = FesPrbl(calc);
   EXPECT_EQ(p.Statement, "Calculate a+b . Where:\r\na = 1+0i\r\nb = 7+7i\r\n");
@@ -133,10 +123,10 @@ TEST(CombinedProblem, StaleSlotBeyondTheCountIsWrittenAsItStands) {
 
 TEST(Problem, EachKindReadsItsOwnLastCalculation) {
   LastCalculations last;
-  last.Binary = CalcBinary(Cart(1, 1), Cart(1, 1));
-  last.Power = CalcPower(Cart(0, 1), 2);
-  last.Roots = CalcRoots(Cart(4, 0), 2);
-  last.Combined = {"a", Cart(5, 0), StoreOf({Cart(5, 0)})};
+  last.Binary = CalcBinary(MakeCplx(1, 1), MakeCplx(1, 1));
+  last.Power = CalcPower(MakeCplx(0, 1), 2);
+  last.Roots = CalcRoots(MakeCplx(4, 0), 2);
+  last.Combined = {"a", MakeCplx(5, 0), StoreOf({MakeCplx(5, 0)})};
   EXPECT_EQ(FesPrbl(ProblemKind::Binary, last).Statement, FesPrbl(last.Binary).Statement);
   EXPECT_EQ(FesPrbl(ProblemKind::Power, last).Answer, " Z^2 = -1+0i = 1 , 180\u00b0");
   EXPECT_EQ(FesPrbl(ProblemKind::Roots, last).Answer, "\r\n2+0i = 2 , 0\u00b0\r\n-2+0i = 2 , 180\u00b0");
@@ -144,16 +134,16 @@ TEST(Problem, EachKindReadsItsOwnLastCalculation) {
 }
 
 TEST(Calculations, AQuotientByZeroIsNotDefinedAndTheRestStands) {
-  const BinaryCalc calc = CalcBinary(Cart(1, 1), Cart(0, 0));
+  const BinaryCalc calc = CalcBinary(MakeCplx(1, 1), MakeCplx(0, 0));
   EXPECT_EQ(calc.Defined, (std::array<bool, 4>{true, true, true, false}));
   EXPECT_FALSE(calc.Complete());
   EXPECT_TRUE(std::isnan(calc.Results[3].Re));
   EXPECT_EQ(calc.Results[0].Re, 1);
-  EXPECT_TRUE(CalcBinary(Cart(1, 1), Cart(0, 1)).Complete());
+  EXPECT_TRUE(CalcBinary(MakeCplx(1, 1), MakeCplx(0, 1)).Complete());
 }
 
 TEST(Calculations, ImpossiblePowersAndRootsGiveNoRecord) {
-  EXPECT_THROW(CalcPower(Cart(0, 0), -1), ArithmeticError);
-  EXPECT_THROW(CalcRoots(Cart(0, 0), 3), ArithmeticError);
-  EXPECT_THROW(CalcRoots(Cart(1, 0), 0), ArithmeticError);
+  EXPECT_THROW(CalcPower(MakeCplx(0, 0), -1), ArithmeticError);
+  EXPECT_THROW(CalcRoots(MakeCplx(0, 0), 3), ArithmeticError);
+  EXPECT_THROW(CalcRoots(MakeCplx(1, 0), 0), ArithmeticError);
 }

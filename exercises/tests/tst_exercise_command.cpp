@@ -13,12 +13,6 @@
 
 namespace {
 
-Cplx Cart(double re, double im) {
-  Cplx z{re, im, 0, 0};
-  SyncCplx(z, SyncFrom::Cartesian);
-  return z;
-}
-
 const QStringList GraphNames = {QStringLiteral("(1+i)+(2)"), QStringLiteral("(1+i)-(2)"),
                                 QStringLiteral("(1+i)\u00b7(2)"), QStringLiteral("(1+i)\u00f7(2)")};
 
@@ -34,7 +28,7 @@ class ExerciseCommandTest : public QObject {
 
   LastCalculations BinaryInputs() {
     LastCalculations last;
-    last.Binary = CalcBinary(Cart(1, 1), Cart(2, 0));
+    last.Binary = CalcBinary(MakeCplx(1, 1), MakeCplx(2, 0));
     return last;
   }
 

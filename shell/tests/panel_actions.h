@@ -10,6 +10,7 @@
 #include "form1_driver.h"
 #include "graphics/text_grid.h"
 #include "platform/picture_box.h"
+#include "platform/testing/list_rows.h"
 #include "platform/testing/modal.h"
 #include "platform/twips.h"
 
@@ -75,18 +76,15 @@ inline void DoubleClickTable(Form1& form, double x, double y) {
 }
 inline void DoubleClickTableRow(Form1& form, int row) { DoubleClickTable(form, 500, row * GridRowHeight + 130); }
 
+// A click on key i of the combined panel's keypad.
+inline void Key(Form1& f, int i) { QTest::mouseClick(f.Combined->BtN[i], Qt::LeftButton); }
+
 // A mouse double-click in the middle of a box or list row.
 inline void DoubleClickBox(QWidget* box) { QTest::mouseDClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center()); }
 inline void DoubleClickListRow(QListWidget* list, int row) {
   const QRect r = list->visualItemRect(list->item(row));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
-}
-
-inline QStringList Rows(const QListWidget* list) {
-  QStringList rows;
-  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
-  return rows;
 }
 
 // Picks a letter from the selector's open list with the mouse: a click opens the list, a click

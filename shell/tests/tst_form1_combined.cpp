@@ -14,8 +14,6 @@
 
 namespace {
 
-void Key(Form1& f, int i) { QTest::mouseClick(f.Combined->BtN[i], Qt::LeftButton); }
-
 HelpWindow* OpenHelpWindow(Form1& f) { return f.findChild<HelpWindow*>(QStringLiteral("HelpWindow")); }
 
 }  // namespace

@@ -21,8 +21,6 @@ void PickByTyping(QComboBox* selector, const QString& letter) {
   QTest::keyClicks(selector, letter);
 }
 
-void Key(Form1& f, int i) { QTest::mouseClick(f.Combined->BtN[i], Qt::LeftButton); }
-
 // Types the formula and selects `selected` characters before its end, with Shift+Left.
 void TypeAndSelectEnd(Form1& f, const QString& formula, int selected) {
   QLineEdit* box = f.Combined->TxtOp;

@@ -22,17 +22,12 @@
 #include "tools/tools_menu.h"
 
 #include "platform/testing/file_bytes.h"
+#include "platform/testing/list_rows.h"
 #include "platform/testing/modal.h"
 #include "platform/testing/tool_records.h"
 #include "platform/testing/environment.h"
 
 namespace {
-
-QStringList Titles(const QListWidget* list) {
-  QStringList titles;
-  for (int i = 0; i < list->count(); ++i) titles << list->item(i)->text();
-  return titles;
-}
 
 void ClickLine(QListWidget* list, int row) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
@@ -81,7 +76,7 @@ class FToolsTests : public QObject {
       QCOMPARE(editor->windowTitle(), QString::fromUtf8("Edici\u00f3n utilidades"));
       QCOMPARE(editor->Ped->title(), QStringLiteral("Utilidad"));
       QCOMPARE(editor->Et[2]->text(), QStringLiteral("Directorio de trabajo"));
-      QCOMPARE(Titles(editor->Lst), (QStringList{"T1", "T2", "T3"}));
+      QCOMPARE(Rows(editor->Lst), (QStringList{"T1", "T2", "T3"}));
       QVERIFY(editor->Lst->selectedItems().isEmpty());
       QVERIFY(editor->Ed[1]->y() >= editor->Et[1]->geometry().bottom());  // each field under its label
       ClickLine(editor->Lst, 0);
@@ -128,7 +123,7 @@ class FToolsTests : public QObject {
     editor->Ed[0]->selectAll();
     QTest::keyClicks(editor->Ed[0], QStringLiteral("Gimp, images"));
     QTest::mouseClick(editor->OkEd, Qt::LeftButton);
-    QCOMPARE(Titles(editor->Lst), (QStringList{"T1", "Gimp, images", "T3"}));
+    QCOMPARE(Rows(editor->Lst), (QStringList{"T1", "Gimp, images", "T3"}));
     QCOMPARE(editor->CurrentTool, 0);
     QVERIFY(editor->Ed[0]->text().isEmpty() && editor->Ed[1]->text().isEmpty());
     QVERIFY(editor->Lst->selectedItems().isEmpty());
@@ -161,7 +156,7 @@ class FToolsTests : public QObject {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" notes.txt"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter on the confirm button
-    QCOMPARE(Titles(editor->Lst), QStringList{"Editor"});
+    QCOMPARE(Rows(editor->Lst), QStringList{"Editor"});
     QTest::mouseClick(editor->BtOk, Qt::LeftButton);
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(ReadAll(Path("Tools.rel")), QByteArray("Editor\r\ngedit\r\n\r\n notes.txt\r\n\r\n"));
@@ -200,7 +195,7 @@ class FToolsTests : public QObject {
       QVERIFY(messages_.LastText().contains(QStringLiteral("\"notes.txt\"")));
       QVERIFY(messages_.LastText().contains(QStringLiteral("\"--wide\"")));
       QVERIFY(messages_.LastText().contains(lang == 0 ? QStringLiteral("no parameters") : QStringLiteral("no admet")));
-      QCOMPARE(Titles(editor->Lst), (QStringList{"Script", "Notes", "Notes, wide"}));
+      QCOMPARE(Rows(editor->Lst), (QStringList{"Script", "Notes", "Notes, wide"}));
       QTest::mouseClick(editor->BtEsc, Qt::LeftButton);
       QTRY_VERIFY(editor.isNull());
     }
@@ -262,7 +257,7 @@ class FToolsTests : public QObject {
     QCOMPARE(editor->Lst->count(), 3);
     messages_.QueueAnswer(MsgAnswer::Yes);
     QTest::mouseClick(editor->BtBrr, Qt::LeftButton);
-    QCOMPARE(Titles(editor->Lst), (QStringList{"T2", "T3"}));
+    QCOMPARE(Rows(editor->Lst), (QStringList{"T2", "T3"}));
     QCOMPARE(editor->CurrentTool, 0);
     QVERIFY(editor->Lst->selectedItems().isEmpty());
     QTest::mouseClick(editor->BtBrr, Qt::LeftButton);
