@@ -52,12 +52,12 @@ TEST(FormulaStress, AdversarialFormulasReturn) {
   const std::vector<std::string> texts = {
       std::string(n, '('), std::string(n, ')'), repeat("a+"),   repeat("a-") + "a",
       repeat("a*") + "a",  repeat("a/") + "b",  repeat("a*") + "a)", repeat("a*") + "2)",  repeat("a^"),   repeat("a'"),
-      repeat("(a+"),       repeat("(") + "a" + repeat(")"),     "(" + repeat("a*") + "a)",
-      repeat("9"),         repeat("1E9"),       "a^(" + repeat("(") + "2" + repeat(")") + ")",
-      "a^" + repeat("2*"), repeat("\x01\xFF"),  repeat("\xC2\xB0"), repeat("a"),
-      repeat("(a)+"),      repeat("a*(b+") + "c" + repeat(")"), std::string(n, '\0'),
-      repeat("-") + "a",   "a" + repeat("^-") + "2", "a^" + repeat("(") + "2", repeat("a'"),
-      "a^(" + repeat("1+") + "1)", "a^(" + repeat("pi") + ")", repeat("a^2^"), repeat(" "),
+      repeat("(a+"),       repeat("(") + std::string("a") + repeat(")"),     std::string("(") + repeat("a*") + "a)",
+      repeat("9"),         repeat("1E9"),       std::string("a^(") + repeat("(") + std::string("2") + repeat(")") + ")",
+      std::string("a^") + repeat("2*"), repeat("\x01\xFF"),  repeat("\xC2\xB0"), repeat("a"),
+      repeat("(a)+"),      repeat("a*(b+") + std::string("c") + repeat(")"), std::string(n, '\0'),
+      repeat("-") + "a",   std::string("a") + repeat("^-") + "2", std::string("a^") + repeat("(") + "2", repeat("a'"),
+      std::string("a^(") + repeat("1+") + "1)", std::string("a^(") + repeat("pi") + ")", repeat("a^2^"), repeat(" "),
   };
   for (const std::string& text : texts) {
     EXPECT_LT(Feed(text, store), std::chrono::seconds(20)) << text.substr(0, 12);

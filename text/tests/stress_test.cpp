@@ -82,12 +82,12 @@ std::vector<std::string> Adversarial() {
   return {
       std::string(n, '('),  std::string(n, ')'),  repeat("1+"),    repeat("1-"),
       repeat("1*"),         repeat("2^"),         repeat("8/"),    repeat("(1+"),
-      repeat("(") + "1" + repeat(")"),            repeat("pi"),    repeat(","),
-      repeat("9"),          "1e" + repeat("9"),   repeat(" "),     repeat("\xC2\xB0"),
+      repeat("(") + std::string("1") + repeat(")"),            repeat("pi"),    repeat(","),
+      repeat("9"),          std::string("1e") + repeat("9"),   repeat(" "),     repeat("\xC2\xB0"),
       repeat("x+"),         repeat("1)+("),       repeat("\x01\x7F\xFF"),
       repeat("1, "),        repeat("(1,2)"),      repeat("0."),    std::string(n, '\0'),
       repeat("-"),          repeat("2^-"),        repeat("+i"),    repeat("(") + "i",
-      repeat("1+") + "i",   repeat("pi") + "i",   "1" + repeat(" ") + "i",      repeat("1e-5+2i"),
+      repeat("1+") + "i",   repeat("pi") + "i",   std::string("1") + repeat(" ") + "i",      repeat("1e-5+2i"),
   };
 }
 
