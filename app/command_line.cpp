@@ -7,10 +7,14 @@
 
 namespace {
 
-// The worksheet command's own options, known only after --worksheet; all but --graphs take a value.
-const QStringList WorksheetOptionsWithValue = {QStringLiteral("exercises"), QStringLiteral("kinds"),
-                                               QStringLiteral("seed"), QStringLiteral("decimals")};
-const QStringList WorksheetOptionsAlone = {QStringLiteral("graphs")};
+// The worksheet command's own options, known only after --worksheet: those that take a value and
+// the switches.
+const QStringList WorksheetOptionsWithValue = {QStringLiteral("exercises"),    QStringLiteral("kinds"),
+                                               QStringLiteral("seed"),         QStringLiteral("decimals"),
+                                               QStringLiteral("instructions"), QStringLiteral("space"),
+                                               QStringLiteral("versions"),     QStringLiteral("language")};
+const QStringList WorksheetOptionsAlone = {QStringLiteral("graphs"), QStringLiteral("polar-operands"),
+                                           QStringLiteral("working")};
 
 // Qt reads these options of every Qt program itself, with one dash or two; they keep working.
 const QStringList QtOptionsWithValue = {
@@ -70,8 +74,10 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments) {
 QString UsageText() {
   return QStringLiteral(
       "Usage: Zorbit [cat | esp]\n"
-      "       Zorbit --worksheet OUT.pdf [--exercises N] [--kinds binary,power,roots,combined]\n"
-      "              [--seed S] [--decimals D] [--graphs]\n"
+      "       Zorbit --worksheet OUT.pdf [--exercises N] [--kinds LIST] [--seed S]\n"
+      "              [--decimals D] [--graphs] [--title T] [--instructions I]\n"
+      "              [--space none|some|much] [--versions N] [--polar-operands]\n"
+      "              [--working] [--language en|ca|es]\n"
       "       Zorbit --help | --version\n"
       "\n"
       "Zorbit is a teaching calculator for complex numbers: the four operations, powers, roots\n"
@@ -88,9 +94,18 @@ QString UsageText() {
       "                      or as text when OUT ends in .txt\n"
       "  --exercises N       how many exercises (20 by default), spread evenly over the kinds\n"
       "  --kinds LIST        the kinds, separated by commas: binary,power,roots,combined\n"
+      "                      (the default), and forms (write a complex in the other form)\n"
       "  --seed S            the same seed gives the same sheet\n"
       "  --decimals D        decimals of the answers\n"
       "  --graphs            draw the graph of each answer\n"
+      "  --title T           the sheet's title (\"Complex numbers\" by default)\n"
+      "  --instructions I    a line of instructions under the title (none by default)\n"
+      "  --space S           room to work under each exercise: none (default), some, much\n"
+      "  --versions N        N sheets with different numbers, Version A, B, ..., each on new\n"
+      "                      pages, then every version's answer key (1 to 60, 1 by default)\n"
+      "  --polar-operands    binary exercises give their operands in polar form\n"
+      "  --working           the working under each answer of the key\n"
+      "  --language L        en, ca or es: the sheet's words (default: Lng.txt, as the windows)\n"
       "\n"
       "  -h, --help          show this text and end\n"
       "  --version           show the version and end\n"

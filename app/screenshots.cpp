@@ -3,6 +3,7 @@
 // files: zorbit_screenshots <folder> [scale].
 // Run it offscreen (QT_QPA_PLATFORM=offscreen); a scale of 2 renders as a 200% screen would.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
@@ -21,6 +22,7 @@
 #include "calc/problem.h"
 #include "core/random.h"
 #include "exercises/fprbls.h"
+#include "exercises/fworking.h"
 #include "filedlg/dftxs.h"
 #include "lang/language.h"
 #include "tools/ftools.h"
@@ -108,7 +110,20 @@ bool SaveSecondaryWindows(Form1& form, const Seams& seams, const QDir& folder) {
     problem.SetProblem(exercise);
     problem.show();
     ok = Save(problem, folder, QStringLiteral("fprbls_%1").arg(suffix)) && ok;
+    problem.SetWorking(WorkingOf(ProblemKind::Binary, form.Last(), 2, WorkingLanguageOf(lang)));
+    problem.ChkWorking->setChecked(true);
+    ok = Save(problem, folder, QStringLiteral("fprbls_working_%1").arg(suffix)) && ok;
     problem.close();
+
+    // The working window with the combined operation's working, and with the power's.
+    FWorking working(&form, seams);
+    working.show();
+    for (const ProblemKind kind : {ProblemKind::Combined, ProblemKind::Power}) {
+      working.SetWorking(kind, WorkingOf(kind, form.Last(), 2, WorkingLanguageOf(lang)), shown);
+      const char* name = kind == ProblemKind::Power ? "power" : "combined";
+      ok = Save(working, folder, QStringLiteral("fworking_%1_%2").arg(QLatin1String(name), suffix)) && ok;
+    }
+    working.close();
 
     // The tools editor settles its language from "Lng.txt" when it opens.
     QDir::setCurrent(work.path());

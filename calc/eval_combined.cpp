@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/power_root.h"
+#include "text/pasted_text.h"
 #include "text/real_reader.h"
 
 namespace {
@@ -76,7 +77,7 @@ class FormulaReader {
   void Note(const char* cause, std::size_t begin, std::size_t end) {
     if (arithmeticSeen_) return;
     arithmeticSeen_ = true;
-    arithmetic_ = {cause, begin, end - begin};
+    arithmetic_ = {cause, begin, end - begin, true};
   }
 
   template <class F>
@@ -96,6 +97,7 @@ class FormulaReader {
     prevBegin_ = begin;
     prevEnd_ = end;
     prev_ = kind;
+    factorBegin_ = begin;
   }
 
   void Deeper(std::size_t at) {
@@ -122,6 +124,9 @@ class FormulaReader {
       const OpCode op = s_[pos_] == '*' ? OpMultiply : OpDivide;
       Mark(pos_, pos_ + 1, Took::Operator);
       ++pos_;
+      if (op == OpMultiply && At('*')) {
+        Fail(pos_ - 1, pos_ + 1, PowerAdvice(s_.substr(v.Begin, v.End - v.Begin), s_.substr(pos_ + 1)));
+      }
       const Value b = Unary();
       if (op == OpDivide && !v.Bad && !b.Bad && b.Z.Mod == 0) {
         Note("division by zero", v.Begin, b.End);
@@ -158,6 +163,8 @@ class FormulaReader {
     const Real n = Exponent();
     --depth_;
     const std::size_t end = pos_;
+    // What follows is quoted with the whole power before it: "write a^(2)*b for a product".
+    factorBegin_ = base.Begin;
     if (At('\'')) {
       const std::string power(s_.substr(base.Begin, end - base.Begin));
       Fail(pos_, pos_ + 1, "write (" + Shortened(power) + ")' for the conjugate of a power");
@@ -198,13 +205,20 @@ class FormulaReader {
     if (pos_ < s_.size() && IsLetter(s_[pos_])) {
       const char letter = s_[pos_];
       const int k = (letter >= 'a' ? letter - 'a' : letter - 'A') + 1;
+      if ((letter == 'p' || letter == 'P') && pos_ + 1 < s_.size() && (s_[pos_ + 1] == 'i' || s_[pos_ + 1] == 'I') &&
+          !(pos_ + 2 < s_.size() && IsLetter(s_[pos_ + 2]))) {
+        Fail(pos_, pos_ + 2, "pi can only be used in an exponent, as a^(pi); elsewhere type its value, 3.14159265358979");
+      }
+      if (k > store_.Count() && (letter == 'i' || letter == 'I')) {
+        Fail(pos_, pos_ + 1, std::string(1, letter) + " is not a stored letter here: enter 0+1i and use its letter");
+      }
       if (k > store_.Count()) Fail(pos_, pos_ + 1, std::string("the letter ") + letter + " is not stored");
       ++pos_;
       Mark(begin, pos_, Took::Operand);
       return Value{store_.At(k), begin, pos_, false};
     }
     NumberToken number;
-    if (ScanNumber(s_, pos_, false, false, number)) {
+    if (ScanNumber(s_, pos_, false, number)) {
       pos_ = number.End;
       Mark(begin, pos_, Took::Number);
       if (number.TooLarge) {
@@ -241,15 +255,26 @@ class FormulaReader {
       if (close == s_.size()) Fail(begin, begin + 1, "missing \u201C)\u201D");
       if (close == begin + 1) Fail(begin, close + 1, "nothing between \u201C(\u201D and \u201C)\u201D");
       // Inside the parentheses the exponent is a typed real: "pi" and a decimal comma are read.
-      if (!ParseRealNested(s_.substr(begin + 1, close - begin - 1), depth_ + 1, r.V, error_)) {
-        ShiftError(error_, begin + 1);
-        throw Stop{};
+      // A value that cannot be worked out is noted and the formula read on, so that a fault of
+      // the text further on is the one reported.
+      ExprError inner;
+      if (!ParseRealNested(s_.substr(begin + 1, close - begin - 1), depth_ + 1, r.V, &inner)) {
+        ShiftError(&inner, begin + 1);
+        if (!inner.Arithmetic) {
+          if (error_ != nullptr) *error_ = inner;
+          throw Stop{};
+        }
+        if (!arithmeticSeen_) {
+          arithmeticSeen_ = true;
+          arithmetic_ = inner;
+        }
+        r = Real{0, true};
       }
       pos_ = close + 1;
       Mark(close, pos_, Took::Operand);
     } else {
       NumberToken number;
-      if (!ScanNumber(s_, pos_, false, true, number)) {
+      if (!ScanNumber(s_, pos_, true, number)) {
         if (pos_ < s_.size() && IsLetter(s_[pos_])) {
           std::size_t end = pos_;
           while (end < s_.size() && IsLetter(s_[end])) ++end;
@@ -301,6 +326,12 @@ class FormulaReader {
     const std::string_view prev = s_.substr(prevBegin_, prevEnd_ - prevBegin_);
     if (c == ')') Fail(pos_, pos_ + 1, "\u201C)\u201D without its \u201C(\u201D");
     if (c == '.' && prev_ == Took::Number) Fail(pos_, pos_ + 1, "a number has at most one \u201C.\u201D");
+    NumberToken comma;
+    if (c == ',' && prev_ == Took::Number && ScanNumber(s_, prevBegin_, true, comma) && comma.End > pos_ + 1) {
+      std::string point(s_.substr(prevBegin_, comma.End - prevBegin_));
+      point[pos_ - prevBegin_] = '.';
+      Fail(prevBegin_, comma.End, "a decimal comma is read only in an exponent: write " + Shortened(point));
+    }
     if ((prev_ == Took::Operand || prev_ == Took::Number) && StartsOperand(c)) {
       if (prev_ == Took::Number && (c == 'i' || c == 'I') && store_.Count() < 9) {
         Fail(prevBegin_, pos_ + 1,
@@ -312,11 +343,15 @@ class FormulaReader {
       NumberToken number;
       if (IsLetter(c)) {
         right = std::string(1, c);
-      } else if (c != '(' && ScanNumber(s_, pos_, false, false, number)) {
+      } else if (c != '(' && ScanNumber(s_, pos_, false, number)) {
         end = number.End;
         right = Shortened(s_.substr(pos_, end - pos_));
       }
-      const std::string left = prev.front() == '(' ? "(\u2026)" : Shortened(prev);
+      // The whole left factor as typed, "(…)" for one parenthesised group.
+      const std::string_view factor = s_.substr(factorBegin_, prevEnd_ - factorBegin_);
+      const bool group = factorBegin_ == prevBegin_ && prev.front() == '(' && prev_ == Took::Operand &&
+                         prev.back() == ')';
+      const std::string left = group ? "(\u2026)" : Shortened(factor);
       Fail(pos_, end, "write " + left + "*" + right + " for a product");
     }
     // A run of characters that have no place in a formula, such as "#" or "°".
@@ -341,6 +376,7 @@ class FormulaReader {
   std::size_t prevBegin_ = 0;
   std::size_t prevEnd_ = 0;
   Took prev_ = Took::Nothing;
+  std::size_t factorBegin_ = 0;  // where the factor that ends at prevEnd_ begins
   bool arithmeticSeen_ = false;
   ExprError arithmetic_;
 };
@@ -348,5 +384,8 @@ class FormulaReader {
 }  // namespace
 
 bool EvalCombined(const std::string& text, const ComplexStore& store, Cplx& z, ExprError* error) {
-  return FormulaReader(text, store, error).Read(z);
+  const PlainText plain(text);
+  if (FormulaReader(plain.Text(), store, error).Read(z)) return true;
+  plain.ToTyped(error);
+  return false;
 }

@@ -26,8 +26,10 @@ inline constexpr int MaxEvalCombinedDepth = 256;
 // a number is a real constant (0 is 0+0i); an exponent is real: a^-1, a^2^3 = a^8, a^1,5 and
 // a^(1,5) = a^1.5, a^(pi) (inside the parentheses "pi" and a decimal comma are read as
 // ParseReal reads them). There is no implicit product (2a, a'b fail) and no blank anywhere.
+// Pasted "−", "–", "×", "·" and "÷" are read as "-", "-", "*", "*" and "/" (PlainText).
 // "+", "-", "*", "/" are CplxOp, "^" CplxPower and "'" Conjugate. Any text or arithmetic
-// failure answers false with z untouched; error, when given, says why and where (byte offsets
-// into text).
+// failure answers false with z untouched; error, when given, says why, what to type instead and
+// where (byte offsets into text). A fault of the text is reported before an arithmetic one,
+// also when the arithmetic one lies inside a parenthesised exponent ("a^(1/0))").
 bool EvalCombined(const std::string& text, const ComplexStore& store, Cplx& z,
                   ExprError* error = nullptr);

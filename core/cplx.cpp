@@ -7,7 +7,8 @@
 
 RealPair CartToPolar(double re, double im) {
   RealPair polar;
-  polar.First = Checked(std::sqrt(Checked(Checked(re * re) + Checked(im * im))));
+  // hypot neither overflows nor underflows on the way: 1e200+1e200i and 1e-170 have a modulus.
+  polar.First = Checked(std::hypot(Checked(re), Checked(im)));
   polar.Second = ArgDegrees(re, im);
   return polar;
 }
@@ -20,7 +21,10 @@ double ArgDegrees(double re, double im) {
     if (im < 0) return -90;
     return 0;
   }
-  double t = Checked(std::atan(Checked(im / re)) / PiValue * 180);
+  const double ratio = im / re;
+  // A ratio beyond the doubles is a number on the imaginary axis to the last digit.
+  if (std::isinf(ratio)) return im > 0 ? 90 : -90;
+  double t = Checked(std::atan(Checked(ratio)) / PiValue * 180);
   if (re < 0) t += 180;
   // The negative real axis comes out as exactly 180, never -180.
   if (t > 180) t -= 360;
@@ -34,9 +38,12 @@ RealPair PolarToCart(double mod, double arg) {
   const double r = DegToRad(arg);
   double x = Checked(mod * std::cos(r));
   double y = Checked(mod * std::sin(r));
-  // Each component is cleaned on its own, so the axes come out exact (2 at 90° is 0+2i).
-  if (std::fabs(x) < 1e-6) x = 0;
-  if (std::fabs(y) < 1e-6) y = 0;
+  // The axes come out exact (2 at 90° is 0+2i, (1+i)² is 0+2i): a component no larger than the
+  // error of the conversion itself is 0. That error is relative to the modulus and grows with
+  // the angle, since PiValue differs from pi by one part in 10^15; a tiny number keeps its digits.
+  const double noise = std::fabs(mod) * ConversionNoise * (1 + std::fabs(r));
+  if (std::fabs(x) <= noise) x = 0;
+  if (std::fabs(y) <= noise) y = 0;
   return {x, y};
 }
 

@@ -35,6 +35,10 @@ class ArithmeticError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The relative error of a conversion from degrees per radian of the angle, with room to spare:
+// PolarToCart takes a component below mod * ConversionNoise * (1 + |angle in radians|) for 0.
+inline constexpr double ConversionNoise = 1e-14;
+
 // The pair of a Cplx that holds the value; SyncCplx computes the other one from it.
 enum class SyncFrom { Cartesian, Polar };
 void SyncCplx(Cplx& z, SyncFrom from);

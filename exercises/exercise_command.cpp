@@ -21,7 +21,9 @@ QString SaveExerciseGraphs(const ExerciseGraphs& graphs, GraphSaveContext& graph
 void RunExerciseCommand(ProblemKind kind, const LastCalculations& last, const ExerciseGraphs& graphs, QWidget* parent,
                         GraphSaveContext& graphContext, AskSheetPath askSheet, const Language& language) {
   const Problem problem = FesPrbl(kind, last);
-  ShowProblem(parent, QStringLiteral("Problema"), problem, graphContext.seams, std::move(askSheet), language);
+  // The working at the exercise's own 2 decimals, in the window's language.
+  const Working working = WorkingOf(kind, last, 2, WorkingLanguageOf(language.Index()));
+  ShowProblem(parent, QStringLiteral("Problema"), problem, graphContext.seams, std::move(askSheet), language, working);
   if (kind != ProblemKind::Binary || !graphs.GraphsOn) return;
   MessageSeam& messages = *graphContext.seams.Messages;
   if (messages.Show(QString(), QStringLiteral("Save graphics?"), MsgButtons::YesNo, MsgIcon::Question) ==

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "exercises/fprbls.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "exercises/sheet_file.h"
@@ -23,6 +25,7 @@ namespace ProblemTexts {
 constexpr LangTable EtEn = {"Exercise", "Enunciat", "Enunciado"};
 constexpr LangTable EtResp = {"Answer", "Resposta", "Respuesta"};
 constexpr LangTable Caption = {"Problem", "Problema", "Problema"};
+constexpr LangTable ChkWorking = {"Show working", "Mostrar el desenvolupament", "Mostrar el desarrollo"};
 // The titles end in two blanks.
 constexpr LangTable SavedTitle = {"Saved at...  ", "Guardat a...  ", "Guardado en ...  "};
 constexpr LangTable SeeIt = {"Do you want see it?", "Veure?", "\u00bfVer?"};
@@ -70,6 +73,18 @@ FPrbls::FPrbls(QWidget* parent, const Seams& seams, AskSheetPath askPath, Langua
   BtG->setObjectName(QStringLiteral("BtG"));
   BtG->setAutoDefault(false);
   connect(BtG, &QPushButton::clicked, this, &FPrbls::BtG_Click);
+  ChkWorking = new QCheckBox(QStringLiteral("Show working"), this);
+  ChkWorking->setObjectName(QStringLiteral("ChkWorking"));
+  IdWorking = new QTextEdit(this);
+  IdWorking->setObjectName(QStringLiteral("IdWorking"));
+  IdWorking->setReadOnly(true);
+  IdWorking->setMinimumSize(Px(3000), Px(1500));
+  IdWorking->hide();
+  ChkWorking->hide();
+  connect(ChkWorking, &QCheckBox::toggled, this, [this](bool on) {
+    IdWorking->setVisible(on);
+    if (on) resize(width(), std::max(height(), sizeHint().height()));
+  });
 
   setFont(ProgramFont());
   QFont heading = font();
@@ -95,6 +110,8 @@ FPrbls::FPrbls(QWidget* parent, const Seams& seams, AskSheetPath askPath, Langua
   page->addSpacing(Px(75));
   page->addWidget(EtResp);
   page->addWidget(IdResp, 1);
+  page->addWidget(ChkWorking, 0, Qt::AlignLeft);
+  page->addWidget(IdWorking, 2);
   resize(std::max(Px(8400), sizeHint().width()), std::max(Px(6300), sizeHint().height()));
 
   Form_Load();
@@ -104,6 +121,13 @@ void FPrbls::Form_Load() {
   EtEn->setText(language_.Text(ProblemTexts::EtEn));
   EtResp->setText(language_.Text(ProblemTexts::EtResp));
   setWindowTitle(language_.Text(ProblemTexts::Caption));
+  ChkWorking->setText(language_.Text(ProblemTexts::ChkWorking));
+}
+
+void FPrbls::SetWorking(const Working& working) {
+  IdWorking->setHtml(ToQ(WorkingHtml(working)));
+  ChkWorking->setVisible(!working.empty());
+  if (working.empty()) ChkWorking->setChecked(false);
 }
 
 void FPrbls::SetProblem(const Problem& p) {
@@ -116,11 +140,12 @@ Problem FPrbls::BoxedProblem() const { return {FromTheBox(IdEn), FromTheBox(IdRe
 void FPrbls::BtG_Click() { SaveProblem(this, BoxedProblem(), seams_, askPath_, language_); }
 
 void ShowProblem(QWidget* parent, const QString& title, const Problem& p, const Seams& seams, AskSheetPath askPath,
-                 const Language& language) {
+                 const Language& language, const Working& working) {
   FPrbls window(parent, seams, std::move(askPath), language);
   // The load step has run: the caption given here wins over the language's caption.
   window.setWindowTitle(title);
   window.SetProblem(p);
+  window.SetWorking(working);
   window.exec();
 }
 

@@ -7,10 +7,13 @@
 #include "calc/problem.h"
 #include "lang/language.h"
 #include "platform/seams.h"
+#include "working/working.h"
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTextEdit;
 
 // The file dialog in save mode for a sheet: (parent, start folder, type list) -> the chosen
 // full path, or "" on Cancel. Empty: the program's own file dialog.
@@ -31,9 +34,15 @@ class FPrbls : public QDialog {
   QLabel* EtResp = nullptr;
   QPlainTextEdit* IdResp = nullptr;
   QPushButton* BtG = nullptr;
+  // "Show working" under the answer, and the working it shows; both absent without a working.
+  QCheckBox* ChkWorking = nullptr;
+  QTextEdit* IdWorking = nullptr;
 
   // Puts the exercise in the boxes, one line of the texts per line of the box.
   void SetProblem(const Problem& p);
+  // The working of the exercise, shown under the answer while "Show working" is ticked. It is
+  // never part of the exercise saved to a sheet.
+  void SetWorking(const Working& working);
   // The exercise as the boxes hold it now, user edits included, with CR LF line ends.
   Problem BoxedProblem() const;
 
@@ -48,9 +57,9 @@ class FPrbls : public QDialog {
 };
 
 // Shows the exercise in a new exercise window with the given caption, modally; returns when
-// the user has closed it.
+// the user has closed it. With a working, "Show working" can show it under the answer.
 void ShowProblem(QWidget* parent, const QString& title, const Problem& p, const Seams& seams = DefaultSeams(),
-                 AskSheetPath askPath = {}, const Language& language = Language());
+                 AskSheetPath askPath = {}, const Language& language = Language(), const Working& working = {});
 
 // Asks for a sheet (starting in "Prbls" of the current folder, created when missing), appends
 // the exercise to it and offers to open it. A failed write is reported and the sheet keeps what

@@ -23,6 +23,7 @@
 #include "platform/twips.h"
 #include "shell/panel_widgets.h"
 #include "shell/store_panel.h"
+#include "shell/working_button.h"
 #include "text/complex_text.h"
 
 namespace {
@@ -66,6 +67,7 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
   BtG2 = PictureButton(this, QStringLiteral("BtG2"), ButtonPicture::Exercise,
                        QStringLiteral("Exercise of the binary operations"));
   BtG2->setEnabled(false);
+  BtW2 = WorkingButton(this, QStringLiteral("BtW2"), BtG2);
   OpGrfs = Named(new QCheckBox(QStringLiteral("Graphs"), this), QStringLiteral("OpGrfs"));
   OpGrfs->setToolTip(QStringLiteral("Draw the four operations in their graph windows"));
   OpGrfs->setChecked(true);
@@ -99,7 +101,11 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
     grid->addWidget(i == 0 ? IdZ1[1] : IdZ2[1], i, 3);
   }
   grid->addWidget(OkOp2, 0, 4, 2, 1, Qt::AlignCenter);
-  grid->addWidget(BtG2, 0, 5, Qt::AlignLeft);
+  QHBoxLayout* exercise = Row();
+  exercise->addWidget(BtG2);
+  exercise->addWidget(BtW2);
+  exercise->addStretch(1);
+  grid->addLayout(exercise, 0, 5);
   grid->addWidget(OpGrfs, 1, 5, Qt::AlignLeft);
   grid->setColumnStretch(2, 110);
   grid->setColumnStretch(3, 120);

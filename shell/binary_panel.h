@@ -33,6 +33,7 @@ class BinaryPanel : public QGroupBox, public GraphSource {
   std::array<QLineEdit*, 2> IdZ2{};
   QToolButton* OkOp2 = nullptr;
   QToolButton* BtG2 = nullptr;
+  QToolButton* BtW2 = nullptr;  // the working of the last calculation
   QCheckBox* OpGrfs = nullptr;
   QTextEdit* Text1 = nullptr;
   PictureBox* PBTblOp2 = nullptr;

@@ -32,6 +32,7 @@ class CombinedPanel : public QGroupBox {
   QPushButton* OkCmb = nullptr;
   std::array<QLineEdit*, 2> IdRes{};
   QToolButton* BtGC = nullptr;
+  QToolButton* BtWC = nullptr;  // the working of the last calculation
   QToolButton* BtHCmb = nullptr;
 
   // The last evaluation that succeeded: a failed attempt leaves it as it was.
@@ -60,7 +61,6 @@ class CombinedPanel : public QGroupBox {
  private:
   // The combined-operations help, opened when the help viewer cannot be started.
   void ShowCombinedHelpInstead();
-  void ShowFault(const std::string& typed, const ExprError& error);
 
   // Where the string stood when it last lost the focus: the box drops its selection then, and a
   // letter picked in the selector still replaces it.

@@ -15,6 +15,7 @@
 #include "lang/language.h"
 #include "platform/processes.h"
 #include "platform/qtext.h"
+#include "shell/fault_selection.h"
 #include "shell/graph_panel.h"
 #include "shell/help_window.h"
 #include "shell/panel_widgets.h"
@@ -161,15 +162,18 @@ void EntryPanel::EdN_KeyDown(int i, int keyCode, Qt::KeyboardModifiers) {
 }
 
 // The cartesian box also reads a+bi; of a text of several lines (a stored complex copied with its
-// polar form under it) it reads the first. A text that does not read is refused with the reason.
+// polar form under it) it reads the first. A text that does not read is refused with the reason
+// and what to type, and the part at fault is selected.
 bool EntryPanel::ReadEntryBox(int i, RealPair& pair) {
   std::string text = FromQ(EdN[i]->text());
   if (i == 0) text = text.substr(0, text.find_first_of("\r\n"));
   ExprError error;
   const bool read = i == 0 ? ReadCartEntry(text, pair, &error) : ReadPairEntry(text, pair, &error);
-  if (!read)
+  if (!read) {
     seams_.Messages->Show(QStringLiteral("wrong expression\n") + ToQ(error.Cause), QStringLiteral("Zorbit"),
                           MsgButtons::Ok, MsgIcon::Warning);
+    SelectFault(EdN[i], text, error);
+  }
   return read;
 }
 

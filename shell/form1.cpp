@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolButton>
 
 #include "core/random.h"
 #include "lang/language.h"
@@ -222,6 +223,10 @@ void Form1::ConnectPanels() {
   connect(Power, &PowerPanel::ExerciseAsked, this, [this] { OpG_Click(1); });
   connect(Roots, &RootsPanel::ExerciseAsked, this, [this] { OpG_Click(2); });
   connect(Combined, &CombinedPanel::ExerciseAsked, this, [this] { OpG_Click(3); });
+  connect(Binary->BtW2, &QToolButton::clicked, this, [this] { ShowWorking(0); });
+  connect(Power->BtWP, &QToolButton::clicked, this, [this] { ShowWorking(1); });
+  connect(Roots->BtWR, &QToolButton::clicked, this, [this] { ShowWorking(2); });
+  connect(Combined->BtWC, &QToolButton::clicked, this, [this] { ShowWorking(3); });
 }
 
 // F1: the panel that holds the focus opens its help. The entry and the store share the entry's

@@ -19,6 +19,7 @@
 class BinaryPanel;
 class CombinedPanel;
 class EntryPanel;
+class FWorking;
 class GraphPanel;
 class HelpWindow;
 class PowerPanel;
@@ -97,6 +98,10 @@ class Form1 : public QMainWindow {
 
   // ---- menu commands
   void OpG_Click(int index);
+  // The panels' Working buttons (0 binary, 1 power, 2 roots, 3 combined): the working of the
+  // panel's last calculation in the one working window, at the entry's decimals.
+  void ShowWorking(int index);
+  QPointer<FWorking> WorkingWindow;
   void GGr_Click(int index);
   void BtGrf_Click();
   void OpObr_Click();

@@ -196,7 +196,7 @@ void Form1::OpObr_Click() {
   QDir::setCurrent(ProgramFolder);
 }
 
-void Form1::OpWorksheet_Click() { ShowWorksheetWindow(this, seams_); }
+void Form1::OpWorksheet_Click() { ShowWorksheetWindow(this, seams_, Lang.Index()); }
 
 // Ends the program at once, without the unload step.
 void Form1::OpSurt_Click() { QCoreApplication::exit(0); }

@@ -27,12 +27,19 @@ QString CombinedOperationsPage() {
              "<p>Type a formula over the stored complexes into <i>String of operations</i>, or build it "
              "with the keys and the letter selector, and press <b>=</b> or Enter. The value appears in "
              "cartesian and polar form; double-click either box to keep it as a new letter.</p>"
+             "<p>The <b>Working</b> button beside the exercise button shows how the value is reached: the "
+             "formula in the order it is grouped, one intermediate t₁, t₂, … a line.</p>"
              "<h3>What a formula is made of</h3>"
              "<ul>"
              "<li>Letters <code>a</code> to <code>z</code> (or <code>A</code> to <code>Z</code>): the stored "
              "complexes. A letter that is not stored yet is refused.</li>"
              "<li>Real numbers: <code>2</code>, <code>0.5</code>, <code>2.5E1</code>, <code>0</code>. A number "
-             "is a real constant; <code>2i</code> is not a number here: store it as a letter.</li>"
+             "is a real constant; <code>2i</code> is not a number here: store it as a letter, and so "
+             "<code>i</code>: enter 0+1i and use its letter. A decimal comma is read only in an exponent "
+             "(<code>a^1,5</code>): elsewhere write <code>2.5</code>. pi only goes in an exponent, "
+             "<code>a^(pi)</code>.</li>"
+             "<li>Pasted signs are read as meant: \u2212 and \u2013 as <code>-</code>, \u00d7 and \u00b7 as "
+             "<code>*</code>, \u00f7 as <code>/</code>. A power is <code>a^2</code>, not <code>a**2</code>.</li>"
              "<li>Operators <code>+</code> <code>-</code> <code>*</code> <code>/</code>, the power "
              "<code>^</code> and the conjugate <code>'</code> written after its operand.</li>"
              "<li>Parentheses <code>(</code> <code>)</code>, as many as you like.</li>"
@@ -80,22 +87,35 @@ QString EntryPage() {
              "<p>Type a complex into one of the two boxes and press Enter: it is stored under the next "
              "letter, a to z, and drawn in the graph panel.</p>"
              "<ul>"
-             "<li><b>a,b</b>, the cartesian box: the real part, a comma, the imaginary part.</li>"
+             "<li><b>a,b</b>, the cartesian box: the real part, a comma, the imaginary part. A real "
+             "alone is a real complex: <code>-8</code> is -8+0i.</li>"
              "<li><b>r , \u03c6\u00b0</b>, the polar box: the modulus, a comma, the argument in degrees. "
-             "The argument is kept as typed: 450 stays 450\u00b0.</li>"
-             "<li>Without a comma, a blank separates the two numbers.</li>"
+             "The argument is kept as typed: 450 stays 450\u00b0. <code>5\u222053.13\u00b0</code> is read "
+             "too. Degrees and minutes are not: write <code>53\u00b08'</code> as <code>53.133</code>. "
+             "In degrees an argument cannot use pi: write its degrees, or choose radians.</li>"
+             "<li>Without a comma, a blank separates the two numbers; a tab does too, so a row pasted from "
+             "a spreadsheet is read.</li>"
+             "<li>Decimal commas: separate the two numbers with a semicolon, <code>2,5; 3,5</code>. With a "
+             "comma between the numbers, write decimals with a point, <code>2.5, 3.5</code>; "
+             "<code>3,5, 4</code> is refused.</li>"
+             "<li>No blank inside a number: <code>1 000</code> and <code>2,5 3</code> are refused; write "
+             "<code>1000</code> or <code>2,5; 3</code>.</li>"
              "<li>The cartesian box also takes the complex as the program writes it: <code>3+4i</code>, "
-             "<code>2.5-0.5i</code>, <code>-i</code>, <code>pi+2i</code>, blanks allowed. The imaginary "
-             "part is the last term, up to the <i>i</i>; a result copied from any box pastes back.</li>"
+             "<code>2.5-0.5i</code>, <code>-i</code>, <code>pi+2i</code>, <code>3+4j</code>, "
+             "<code>3+4*i</code>, blanks allowed. The imaginary part is the last term, up to the "
+             "<i>i</i>; a result copied from any box pastes back. The \u00b0 belongs to the polar box.</li>"
+             "<li>Pasted text is read as meant: the signs \u2212 \u2013 \u00d7 \u00b7 \u00f7 \u03c0 and one pair "
+             "of brackets around the whole, <code>(3, 4)</code>; what the worksheets print, such as "
+             "<code>4 \u2212 i</code>, reads back.</li>"
              "<li>Each number may be a small expression with + - * / ^, parentheses and pi, worked out "
              "as in mathematics: <code>8-2-1</code> is 5, <code>2*3^2</code> is 18, <code>2^3^2</code> is "
-             "512, <code>2^-1</code> is 0.5. Numbers may have a decimal point or comma and an exponent: "
-             "<code>1e-5</code>.</li>"
+             "512, <code>2^-1</code> is 0.5 (a power is <code>2^3</code>, not <code>2**3</code>). Numbers may "
+             "have a decimal point and an exponent: <code>1e-5</code>.</li>"
              "<li>0 is a number like any other: <code>0</code>, <code>0.0</code> and <code>1-1</code> are "
              "all zero.</li>"
-             "<li>Anything else is refused with <i>wrong expression</i> and the reason, such as "
-             "<i>unexpected \u201Cabc\u201D after 3</i>, <i>missing \u201C)\u201D</i> or "
-             "<i>division by zero</i>.</li>"
+             "<li>Anything else is refused with <i>wrong expression</i>, what to type instead and the "
+             "part at fault selected, such as <i>unexpected \u201Cabc\u201D after 3</i> or "
+             "<i>the box is empty: type 3, 4 or 3+4i</i>.</li>"
              "</ul>"
              "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
              "<tr><th>box</th><th>typed</th><th>stored</th><th>why</th></tr>%1</table>"
@@ -134,7 +154,16 @@ const std::vector<EntryHelpExample>& EntryHelpExamples() {
       {QStringLiteral("0.0, 2"), 0, QStringLiteral("0+2i"), QStringLiteral("0 is a number like any other")},
       {QStringLiteral("3abc, 1"), 0, QStringLiteral("wrong expression"), QStringLiteral("unexpected \u201Cabc\u201D after 3")},
       {QStringLiteral("(2+3, 1"), 0, QStringLiteral("wrong expression"), QStringLiteral("missing \u201C)\u201D")},
-      {QStringLiteral("3"), 0, QStringLiteral("wrong expression"), QStringLiteral("two numbers are needed")},
+      {QStringLiteral("-8"), 0, QStringLiteral("-8+0i"), QStringLiteral("a real alone")},
+      {QStringLiteral("2,5; 3,5"), 0, QStringLiteral("2.5+3.5i"), QStringLiteral("decimal commas: a semicolon between")},
+      {QStringLiteral("5; 53,13"), 1, QStringLiteral("3+4i"), QStringLiteral("decimal commas in the polar box")},
+      {QStringLiteral("(3+4j)"), 0, QStringLiteral("3+4i"), QStringLiteral("brackets and j, as pasted")},
+      {QStringLiteral("6\u00f72, 2\u00d72"), 0, QStringLiteral("3+4i"), QStringLiteral("pasted signs: \u00f7 \u00d7 \u00b7 \u2212 \u03c0")},
+      {QStringLiteral("3,5, 4"), 0, QStringLiteral("wrong expression"), QStringLiteral("write 3,5; 4 or 3.5, 4")},
+      {QStringLiteral("2,5 3"), 0, QStringLiteral("wrong expression"), QStringLiteral("a blank inside a number")},
+      {QStringLiteral("5, 53.13\u00b0"), 0, QStringLiteral("wrong expression"), QStringLiteral("the \u00b0 belongs in the polar box")},
+      {QStringLiteral("2, pi/4"), 1, QStringLiteral("wrong expression"), QStringLiteral("pi in degrees: write 45")},
+      {QStringLiteral("5, 53\u00b08'"), 1, QStringLiteral("wrong expression"), QStringLiteral("write 53.133")},
   };
   return examples;
 }
@@ -167,6 +196,11 @@ const std::vector<CombinedHelpExample>& CombinedHelpExamples() {
       {QStringLiteral("a + b"), QStringLiteral("Wrong string"), QStringLiteral("no blanks")},
       {QStringLiteral("a^b"), QStringLiteral("Wrong string"), QStringLiteral("the exponent is a real number")},
       {QStringLiteral("d"), QStringLiteral("Wrong string"), QStringLiteral("d is not stored")},
+      {QStringLiteral("2\u00b7a\u00f7b"), QStringLiteral("0.2+1.4i"), QStringLiteral("pasted signs are read")},
+      {QStringLiteral("pi*a"), QStringLiteral("Wrong string"), QStringLiteral("pi only in an exponent, as a^(pi)")},
+      {QStringLiteral("a+i"), QStringLiteral("Wrong string"), QStringLiteral("enter 0+1i and use its letter")},
+      {QStringLiteral("2,5*a"), QStringLiteral("Wrong string"), QStringLiteral("write 2.5")},
+      {QStringLiteral("a**2"), QStringLiteral("Wrong string"), QStringLiteral("for a power write a^2")},
   };
   return examples;
 }

@@ -11,9 +11,11 @@
 #include <QToolButton>
 
 #include "platform/qtext.h"
+#include "shell/fault_selection.h"
 #include "shell/graph_panel.h"
 #include "shell/panel_widgets.h"
 #include "shell/store_panel.h"
+#include "shell/working_button.h"
 #include "text/complex_text.h"
 #include "text/parse.h"
 
@@ -41,6 +43,7 @@ PowerPanel::PowerPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidge
   OkPot = PictureButton(this, QStringLiteral("OkPot"), ButtonPicture::Calculate, QStringLiteral("Calculate Z^n"));
   BtGP = PictureButton(this, QStringLiteral("BtGP"), ButtonPicture::Exercise, QStringLiteral("Exercise of the power"));
   BtGP->setEnabled(false);
+  BtWP = WorkingButton(this, QStringLiteral("BtWP"), BtGP);
   IdZ[0] = Box(this, Indexed("IdZ", 0), true);
   IdZ[1] = Box(this, Indexed("IdZ", 1), true);
   PZ[0] = Box(this, Indexed("PZ", 0), true);
@@ -58,10 +61,12 @@ PowerPanel::PowerPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidge
   top->addWidget(OkPot);
   top->addWidget(BtGP);
   top->addStretch(1);
-  grid->addLayout(top, 0, 0, 1, 2);
+  grid->addLayout(top, 0, 0, 1, 3);
   grid->setRowMinimumHeight(1, 2);
   grid->addWidget(Label(this, QStringLiteral("Z =")), 2, 0);
   grid->addWidget(IdZ[0], 2, 1);
+  // The top row has no room left: the working button stands under the exercise button.
+  grid->addWidget(BtWP, 2, 2, Qt::AlignRight);
   grid->addWidget(IdZ[1], 3, 1);
   grid->setRowMinimumHeight(4, 8);
   grid->addWidget(Label(this, QStringLiteral("Z\u207f =")), 5, 0);
@@ -111,9 +116,11 @@ void PowerPanel::OkPot_Click() {
   const Cplx base = store_.Store().At(a + 1);
   double exponent = 0;
   ExprError error;
-  if (!ParseReal(FromQ(LstNp->currentText()), exponent, &error)) {
+  const std::string typed = FromQ(LstNp->currentText());
+  if (!ParseReal(typed, exponent, &error)) {
     seams_.Messages->Show(QStringLiteral("wrong expression\n") + ToQ(error.Cause), QStringLiteral("Zorbit"),
                           MsgButtons::Ok, MsgIcon::Warning);
+    if (LstNp->lineEdit() != nullptr) SelectFault(LstNp->lineEdit(), typed, error);
     return;
   }
   try {

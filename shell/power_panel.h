@@ -26,6 +26,7 @@ class PowerPanel : public QGroupBox {
   std::array<QLineEdit*, 2> PZ{};
   QToolButton* OkPot = nullptr;
   QToolButton* BtGP = nullptr;
+  QToolButton* BtWP = nullptr;  // the working of the last calculation
 
   // The last power that succeeded: a failed attempt leaves it as it was.
   PowerCalc Last;

@@ -16,6 +16,7 @@
 #include "shell/graph_panel.h"
 #include "shell/panel_widgets.h"
 #include "shell/store_panel.h"
+#include "shell/working_button.h"
 #include "text/complex_text.h"
 #include "text/parse.h"
 
@@ -45,6 +46,7 @@ RootsPanel::RootsPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidge
                         QStringLiteral("Calculate the n roots"));
   BtGR = PictureButton(this, QStringLiteral("BtGR"), ButtonPicture::Exercise, QStringLiteral("Exercise of the roots"));
   BtGR->setEnabled(false);
+  BtWR = WorkingButton(this, QStringLiteral("BtWR"), BtGR);
   ZR[0] = Box(this, Indexed("ZR", 0), true);
   ZR[1] = Box(this, Indexed("ZR", 1), true);
   for (int i = 0; i < 2; ++i) {
@@ -75,6 +77,8 @@ RootsPanel::RootsPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidge
   operand->addWidget(is);
   operand->addWidget(ZR[0], 92);
   operand->addWidget(ZR[1], 98);
+  // The top row has no room left: the working button stands under the exercise button.
+  operand->addWidget(BtWR);
   grid->addLayout(operand, 2, 0, 1, 2);
   grid->setRowMinimumHeight(3, 4);
   grid->addWidget(Label(this, QStringLiteral("cartesian")), 4, 0);

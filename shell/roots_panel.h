@@ -27,6 +27,7 @@ class RootsPanel : public QGroupBox {
   std::array<QListWidget*, 2> LstRels{};
   QToolButton* OkRel = nullptr;
   QToolButton* BtGR = nullptr;
+  QToolButton* BtWR = nullptr;  // the working of the last calculation
 
   // The last roots that succeeded: a failed attempt leaves them as they were.
   RootsCalc Last;

@@ -48,23 +48,23 @@ QWidget* GraphOrder(GraphPanel& p, QWidget* before) {
 
 // Z1's row, then Z2's row: the calculate button stands at the end of the first.
 QWidget* BinaryOrder(BinaryPanel& p, QWidget* before) {
-  Chain({before, p.LstZ[0], p.IdZ1[0], p.IdZ1[1], p.OkOp2, p.BtG2, p.LstZ[1], p.IdZ2[0], p.IdZ2[1], p.OpGrfs});
+  Chain({before, p.LstZ[0], p.IdZ1[0], p.IdZ1[1], p.OkOp2, p.BtG2, p.BtW2, p.LstZ[1], p.IdZ2[0], p.IdZ2[1], p.OpGrfs});
   return p.OpGrfs;
 }
 
 QWidget* PowerOrder(PowerPanel& p, QWidget* before) {
-  Chain({before, p.LstZ, p.LstNp, p.OkPot, p.BtGP, p.IdZ[0], p.IdZ[1], p.PZ[0], p.PZ[1]});
+  Chain({before, p.LstZ, p.LstNp, p.OkPot, p.BtGP, p.IdZ[0], p.BtWP, p.IdZ[1], p.PZ[0], p.PZ[1]});
   return p.PZ[1];
 }
 
 QWidget* RootsOrder(RootsPanel& p, QWidget* before) {
-  Chain({before, p.LstZ, p.LstNr, p.OkRel, p.BtGR, p.ZR[0], p.ZR[1], p.LstRels[0], p.LstRels[1]});
+  Chain({before, p.LstZ, p.LstNr, p.OkRel, p.BtGR, p.ZR[0], p.ZR[1], p.BtWR, p.LstRels[0], p.LstRels[1]});
   return p.LstRels[1];
 }
 
 // The keypad keys take no focus: the caret stays in the string.
 QWidget* CombinedOrder(CombinedPanel& p, QWidget* before) {
-  Chain({before, p.TxtOp, p.LstZ, p.OkCmb, p.IdRes[0], p.IdRes[1], p.BtGC, p.BtHCmb});
+  Chain({before, p.TxtOp, p.LstZ, p.OkCmb, p.IdRes[0], p.IdRes[1], p.BtGC, p.BtWC, p.BtHCmb});
   return p.BtHCmb;
 }
 

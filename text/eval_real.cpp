@@ -15,6 +15,7 @@ constexpr std::string_view PiDigits = "3.14159265358979";
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 std::size_t SkipBlanks(std::string_view s, std::size_t i) {
   while (i < s.size() && IsBlank(s[i])) ++i;
@@ -104,6 +105,7 @@ class RealReader {
     error_->Start = map_.Start(f.Begin);
     const std::size_t end = map_.End(f.End);
     error_->Length = end > error_->Start ? end - error_->Start : 0;
+    error_->Arithmetic = true;
   }
 
   [[noreturn]] void Fail(std::size_t begin, std::size_t end, std::string cause) {
@@ -112,6 +114,7 @@ class RealReader {
       error_->Start = begin < s_.size() ? map_.Start(begin) : map_.End(s_.size());
       const std::size_t to = map_.End(end);
       error_->Length = end > begin && to > error_->Start ? to - error_->Start : 0;
+      error_->Arithmetic = false;
     }
     throw Stop{};
   }
@@ -171,6 +174,9 @@ class RealReader {
       const char op = s_[pos_];
       Took(pos_, pos_ + 1, false);
       ++pos_;
+      if (op == '*' && pos_ < s_.size() && s_[pos_] == '*') {
+        Fail(pos_ - 1, pos_ + 1, PowerAdvice(Piece(v.Begin, v.End), map_.Piece(pos_ + 1, s_.size())));
+      }
       const Value b = Unary();
       if (op == '/' && b.V == 0 && !b.Bad) {
         v = Combine(v, b, 0, "division by zero");
@@ -236,7 +242,7 @@ class RealReader {
       return v;
     }
     NumberToken number;
-    if (ScanNumber(s_, pos_, true, false, number)) {
+    if (ScanNumber(s_, pos_, false, number)) {
       const std::size_t begin = pos_;
       pos_ = number.End;
       Took(begin, pos_, true);
@@ -269,9 +275,10 @@ class RealReader {
     const char c = s_[pos_];
     const bool afterOperand = prevEnd_ > 0 && (prevIsNumber_ || s_[prevBegin_] == ')');
     if (c == ')') Fail(pos_, pos_ + 1, "\u201C)\u201D without its \u201C(\u201D");
+    if (prevIsNumber_) NumberGoesOn();
     if (c == '.' && prevIsNumber_ && prevEnd_ == pos_) {
       NumberToken rest;
-      const std::size_t end = ScanNumber(s_, pos_, true, false, rest) ? rest.End : pos_ + 1;
+      const std::size_t end = ScanNumber(s_, pos_, false, rest) ? rest.End : pos_ + 1;
       Fail(pos_, end, "a number has at most one \u201C.\u201D");
     }
     if (afterOperand && (c == '(' || IsDigit(c) || c == '.')) {
@@ -279,7 +286,7 @@ class RealReader {
       std::string right = "(\u2026)";
       std::size_t end = pos_ + 1;
       NumberToken number;
-      if (c != '(' && ScanNumber(s_, pos_, true, false, number)) {
+      if (c != '(' && ScanNumber(s_, pos_, false, number)) {
         end = number.End;
         right = Shortened(Piece(pos_, end));
       }
@@ -293,6 +300,37 @@ class RealReader {
     }
     if (end == pos_) end = pos_ + 1;
     Fail(pos_, end, "unexpected " + Quoted(Piece(pos_, end)) + After());
+  }
+
+  // What follows the number just read looks like more of it: a blank inside it ("1 000",
+  // "0 .67", "1 e5", "1e 5"), or an exponent letter without its digits ("1e").
+  void NumberGoesOn() {
+    const char c = s_[pos_];
+    const bool exponent = IsExponentLetter(c);
+    const std::size_t exponentEnd = exponent ? ExponentEnd(s_, pos_) : std::string_view::npos;
+    std::size_t end = pos_;
+    if (pos_ > prevEnd_ && (IsDigit(c) || c == '.')) {
+      NumberToken rest;
+      end = ScanNumber(s_, pos_, false, rest) ? rest.End : pos_ + 1;
+    } else if (exponentEnd != std::string_view::npos) {
+      end = exponentEnd;
+    }
+    if (end > pos_) {
+      std::string joined;
+      for (const char k : Piece(prevBegin_, end)) {
+        if (!IsBlank(k)) joined += k;
+      }
+      if (joined.size() < Piece(prevBegin_, end).size()) {
+        Fail(prevBegin_, end, "a blank inside a number: write " + Shortened(joined));
+      }
+    }
+    if (exponent && prevEnd_ == pos_ && (pos_ + 1 == s_.size() || !IsLetter(s_[pos_ + 1]))) {
+      std::size_t to = pos_ + 1;
+      if (to < s_.size() && (s_[to] == '+' || s_[to] == '-')) ++to;
+      const std::string letter = Piece(pos_, pos_ + 1);
+      Fail(prevBegin_, to, "digits missing after " + Quoted(letter) + ": write " +
+                               Shortened(Piece(prevBegin_, pos_)) + letter + "5");
+    }
   }
 
   std::string_view s_;
@@ -309,9 +347,7 @@ class RealReader {
 
 }  // namespace
 
-bool ScanNumber(std::string_view s, std::size_t pos, bool skipBlanks, bool decimalComma,
-                NumberToken& token) {
-  auto next = [&](std::size_t i) { return skipBlanks ? SkipBlanks(s, i) : i; };
+bool ScanNumber(std::string_view s, std::size_t pos, bool decimalComma, NumberToken& token) {
   std::string number;
   bool mark = false;
   bool digit = false;
@@ -320,7 +356,7 @@ bool ScanNumber(std::string_view s, std::size_t pos, bool skipBlanks, bool decim
   bool significant = false;
   std::size_t i = pos;
   std::size_t end = pos;
-  for (; i < s.size(); i = next(i + 1)) {
+  for (; i < s.size(); ++i) {
     const char c = s[i];
     if (IsDigit(c)) {
       digit = true;
@@ -339,15 +375,15 @@ bool ScanNumber(std::string_view s, std::size_t pos, bool skipBlanks, bool decim
   if (!digit) return false;
 
   if (i < s.size() && IsExponentLetter(s[i])) {
-    std::size_t j = next(i + 1);
+    std::size_t j = i + 1;
     char sign = '+';
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
       sign = s[j];
-      j = next(j + 1);
+      ++j;
     }
     if (j < s.size() && IsDigit(s[j])) {
       long long exponent = 0;
-      for (; j < s.size() && IsDigit(s[j]); j = next(j + 1)) {
+      for (; j < s.size() && IsDigit(s[j]); ++j) {
         if (exponent < 1000000) exponent = exponent * 10 + (s[j] - '0');
         end = j + 1;
       }
@@ -368,6 +404,21 @@ bool ScanNumber(std::string_view s, std::size_t pos, bool skipBlanks, bool decim
   }
   token.Value = value;
   return true;
+}
+
+std::size_t ExponentEnd(std::string_view s, std::size_t pos) {
+  std::size_t j = SkipBlanks(s, pos + 1);
+  if (j < s.size() && (s[j] == '+' || s[j] == '-')) j = SkipBlanks(s, j + 1);
+  if (j == s.size() || !IsDigit(s[j])) return std::string_view::npos;
+  while (j < s.size() && IsDigit(s[j])) ++j;
+  return j;
+}
+
+std::string PowerAdvice(std::string_view left, std::string_view rest) {
+  std::size_t end = 0;
+  while (end < rest.size() && (IsDigit(rest[end]) || IsLetter(rest[end]) || rest[end] == '.')) ++end;
+  const std::string right = end > 0 ? std::string(rest.substr(0, end)) : "(\u2026)";
+  return "for a power write " + Shortened(left) + "^" + Shortened(right);
 }
 
 const char* RealPowerFault(double a, double b, double& result) {

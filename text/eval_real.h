@@ -21,8 +21,10 @@ inline constexpr int MaxEvalRealDepth = 256;
 //   atom  := number | "(" expr ")"
 //
 // A number is digits with at most one "." and at least one digit (".5", "5."), then optionally
-// "E", "e", "D" or "d", a sign and digits (1e-5, 2.5E+3, 1d2). Blanks, tabs and line feeds are
-// ignored anywhere, even inside a number ("1 000" is 1000).
+// "E", "e", "D" or "d", a sign and digits (1e-5, 2.5E+3, 1d2). Blanks, tabs and line feeds may
+// stand between numbers and operators, never inside a number: "1 000", "2 3", "0 .67" and
+// "1 e5" are refused with the number to write instead ("a blank inside a number: write 1000"),
+// as are "1e" ("digits missing after “e”: write 1e5") and "2**3" ("for a power write 2^3").
 //
 // The whole text must be such an expression: a stray character, an empty operand, an
 // unbalanced parenthesis, a division by zero, a power outside its domain (a negative base with

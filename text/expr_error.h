@@ -14,6 +14,9 @@ struct ExprError {
   std::string Cause;
   std::size_t Start = 0;
   std::size_t Length = 0;
+  // The text reads, but its value cannot be worked out ("division by zero", "number too large").
+  // A fault in the text itself is always reported before such a one.
+  bool Arithmetic = false;
 };
 
 // A piece of the user's text as it is quoted in a cause: between “ and ”, cut short with "…"

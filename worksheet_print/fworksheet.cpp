@@ -2,7 +2,10 @@
 #include "worksheet_print/fworksheet.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QScreen>
+#include <QSettings>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,13 +22,22 @@
 #include "exercises/fprbls.h"
 #include "filedlg/ask_file.h"
 #include "platform/qtext.h"
+#include "worksheet/sheet_text.h"
 #include "worksheet_print/sheet_output.h"
 
 namespace {
 
 const QString Title = QStringLiteral("Worksheet");
 const QString KindCaptions[ExerciseKindCount] = {QStringLiteral("Binary operations"), QStringLiteral("Power"),
-                                                 QStringLiteral("Roots"), QStringLiteral("Combined formula")};
+                                                 QStringLiteral("Roots"), QStringLiteral("Combined formula"),
+                                                 QStringLiteral("Cartesian and polar forms")};
+const QString SpaceCaptions[3] = {QStringLiteral("None"), QStringLiteral("Some"), QStringLiteral("Much")};
+const QString LanguageCaptions[SheetLanguageCount] = {QStringLiteral("English"), QStringLiteral("Catal\u00e0"),
+                                                      QStringLiteral("Espa\u00f1ol")};
+const QString Group = QStringLiteral("worksheet/");
+
+// The title a sheet has in a language when the teacher writes none.
+QString DefaultTitle(int language) { return ToQ(InSheetLanguage(SheetTexts::Title, language)); }
 
 QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
 
@@ -46,7 +58,7 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& text) {
 
 }  // namespace
 
-FWorksheet::FWorksheet(QWidget* parent, const Seams& seams, AskSavePath askPath)
+FWorksheet::FWorksheet(QWidget* parent, const Seams& seams, AskSavePath askPath, int language)
     : QDialog(parent), seams_(seams), askPath_(std::move(askPath)) {
   setObjectName(QStringLiteral("FWorksheet"));
   setWindowTitle(Title);
@@ -54,7 +66,8 @@ FWorksheet::FWorksheet(QWidget* parent, const Seams& seams, AskSavePath askPath)
   auto* kinds = new QGroupBox(QStringLiteral("Exercises of each kind"), this);
   auto* kindsForm = new QFormLayout(kinds);
   for (int k = 0; k < ExerciseKindCount; ++k) {
-    EdCount[static_cast<std::size_t>(k)] = Spin(kinds, Indexed("EdCount", k), 0, MaxSheetExercises, 5);
+    EdCount[static_cast<std::size_t>(k)] =
+        Spin(kinds, Indexed("EdCount", k), 0, MaxSheetExercises, k == static_cast<int>(ExerciseKind::Forms) ? 0 : 5);
     kindsForm->addRow(KindCaptions[k], EdCount[static_cast<std::size_t>(k)]);
   }
 
@@ -75,9 +88,40 @@ FWorksheet::FWorksheet(QWidget* parent, const Seams& seams, AskSavePath askPath)
   EdSeed->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,19}")), EdSeed));
   EdSeed->setToolTip(QStringLiteral("The same seed gives the same sheet"));
   numbersForm->addRow(QStringLiteral("Seed"), EdSeed);
-  OpGraphs = new QCheckBox(QStringLiteral("A graph with each answer"), numbers);
+  EdVersions = Spin(numbers, QStringLiteral("EdVersions"), 1, MaxSheetVersions, 1);
+  EdVersions->setToolTip(QStringLiteral("A sheet with other numbers for each student: Version A, Version B, ..."));
+  numbersForm->addRow(QStringLiteral("Versions"), EdVersions);
+  OpPolar = new QCheckBox(QStringLiteral("Binary operands in polar form"), numbers);
+  OpPolar->setObjectName(QStringLiteral("OpPolar"));
+  numbersForm->addRow(OpPolar);
+
+  auto* words = new QGroupBox(QStringLiteral("The sheet"), this);
+  auto* wordsForm = new QFormLayout(words);
+  EdTitle = new QLineEdit(DefaultTitle(language), words);
+  EdTitle->setObjectName(QStringLiteral("EdTitle"));
+  wordsForm->addRow(QStringLiteral("Title"), EdTitle);
+  EdInstructions = new QLineEdit(words);
+  EdInstructions->setObjectName(QStringLiteral("EdInstructions"));
+  EdInstructions->setPlaceholderText(QStringLiteral("none"));
+  wordsForm->addRow(QStringLiteral("Instructions"), EdInstructions);
+  // Room for a title in any of the languages, at any scaling.
+  for (QLineEdit* edit : {EdTitle, EdInstructions})
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(26, QLatin1Char('n'))));
+  CbSpace = new QComboBox(words);
+  CbSpace->setObjectName(QStringLiteral("CbSpace"));
+  for (const QString& caption : SpaceCaptions) CbSpace->addItem(caption);
+  wordsForm->addRow(QStringLiteral("Room to work"), CbSpace);
+  CbLanguage = new QComboBox(words);
+  CbLanguage->setObjectName(QStringLiteral("CbLanguage"));
+  for (const QString& caption : LanguageCaptions) CbLanguage->addItem(caption);
+  CbLanguage->setCurrentIndex(language >= 0 && language < SheetLanguageCount ? language : 0);
+  wordsForm->addRow(QStringLiteral("Language"), CbLanguage);
+  OpGraphs = new QCheckBox(QStringLiteral("A graph with each answer"), words);
   OpGraphs->setObjectName(QStringLiteral("OpGraphs"));
-  numbersForm->addRow(OpGraphs);
+  wordsForm->addRow(OpGraphs);
+  OpWorking = new QCheckBox(QStringLiteral("Working in the answer key"), words);
+  OpWorking->setObjectName(QStringLiteral("OpWorking"));
+  wordsForm->addRow(OpWorking);
 
   EtSheet = new QLabel(this);
   EtSheet->setObjectName(QStringLiteral("EtSheet"));
@@ -97,14 +141,23 @@ FWorksheet::FWorksheet(QWidget* parent, const Seams& seams, AskSavePath askPath)
   auto* top = new QHBoxLayout;
   top->addWidget(kinds);
   top->addWidget(numbers);
+  top->addWidget(words);
   layout->addLayout(top);
   layout->addWidget(EtSheet);
   layout->addLayout(buttons);
 
-  for (QSpinBox* box : {EdCount[0], EdCount[1], EdCount[2], EdCount[3], EdDecimals, EdLow, EdHigh})
-    connect(box, &QSpinBox::valueChanged, this, &FWorksheet::OptionsChanged);
-  connect(EdSeed, &QLineEdit::textChanged, this, &FWorksheet::OptionsChanged);
-  connect(OpGraphs, &QCheckBox::toggled, this, [this] { layout_.reset(); });
+  LoadSettings();
+  for (QSpinBox* box : EdCount) connect(box, &QSpinBox::valueChanged, this, &FWorksheet::NumbersChanged);
+  for (QSpinBox* box : {EdDecimals, EdLow, EdHigh, EdVersions})
+    connect(box, &QSpinBox::valueChanged, this, &FWorksheet::NumbersChanged);
+  connect(EdSeed, &QLineEdit::textChanged, this, &FWorksheet::NumbersChanged);
+  connect(OpPolar, &QCheckBox::toggled, this, &FWorksheet::NumbersChanged);
+  connect(EdTitle, &QLineEdit::textChanged, this, &FWorksheet::WordsChanged);
+  connect(EdInstructions, &QLineEdit::textChanged, this, &FWorksheet::WordsChanged);
+  connect(OpWorking, &QCheckBox::toggled, this, &FWorksheet::WordsChanged);
+  connect(CbLanguage, &QComboBox::currentIndexChanged, this, &FWorksheet::LanguageChanged);
+  connect(OpGraphs, &QCheckBox::toggled, this, &FWorksheet::PagesChanged);
+  connect(CbSpace, &QComboBox::currentIndexChanged, this, &FWorksheet::PagesChanged);
   connect(BtPreview, &QPushButton::clicked, this, &FWorksheet::BtPreview_Click);
   connect(BtPrint, &QPushButton::clicked, this, &FWorksheet::BtPrint_Click);
   connect(BtPdf, &QPushButton::clicked, this, &FWorksheet::BtPdf_Click);
@@ -112,10 +165,79 @@ FWorksheet::FWorksheet(QWidget* parent, const Seams& seams, AskSavePath askPath)
   connect(BtClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void FWorksheet::OptionsChanged() {
+void FWorksheet::NumbersChanged() {
   sheet_.reset();
+  keptSeed_.reset();
   layout_.reset();
   EtSheet->clear();
+  SaveSettings();
+}
+
+void FWorksheet::WordsChanged() {
+  if (sheet_) keptSeed_ = sheet_->Seed;
+  sheet_.reset();
+  layout_.reset();
+  SaveSettings();
+}
+
+void FWorksheet::PagesChanged() {
+  layout_.reset();
+  SaveSettings();
+}
+
+void FWorksheet::LanguageChanged() {
+  // A title left as it was comes in the new language.
+  for (int k = 0; k < SheetLanguageCount; ++k)
+    if (EdTitle->text() == DefaultTitle(k)) EdTitle->setText(DefaultTitle(CbLanguage->currentIndex()));
+  WordsChanged();
+}
+
+void FWorksheet::LoadSettings() {
+  QSettings settings;
+  // Spin boxes keep a value from a damaged or foreign file within their ranges.
+  for (int k = 0; k < ExerciseKindCount; ++k) {
+    QSpinBox* box = EdCount[static_cast<std::size_t>(k)];
+    box->setValue(settings.value(Group + QStringLiteral("count%1").arg(k), box->value()).toInt());
+  }
+  for (const auto& [key, box] : {std::pair{"decimals", EdDecimals}, std::pair{"low", EdLow}, std::pair{"high", EdHigh},
+                                 std::pair{"versions", EdVersions}})
+    box->setValue(settings.value(Group + QLatin1String(key), box->value()).toInt());
+  EdSeed->setText(settings.value(Group + QStringLiteral("seed")).toString());
+  if (!EdSeed->hasAcceptableInput()) EdSeed->clear();
+  for (const auto& [key, box] : {std::pair{"polar", OpPolar}, std::pair{"graphs", OpGraphs}, std::pair{"working", OpWorking}})
+    box->setChecked(settings.value(Group + QLatin1String(key), false).toBool());
+  const QString title = settings.value(Group + QStringLiteral("title")).toString();
+  // A default title is kept as "no title of one's own", so it follows the language.
+  if (!title.isEmpty()) EdTitle->setText(title);
+  EdInstructions->setText(settings.value(Group + QStringLiteral("instructions")).toString());
+  const int space = settings.value(Group + QStringLiteral("space"), 0).toInt();
+  CbSpace->setCurrentIndex(space >= 0 && space < CbSpace->count() ? space : 0);
+}
+
+void FWorksheet::SaveSettings() const {
+  QSettings settings;
+  for (int k = 0; k < ExerciseKindCount; ++k)
+    settings.setValue(Group + QStringLiteral("count%1").arg(k), EdCount[static_cast<std::size_t>(k)]->value());
+  settings.setValue(Group + QStringLiteral("decimals"), EdDecimals->value());
+  settings.setValue(Group + QStringLiteral("low"), EdLow->value());
+  settings.setValue(Group + QStringLiteral("high"), EdHigh->value());
+  settings.setValue(Group + QStringLiteral("versions"), EdVersions->value());
+  settings.setValue(Group + QStringLiteral("seed"), EdSeed->text());
+  settings.setValue(Group + QStringLiteral("polar"), OpPolar->isChecked());
+  settings.setValue(Group + QStringLiteral("graphs"), OpGraphs->isChecked());
+  settings.setValue(Group + QStringLiteral("working"), OpWorking->isChecked());
+  bool standard = false;
+  for (int k = 0; k < SheetLanguageCount; ++k) standard = standard || EdTitle->text() == DefaultTitle(k);
+  settings.setValue(Group + QStringLiteral("title"), standard ? QString() : EdTitle->text());
+  settings.setValue(Group + QStringLiteral("instructions"), EdInstructions->text());
+  settings.setValue(Group + QStringLiteral("space"), CbSpace->currentIndex());
+}
+
+LayoutOptions FWorksheet::PageOptions() const {
+  LayoutOptions options;
+  options.Graphs = OpGraphs->isChecked();
+  options.Space = static_cast<WorkSpace>(CbSpace->currentIndex());
+  return options;
 }
 
 void FWorksheet::Report(const QString& text, const QString& title) {
@@ -129,6 +251,13 @@ const Worksheet* FWorksheet::CurrentSheet() {
   options.Decimals = EdDecimals->value();
   options.RandomLow = EdLow->value();
   options.RandomHigh = EdHigh->value();
+  options.Versions = EdVersions->value();
+  options.PolarOperands = OpPolar->isChecked();
+  options.Language = CbLanguage->currentIndex();
+  options.Title = FromQ(EdTitle->text().trimmed());
+  options.Instructions = FromQ(EdInstructions->text().trimmed());
+  options.Working = OpWorking->isChecked();
+  options.Seed = keptSeed_;
   if (!EdSeed->text().isEmpty()) {
     bool ok = false;
     options.Seed = EdSeed->text().toULongLong(&ok);
@@ -150,8 +279,10 @@ const Worksheet* FWorksheet::CurrentSheet() {
     return nullptr;
   }
   sheet_ = std::move(sheet);
-  EtSheet->setText(QStringLiteral("%1 exercises, seed %2: the same seed makes this sheet again.")
-                       .arg(sheet_->Exercises.size())
+  const QString versions = sheet_->Versions.size() > 1 ? QStringLiteral(" in each of %1 versions").arg(sheet_->Versions.size()) : QString();
+  EtSheet->setText(QStringLiteral("%1 exercises%2, seed %3: the same seed makes this sheet again.")
+                       .arg(total)
+                       .arg(versions)
                        .arg(sheet_->Seed));
   return &*sheet_;
 }
@@ -159,11 +290,7 @@ const Worksheet* FWorksheet::CurrentSheet() {
 const SheetLayout* FWorksheet::CurrentLayout() {
   const Worksheet* sheet = CurrentSheet();
   if (!sheet) return nullptr;
-  if (!layout_) {
-    LayoutOptions options;
-    options.Graphs = OpGraphs->isChecked();
-    layout_ = LayOutWorksheet(*sheet, options);
-  }
+  if (!layout_) layout_ = LayOutWorksheet(*sheet, PageOptions());
   return &*layout_;
 }
 
@@ -177,7 +304,11 @@ void FWorksheet::BtPreview_Click() {
   preview.setWindowTitle(Title + QStringLiteral(" - Preview"));
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [layout](QPrinter* p) { PrintSheet(*p, *layout); });
-  preview.resize(900, 1000);
+  // As large as a page wants, within the screen the window is on (a 1366 x 768 laptop too);
+  // the preview can be resized from there.
+  QSize size(900, 1000);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size() * 0.92);
+  preview.resize(size);
   preview.exec();
 }
 
@@ -193,7 +324,7 @@ void FWorksheet::BtPrint_Click() {
   const QPageSize chosen = printer.pageLayout().pageSize();
   SheetLayout onPaper = chosen.isEquivalentTo(layout->PageSize)
                             ? *layout
-                            : LayOutWorksheet(*sheet_, LayoutOptions{chosen, OpGraphs->isChecked()});
+                            : LayOutWorksheet(*sheet_, LayoutOptions{chosen, OpGraphs->isChecked(), PageOptions().Space});
   if (!PrintSheet(printer, onPaper)) Report(QStringLiteral("The sheet could not be printed."), Title);
 }
 
@@ -223,8 +354,8 @@ void FWorksheet::BtText_Click() {
   OfferToOpen(path, seams_);
 }
 
-FWorksheet* ShowWorksheetWindow(QWidget* parent, const Seams& seams) {
-  auto* window = new FWorksheet(parent, seams);
+FWorksheet* ShowWorksheetWindow(QWidget* parent, const Seams& seams, int language) {
+  auto* window = new FWorksheet(parent, seams, {}, language);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "worksheet_print/sheet_layout.h"
 
-#include <QHash>
+#include <QFontMetricsF>
 #include <QStringList>
 #include <functional>
 #include <algorithm>
 #include <cmath>
 
-#include "graphics/draw_formula.h"
 #include "graphics/operation_graphs.h"
 #include "platform/qtext.h"
 #include "platform/surface.h"
-#include "text/complex_text.h"
+#include "graphics/draw_formula.h"
+#include "worksheet/sheet_text.h"
 #include "worksheet_print/twips_painter.h"
 
 namespace {
@@ -19,12 +19,13 @@ namespace {
 const QString Sans = QStringLiteral("DejaVu Sans");
 const QColor Grey(110, 110, 110);
 const QColor RuleGrey(150, 150, 150);
+const QColor WorkingGrey(60, 60, 60);
 const QColor FrameGrey(190, 190, 190);
 
 constexpr double Margin = 1134;        // 2 cm all round
 constexpr double NumberWidth = 600;    // room for "100." before the text
 constexpr double TextPoints = 11;
-constexpr double FormulaPoints = 12;
+constexpr double WorkingPoints = 9.5;
 constexpr double TitlePoints = 16;
 constexpr double SmallPoints = 8;
 constexpr double LineHeight = 1.45;    // a line of text, in font sizes
@@ -64,16 +65,24 @@ SheetRun Run(double x, double top, const QString& text, double points, bool bold
 }
 
 // Plain text broken between words so that every line fits `width`.
-Block WrappedText(const QString& text, double points, double width) {
-  const QFont font = TwipsFont(Sans, points);
+Block WrappedText(const QString& text, double points, double width, bool bold = false) {
+  const QFont font = TwipsFont(Sans, points, bold);
   Block block;
   QString line;
   double top = 0;
   const auto flush = [&] {
-    block.Runs.push_back(Run(0, top, line, points));
+    block.Runs.push_back(Run(0, top, line, points, bold));
     top += Pt(points) * LineHeight;
     line.clear();
   };
+  // Most lines fit as they are: one measurement instead of one a word.
+  const QString simplified = text.simplified();
+  if (TwipsTextWidth(font, simplified) <= width) {
+    line = simplified;
+    if (!line.isEmpty()) flush();
+    block.Height = top;
+    return block;
+  }
   for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
     const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
     if (!line.isEmpty() && TwipsTextWidth(font, longer) > width) {
@@ -88,75 +97,48 @@ Block WrappedText(const QString& text, double points, double width) {
   return block;
 }
 
-// Typesets formulas with the formula renderer on a scratch surface and keeps what it drew, so
-// that the same drawing reaches paper as text runs. Formulas that come again (the labels of
-// every binary answer) are set once.
-class FormulaSetter {
- public:
-  Block Set(const QString& markup, double points, double width) {
-    const QString key = markup + QChar(0x1f) + QString::number(points) + QChar(0x1f) + QString::number(width);
-    if (const auto found = cache_.constFind(key); found != cache_.constEnd()) return *found;
-    const double u = Pt(points);
-    if (surface_.ScaleWidth() != width) surface_.SetScaleSize(width, 3 * u);
-    surface_.Clear();
-    surface_.SetForeColor(Qt::black);
-    surface_.SetFontSize(points);
-    surface_.StartRecording();
-    double y = 0;
-    DrawFormula(surface_, 0, y, markup);
-    Block block = FromSurface(surface_, 0, 0);
-    block.Height = y + u * LineHeight;
-    cache_.insert(key, block);
-    return block;
-  }
-
-  // What a surface recorded since its last clear: its lines, and its texts joined into runs of
-  // one size on one line.
-  static Block FromSurface(const Surface& surface, double dx, double dy, double lineWidth = 10) {
-    Block block;
-    // The surface advanced its texts by their widths on the screen; on paper each piece follows
-    // the one before by its width on paper, so a line neither gapes nor overlaps.
-    double pen = 0;
-    double lastX = 0;
-    bool first = true;
-    for (const SurfaceOp& op : surface.Recorded()) {
-      switch (op.What) {
-        case SurfaceOp::Kind::Clear:
-          block = Block{};
-          first = true;
-          break;
-        case SurfaceOp::Kind::Line:
-          block.Lines.push_back({op.X1 + dx, op.Y1 + dy, op.X2 + dx, op.Y2 + dy, op.Color, op.Dotted, lineWidth});
-          break;
-        case SurfaceOp::Kind::Text: {
-          const double top = op.Y1 + dy;
-          // A text left of the one before starts a new line of a wrapped formula.
-          if (first || op.X1 < lastX) pen = op.X1 + dx;
-          first = false;
-          lastX = op.X1;
-          const double x = pen;
-          pen += TwipsTextWidth(TwipsFont(op.FontName, op.FontSize), op.Text);
-          if (!block.Runs.empty()) {
-            SheetRun& last = block.Runs.back();
-            if (last.Points == op.FontSize && last.FontName == op.FontName && last.Color == op.Color &&
-                last.Baseline == top + TwipsAscent(TwipsFont(op.FontName, op.FontSize))) {
-              last.Text += op.Text;
-              break;
-            }
+// What a surface recorded since its last clear: its lines, and its texts joined into runs of one
+// size on one line.
+Block FromSurface(const Surface& surface, double lineWidth) {
+  Block block;
+  // The surface advanced its texts by their widths on the screen; on paper each piece follows
+  // the one before by its width on paper, so a line neither gapes nor overlaps.
+  double pen = 0;
+  double lastX = 0;
+  bool first = true;
+  for (const SurfaceOp& op : surface.Recorded()) {
+    switch (op.What) {
+      case SurfaceOp::Kind::Clear:
+        block = Block{};
+        first = true;
+        break;
+      case SurfaceOp::Kind::Line:
+        block.Lines.push_back({op.X1, op.Y1, op.X2, op.Y2, op.Color, op.Dotted, lineWidth});
+        break;
+      case SurfaceOp::Kind::Text: {
+        const double top = op.Y1;
+        // A text left of the one before starts a new line.
+        if (first || op.X1 < lastX) pen = op.X1;
+        first = false;
+        lastX = op.X1;
+        const double x = pen;
+        const QFont font = TwipsFont(op.FontName, op.FontSize);
+        pen += TwipsTextWidth(font, op.Text);
+        if (!block.Runs.empty()) {
+          SheetRun& last = block.Runs.back();
+          if (last.Points == op.FontSize && last.FontName == op.FontName && last.Color == op.Color &&
+              last.Baseline == top + TwipsAscent(font)) {
+            last.Text += op.Text;
+            break;
           }
-          const QFont font = TwipsFont(op.FontName, op.FontSize);
-          block.Runs.push_back({x, top + TwipsAscent(font), op.Text, op.FontName, op.FontSize, false, op.Color});
-          break;
         }
+        block.Runs.push_back({x, top + TwipsAscent(font), op.Text, op.FontName, op.FontSize, false, op.Color});
+        break;
       }
     }
-    return block;
   }
-
- private:
-  Surface surface_{1000, 1000};
-  QHash<QString, Block> cache_;
-};
+  return block;
+}
 
 Block Frame(double w, double h, const QColor& color) {
   Block b;
@@ -173,7 +155,7 @@ std::vector<Block> Graphs(const SheetExercise& e) {
     Surface surface(GraphSize, GraphSize);
     surface.StartRecording();
     paint(surface);
-    Block graph = FormulaSetter::FromSurface(surface, 0, 0, 12);
+    Block graph = FromSurface(surface, 12);
     graph.Add(Frame(GraphSize, GraphSize, FrameGrey), 0, 0);
     graph.Height = GraphSize;
     graphs.push_back(std::move(graph));
@@ -191,6 +173,7 @@ std::vector<Block> Graphs(const SheetExercise& e) {
       draw([&](Surface& s) { DrawRootsGraph(s, e.Answers[0], e.RootStep, e.RootIndex); });
       break;
     case ExerciseKind::Combined:
+    case ExerciseKind::Forms:
       draw([&](Surface& s) {
         s.SetForeColor(ProjectionGrey);
         if (!ShowInGraphPanel(s, e.Answers[0])) ResetGraphPanel(s);
@@ -202,78 +185,84 @@ std::vector<Block> Graphs(const SheetExercise& e) {
 
 QString NumberText(std::size_t index) { return QString::number(index + 1) + QLatin1Char('.'); }
 
-Block StatementBlock(std::size_t index, const SheetExercise& e, double width, FormulaSetter& setter) {
+double SpaceHeight(WorkSpace space) {
+  switch (space) {
+    case WorkSpace::None: return 0;
+    case WorkSpace::Some: return 2000;   // 3.5 cm
+    case WorkSpace::Much: return 4800;   // 8.5 cm
+  }
+  return 0;
+}
+
+Block StatementBlock(std::size_t index, const SheetExercise& e, int language, double width, WorkSpace space) {
   Block block;
   block.Runs.push_back(Run(0, 0, NumberText(index), TextPoints, true));
-  const double textWidth = width - NumberWidth;
-  double top = 0;
-  QStringList lines = ToQ(e.Text.Statement).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-  if (e.Kind == ExerciseKind::Combined && lines.size() > 1) {
-    // The letters on one line, each once, however often the formula names it.
-    QStringList letters = lines.mid(1);
-    letters.removeDuplicates();
-    lines = QStringList{lines.front(), letters.join(QStringLiteral(", "))};
-  }
-  for (const QString& line : lines) {
-    const QString markup = StatementMarkup(e, line);
-    const bool typeset = markup.contains(QLatin1Char('^')) || markup.contains(QLatin1Char('_'));
-    const Block piece = typeset ? setter.Set(markup, TextPoints, textWidth) : WrappedText(markup, TextPoints, textWidth);
-    block.Add(piece, NumberWidth, top);
-    top += piece.Height;
-  }
-  const QString formula = ExerciseFormulaMarkup(e);
-  if (!formula.isEmpty()) {
-    top += Pt(TextPoints) * 0.25;
-    const Block piece = setter.Set(formula, FormulaPoints, textWidth - NumberWidth);
-    block.Add(piece, 2 * NumberWidth, top);
-    top += piece.Height;
-  }
-  block.Height = top;
+  const Block text = WrappedText(ToQ(StatementText(e, language)), TextPoints, width - NumberWidth);
+  block.Add(text, NumberWidth, 0);
+  block.Height = text.Height + SpaceHeight(space);
   return block;
 }
 
-Block AnswerBlock(std::size_t index, const SheetExercise& e, int decimals, double width, bool graphs,
-                  FormulaSetter& setter) {
+Block AnswerBlock(std::size_t index, const SheetExercise& e, const Worksheet& sheet, double width, bool graphs) {
   Block block;
   block.Runs.push_back(Run(0, 0, NumberText(index), TextPoints, true));
   const QFont font = TwipsFont(Sans, TextPoints);
   // Three columns: what is computed, its cartesian form, its polar form.
-  double labelWidth = 0, cartWidth = 0;
-  std::vector<Block> labels;
-  QStringList carts, polars;
-  for (std::size_t k = 0; k < e.Answers.size(); ++k) {
-    labels.push_back(setter.Set(AnswerLabelMarkup(e, k), TextPoints, width));
-    double right = 0;
-    for (const SheetRun& r : labels.back().Runs) right = std::max(right, r.X + TwipsTextWidth(TwipsFont(r.FontName, r.Points), r.Text));
-    labelWidth = std::max(labelWidth, right);
-    carts << QStringLiteral("= ") + ToQ(CartText(e.Answers[k], decimals));
-    polars << QStringLiteral("= ") + ToQ(PolarText(e.Answers[k], decimals));
+  const std::vector<AnswerLine> lines = AnswerLines(e, sheet.Decimals);
+  double labelWidth = 0, cartWidth = 0, polarWidth = 0;
+  QStringList labels, carts, polars;
+  for (const AnswerLine& line : lines) {
+    labels << ToQ(line.Label);
+    carts << QStringLiteral("= ") + ToQ(line.Cart);
+    polars << QStringLiteral("= ") + ToQ(line.Polar);
+    labelWidth = std::max(labelWidth, TwipsTextWidth(font, labels.back()));
     cartWidth = std::max(cartWidth, TwipsTextWidth(font, carts.back()));
+    polarWidth = std::max(polarWidth, TwipsTextWidth(font, polars.back()));
   }
-  const double cartX = NumberWidth + std::max(2000.0, labelWidth + ColumnGap);
-  double polarX = cartX + std::max(2800.0, cartWidth + ColumnGap);
+  const double cartX = NumberWidth + std::max(1400.0, labelWidth + ColumnGap);
+  double polarX = cartX + std::max(2400.0, cartWidth + ColumnGap);
   // Long answers put the polar form under the cartesian one.
-  double polarWidth = 0;
-  for (const QString& p : polars) polarWidth = std::max(polarWidth, TwipsTextWidth(font, p));
   const bool stacked = polarX + polarWidth > width;
   if (stacked) polarX = cartX;
   const double row = Pt(TextPoints) * LineHeight;
   double top = 0;
-  for (std::size_t k = 0; k < e.Answers.size(); ++k) {
-    block.Add(labels[k], NumberWidth, top);
-    block.Runs.push_back(Run(cartX, top, carts[static_cast<qsizetype>(k)], TextPoints));
+  for (qsizetype k = 0; k < labels.size(); ++k) {
+    block.Runs.push_back(Run(NumberWidth, top, labels[k], TextPoints));
+    block.Runs.push_back(Run(cartX, top, carts[k], TextPoints));
     if (stacked) top += row;
-    block.Runs.push_back(Run(polarX, top, polars[static_cast<qsizetype>(k)], TextPoints));
+    const qsizetype split = polars[k].indexOf(QStringLiteral(" = "), 2);
+    if (stacked && split > 0 && polarX + TwipsTextWidth(font, polars[k]) > width) {
+      // The held argument and its principal value, a line each.
+      block.Runs.push_back(Run(polarX, top, polars[k].left(split), TextPoints));
+      top += row;
+      block.Runs.push_back(Run(polarX, top, polars[k].mid(split + 1), TextPoints));
+    } else {
+      block.Runs.push_back(Run(polarX, top, polars[k], TextPoints));
+    }
     top += row;
   }
-  if (graphs && e.Answers.size() > 0 && e.Kind != ExerciseKind::Binary && polarX + polarWidth + GraphGap <= width - GraphSize) {
+  if (sheet.Working) {
+    top += Pt(WorkingPoints) * 0.3;
+    for (const WorkingStep& step : WorkingLines(e, sheet.Decimals, sheet.Language)) {
+      // Headings in bold at the answers' indent, the steps under them indented further.
+      const double indent = step.Heading ? NumberWidth : NumberWidth + 300;
+      Block piece = WrappedText(ToQ(step.Text), WorkingPoints, width - indent);
+      for (SheetRun& r : piece.Runs) {
+        r.Color = step.Heading ? Qt::black : WorkingGrey;
+        r.Bold = step.Heading;
+      }
+      block.Add(piece, indent, top);
+      top += piece.Height;
+    }
+  }
+  const std::vector<Block> drawn = graphs ? Graphs(e) : std::vector<Block>{};
+  if (drawn.size() == 1 && !sheet.Working && NumberWidth + polarX + polarWidth + GraphGap <= width - GraphSize) {
     // One graph stands beside the answer lines, at the right edge.
-    block.Add(Graphs(e).front(), width - GraphSize, 0);
+    block.Add(drawn.front(), width - GraphSize, 0);
     top = std::max(top, GraphSize);
-  } else if (graphs) {
+  } else if (!drawn.empty()) {
     top += 120;
     double x = NumberWidth;
-    const std::vector<Block> drawn = Graphs(e);
     for (std::size_t g = 0; g < drawn.size(); ++g) {
       if (x + GraphSize > width) {
         x = NumberWidth;
@@ -282,8 +271,7 @@ Block AnswerBlock(std::size_t index, const SheetExercise& e, int decimals, doubl
       block.Add(drawn[g], x, top);
       if (drawn.size() > 1) {
         // Under each graph of a binary exercise, the operation it shows.
-        const Block caption = setter.Set(AnswerLabelMarkup(e, g), SmallPoints, GraphSize);
-        block.Add(caption, x + 60, top + GraphSize + 40);
+        block.Runs.push_back(Run(x + 60, top + GraphSize + 40, labels[static_cast<qsizetype>(g)], SmallPoints));
       }
       x += GraphSize + GraphGap;
     }
@@ -298,32 +286,41 @@ class Pager {
  public:
   explicit Pager(SheetLayout& layout) : layout_(layout) {}
 
-  SheetPage& NewPage() {
+  void NewPage(int version, bool key) {
     layout_.Pages.emplace_back();
+    layout_.Pages.back().Version = version;
+    layout_.Pages.back().Key = key;
     y_ = Margin;
-    return layout_.Pages.back();
   }
 
+  // A heading in large type, something at the right of it, and a rule under both. A heading
+  // too long for its line goes on over more lines.
   void Heading(const QString& text, const QString& right) {
-    SheetPage& page = NewPage();
-    const Block title{{Run(Margin, y_, text, TitlePoints, true)}, {}, 0};
-    for (const SheetRun& r : title.Runs) page.Runs.push_back(r);
-    if (!right.isEmpty()) {
-      const QFont font = TwipsFont(Sans, TextPoints);
-      SheetRun run = Run(0, 0, right, TextPoints);
-      run.X = layout_.Width - Margin - TwipsTextWidth(font, right);
-      run.Baseline = page.Runs.back().Baseline;
-      page.Runs.push_back(run);
+    SheetPage& page = layout_.Pages.back();
+    const QFont rightFont = TwipsFont(Sans, TextPoints, true);
+    const double rightWidth = right.isEmpty() ? 0 : TwipsTextWidth(rightFont, right) + 400;
+    const Block title = WrappedText(text, TitlePoints, layout_.Width - 2 * Margin - rightWidth, true);
+    for (SheetRun r : title.Runs) {
+      r.X += Margin;
+      r.Baseline += y_;
+      page.Runs.push_back(r);
     }
-    y_ += Pt(TitlePoints) * 1.5;
+    if (!right.isEmpty()) {
+      SheetRun run = Run(0, 0, right, TextPoints, true);
+      run.X = layout_.Width - Margin - TwipsTextWidth(rightFont, right);
+      run.Baseline = page.Runs.front().Baseline;
+      page.Runs.insert(page.Runs.begin() + 1, run);
+    }
+    y_ += title.Height - Pt(TitlePoints) * LineHeight + Pt(TitlePoints) * 1.5;
     page.Lines.push_back({Margin, y_, layout_.Width - Margin, y_, RuleGrey, false, 15});
-    y_ += 360;
+    y_ += 300;
+    page.Used = y_;
   }
 
   void Place(const Block& block, double gap) {
-    const double bottom = layout_.Height - Margin;
-    if (y_ + block.Height > bottom && y_ > Margin) NewPage();
+    if (y_ + block.Height > layout_.Bottom && y_ > Margin) NewPage(layout_.Pages.back().Version, layout_.Pages.back().Key);
     SheetPage& page = layout_.Pages.back();
+    if (page.Runs.empty() && page.Lines.empty()) page.FirstBlock = block.Height;
     for (SheetRun r : block.Runs) {
       r.X += Margin;
       r.Baseline += y_;
@@ -336,6 +333,7 @@ class Pager {
       l.Y2 += y_;
       page.Lines.push_back(l);
     }
+    page.Used = y_ + block.Height;
     y_ += block.Height + gap;
   }
 
@@ -344,91 +342,69 @@ class Pager {
   double y_ = Margin;
 };
 
+// A label and a line to write on: "Name: ______".
+QString Blank(const QString& label, int length) { return label + QLatin1Char(' ') + QString(length, QLatin1Char('_')); }
+
 }  // namespace
-
-QString StatementMarkup(const SheetExercise& e, const QString& line) {
-  QString markup = line;
-  switch (e.Kind) {
-    case ExerciseKind::Binary:
-      markup.replace(QStringLiteral("z1"), QStringLiteral("z_1")).replace(QStringLiteral("z2"), QStringLiteral("z_2"));
-      markup.replace(QStringLiteral("_1*z"), QStringLiteral("_1\u00b7z"));
-      break;
-    case ExerciseKind::Combined:
-      markup.replace(QLatin1Char('*'), QChar(0x00b7));
-      break;
-    default:
-      break;
-  }
-  return markup;
-}
-
-QString ExerciseFormulaMarkup(const SheetExercise& e) {
-  const QString base = QLatin1Char('(') + ToQ(CartText(e.Operands.front())) + QLatin1Char(')');
-  switch (e.Kind) {
-    case ExerciseKind::Power: {
-      QString exponent = ToQ(PlainNumber(e.Exponent));
-      if (e.Exponent == 0.5) exponent = QStringLiteral("1/2");
-      const bool plain = exponent.size() == 1;
-      return QStringLiteral("Z^") + (plain ? exponent : QLatin1Char('(') + exponent + QLatin1Char(')')) +
-             QStringLiteral(" = ") + base + QLatin1Char('^') + (plain ? exponent : QLatin1Char('(') + exponent + QLatin1Char(')'));
-    }
-    case ExerciseKind::Roots:
-      // A raised index before the radical sign; the square root goes without one.
-      return (e.RootIndex == 2 ? QString() : QLatin1Char('^') + QString::number(e.RootIndex)) + QChar(0x221a) + base;
-    default:
-      return {};
-  }
-}
-
-QString AnswerLabelMarkup(const SheetExercise& e, std::size_t answer) {
-  switch (e.Kind) {
-    case ExerciseKind::Binary: {
-      static const QString ops[] = {QStringLiteral("+"), QStringLiteral("\u2212"), QStringLiteral("\u00b7"),
-                                    QStringLiteral("\u00f7")};
-      return QStringLiteral("z_1 ") + ops[std::min<std::size_t>(answer, 3)] + QStringLiteral(" z_2");
-    }
-    case ExerciseKind::Power: {
-      const QString formula = ExerciseFormulaMarkup(e);
-      return formula.left(formula.indexOf(QStringLiteral(" = ")));
-    }
-    case ExerciseKind::Roots: return QStringLiteral("w_") + QString::number(answer);
-    case ExerciseKind::Combined: return StatementMarkup(e, ToQ(e.Formula));
-  }
-  return {};
-}
 
 SheetLayout LayOutWorksheet(const Worksheet& sheet, const LayoutOptions& options) {
   SheetLayout layout;
+  layout.Title = ToQ(sheet.Title);
   layout.PageSize = options.PageSize;
   const QSizeF points = options.PageSize.size(QPageSize::Point);
   layout.Width = points.width() * TwipsPerPoint;
   layout.Height = points.height() * TwipsPerPoint;
+  layout.Bottom = layout.Height - Margin;
+  layout.Gap = AnswerGap;
   const double width = layout.Width - 2 * Margin;
+  const int lang = sheet.Language;
 
-  FormulaSetter setter;
   Pager pager(layout);
-  pager.Heading(SheetTitle, QStringLiteral("Name: ") + QString(24, QLatin1Char('_')));
-  for (std::size_t i = 0; i < sheet.Exercises.size(); ++i)
-    pager.Place(StatementBlock(i, sheet.Exercises[i], width, setter), ExerciseGap);
+  for (std::size_t v = 0; v < sheet.Versions.size(); ++v) {
+    pager.NewPage(static_cast<int>(v), false);
+    pager.Heading(ToQ(sheet.Title), ToQ(VersionLabel(sheet, v)));
+    const QString name = Blank(ToQ(InSheetLanguage(SheetTexts::Name, lang)), 30);
+    const QString date = Blank(ToQ(InSheetLanguage(SheetTexts::Date, lang)), 14);
+    Block who{{Run(0, 0, name, TextPoints), Run(width - TwipsTextWidth(TwipsFont(Sans, TextPoints), date), 0, date, TextPoints)}, {}, Pt(TextPoints) * LineHeight};
+    pager.Place(who, 240);
+    if (!sheet.Instructions.empty()) {
+      Block instructions = WrappedText(ToQ(sheet.Instructions), TextPoints, width);
+      pager.Place(instructions, 240);
+    }
+    const auto& exercises = sheet.Versions[v].Exercises;
+    for (std::size_t i = 0; i < exercises.size(); ++i)
+      pager.Place(StatementBlock(i, exercises[i], lang, width, options.Space), ExerciseGap);
+  }
 
-  pager.Heading(QStringLiteral("Answers"), QString());
-  layout.FirstAnswerPage = static_cast<int>(layout.Pages.size()) - 1;
-  for (std::size_t i = 0; i < sheet.Exercises.size(); ++i)
-    pager.Place(AnswerBlock(i, sheet.Exercises[i], sheet.Decimals, width, options.Graphs, setter), AnswerGap);
+  layout.FirstAnswerPage = static_cast<int>(layout.Pages.size());
+  for (std::size_t v = 0; v < sheet.Versions.size(); ++v) {
+    pager.NewPage(static_cast<int>(v), true);
+    pager.Heading(ToQ(AnswersHeading(sheet, v)), ToQ(sheet.Title));
+    const auto& exercises = sheet.Versions[v].Exercises;
+    for (std::size_t i = 0; i < exercises.size(); ++i)
+      pager.Place(AnswerBlock(i, exercises[i], sheet, width, options.Graphs), AnswerGap);
+  }
 
-  // The foot of every page: the seed that makes the sheet again, and the page number.
+  // The foot of every page: the title, the version, the seed that makes the sheet again, and
+  // the page number.
   const int count = static_cast<int>(layout.Pages.size());
   const QFont small = TwipsFont(Sans, SmallPoints);
   const double foot = layout.Height - Margin + 500;
+  const QString dot = QStringLiteral("  \u00b7  ");
   for (int p = 0; p < count; ++p) {
     SheetPage& page = layout.Pages[static_cast<std::size_t>(p)];
-    SheetRun left = Run(Margin, 0, SheetTitle + QStringLiteral("  \u00b7  seed ") + QString::number(sheet.Seed),
-                        SmallPoints, false, Grey);
-    left.Baseline = foot;
-    const QString number = QStringLiteral("Page %1 of %2").arg(p + 1).arg(count);
+    QString left = ToQ(sheet.Title);
+    const QString version = ToQ(VersionLabel(sheet, static_cast<std::size_t>(page.Version)));
+    if (!version.isEmpty()) left += dot + version;
+    left += dot + ToQ(InSheetLanguage(SheetTexts::Seed, lang)) + QLatin1Char(' ') + QString::number(sheet.Seed);
+    const QString number = ToQ(InSheetLanguage(SheetTexts::Page, lang)).arg(p + 1).arg(count);
+    // A long title gives way to the page number.
+    left = QFontMetricsF(small).elidedText(left, Qt::ElideMiddle, width - TwipsTextWidth(small, number) - 400);
+    SheetRun leftRun = Run(Margin, 0, left, SmallPoints, false, Grey);
+    leftRun.Baseline = foot;
     SheetRun right = Run(layout.Width - Margin - TwipsTextWidth(small, number), 0, number, SmallPoints, false, Grey);
     right.Baseline = foot;
-    page.Runs.push_back(left);
+    page.Runs.push_back(leftRun);
     page.Runs.push_back(right);
   }
   return layout;

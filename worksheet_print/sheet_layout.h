@@ -32,31 +32,35 @@ struct SheetLine {
 struct SheetPage {
   std::vector<SheetRun> Runs;
   std::vector<SheetLine> Lines;
+  // What the page holds, for whoever checks how the pages were filled: the version (0 for A),
+  // whether it is a page of the answer keys, where its last block ends and how tall its first
+  // block is (0 when a heading comes first).
+  int Version = 0;
+  bool Key = false;
+  double Used = 0;
+  double FirstBlock = 0;
 };
 
 struct SheetLayout {
+  QString Title;  // the sheet's title, for the PDF's properties
   QPageSize PageSize;
   double Width = 0;   // paper, twips
   double Height = 0;
+  double Bottom = 0;  // the lowest a block may end
+  double Gap = 0;     // between two answers
   std::vector<SheetPage> Pages;
-  int FirstAnswerPage = 0;  // index of the page that starts with "Answers"
+  int FirstAnswerPage = 0;  // index of the page that starts the first answer key
 };
 
 struct LayoutOptions {
   QPageSize PageSize = QPageSize(QPageSize::A4);
   bool Graphs = false;  // a small graph of the operation under each answer
+  WorkSpace Space = WorkSpace::None;  // blank room under each exercise
 };
 
-// The title line of every sheet.
-inline const QString SheetTitle = QStringLiteral("Worksheet: complex numbers");
-
-// Lays the exercises out, numbered from 1, then "Answers" on a new page with the same numbers,
-// each answer in cartesian and polar form. Formulas are typeset by the formula renderer and
-// graphs drawn as the graph windows draw them; both end up as text runs and lines.
+// Lays out each version's sheet on pages of its own: the title, "Version A" when there are
+// several, name and date lines, the instructions and the numbered exercises, each with its
+// room to work; then each version's answer key on new pages, labelled with its version, each
+// answer in cartesian and polar form, with its working and graphs when asked for. Graphs are
+// drawn as the graph windows draw them, as lines; everything else is text runs.
 SheetLayout LayOutWorksheet(const Worksheet& sheet, const LayoutOptions& options);
-
-// The formula renderer's markup for an exercise's statement line or answer label.
-QString StatementMarkup(const SheetExercise& exercise, const QString& line);
-QString AnswerLabelMarkup(const SheetExercise& exercise, std::size_t answer);
-// The typeset formula shown under a power or roots statement; empty for the other kinds.
-QString ExerciseFormulaMarkup(const SheetExercise& exercise);

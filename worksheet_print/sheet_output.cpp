@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 
+#include "worksheet/sheet_text.h"
 #include "worksheet_print/twips_painter.h"
 
 namespace {
@@ -78,7 +79,7 @@ bool WriteSheetPdf(const QString& path, const SheetLayout& layout, QString* erro
     QPdfWriter writer(&file);
     writer.setResolution(PdfResolution);
     writer.setCreator(QStringLiteral("Zorbit"));
-    writer.setTitle(SheetTitle);
+    writer.setTitle(layout.Title);
     writer.setPageLayout(QPageLayout(layout.PageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     if (!PaintSheet(writer, layout)) {
       file.cancelWriting();

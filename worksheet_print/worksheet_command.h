@@ -3,8 +3,9 @@
 
 #include <QStringList>
 
-// Zorbit --worksheet OUT.pdf [--exercises N] [--kinds binary,power,roots,combined] [--seed S]
-//        [--decimals D] [--graphs]
+// Zorbit --worksheet OUT.pdf [--exercises N] [--kinds binary,power,roots,combined,forms] [--seed S]
+//        [--decimals D] [--graphs] [--title T] [--instructions I] [--space none|some|much]
+//        [--versions N] [--polar-operands] [--working] [--language en|ca|es]
 // makes a worksheet without a window: a PDF, or the text form when OUT ends in ".txt".
 
 // Runs the command with the arguments that follow the program's name. Prints nothing on

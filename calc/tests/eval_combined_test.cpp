@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/power_root.h"
@@ -63,7 +64,19 @@ const Case cases[] = {
     {"a+2i", fails, "no imaginary numbers in a formula: store 2i as a letter", 2, 2},
     {"2i", fails, "no imaginary numbers in a formula: store 2i as a letter", 0, 2},
     {"a^2'", fails, "write (a^2)' for the conjugate of a power", 3, 1},
-    {"a^2b", fails, "write 2*b for a product", 3, 1},
+    {"a^2b", fails, "write a^2*b for a product", 3, 1},
+    {"a^(2)b", fails, "write a^(2)*b for a product", 5, 1},
+    {"a^(2)(b)", fails, "write a^(2)*(\u2026) for a product", 5, 1},
+    {"(a)'b", fails, "write (a)'*b for a product", 4, 1},
+    // A text fault is named before an arithmetic one, inside an exponent too.
+    {"a^(1/0))", fails, "\u201C)\u201D without its \u201C(\u201D", 7, 1},
+    {"a^(1/0)+#", fails, "unexpected \u201C#\u201D after \u201C+\u201D", 8, 1},
+    {"pi*a", fails, "pi can only be used in an exponent, as a^(pi); elsewhere type its value, 3.14159265358979", 0, 2},
+    {"a+i", fails, "i is not a stored letter here: enter 0+1i and use its letter", 2, 1},
+    {"2,5*a", fails, "a decimal comma is read only in an exponent: write 2.5", 0, 3},
+    {"a**2", fails, "for a power write a^2", 1, 2},
+    {"2\u00B7a\u2212b", {{-1, 5}}}, {"a\u00F72", {{0.5, 1}}}, {"a\u00D7b", {{5, 5}}},
+    {"a\u2212\u00F7b", fails, "missing letter or number before \u201C/\u201D", 4, 2},
     {"a^b", fails, "the exponent must be a real number, not a letter", 2, 1},
     {"a^pi", fails, "write ^(pi) for the power pi", 2, 2},
     {"a^(x)", fails, "unexpected \u201Cx\u201D", 3, 1},
@@ -83,8 +96,6 @@ const Case cases[] = {
     {"1.2.3*a", fails, "a number has at most one \u201C.\u201D", 3, 1},
     {"a#b", fails, "unexpected \u201C#\u201D after \u201Ca\u201D", 1, 1},
     {"1E400*a", fails, "number too large", 0, 5},
-    // The modulus of 1E200 is already beyond the doubles.
-    {"1E200*a", fails, "number too large", 0, 5},
     {"1E100*1E100*1E100*1E100", fails, "number too large", 0, 23},
 };
 
@@ -159,6 +170,21 @@ TEST(EvalCombined, ArithmeticFailuresSayWhichOperationFailed) {
   EXPECT_EQ(error.Cause, "the letter q is not stored");
   EXPECT_TRUE(EvalCombined("a/b", store, z));
   EXPECT_EQ(z.Mod, 0);
+}
+
+// Tiny and huge values keep their digits: only the noise of a conversion is cut, and the modulus
+// reaches the whole double range.
+TEST(EvalCombined, TinyAndHugeValuesKeepTheirDigits) {
+  const ComplexStore store = StoreOf({MakeCplx(3, 4), MakeCplx(1, -2), MakeCplx(2, 0), MakeCplx(1, 1)});
+  const std::tuple<const char*, double, double> cases[] = {
+      {"d^2", 0, 2}, {"(a/10000000+0)*10000000", 3, 4}, {"a*1e-7-b*1e-7", 2e-7, 6e-7}, {"c/1e-170", 2e170, 0},
+      {"a*1e200", 3e200, 4e200}};
+  for (const auto& [text, re, im] : cases) {
+    Cplx z;
+    ASSERT_TRUE(EvalCombined(text, store, z)) << text;
+    EXPECT_NEAR(z.Re, re, 1e-14 * std::fabs(re)) << text;  // a 0 is exactly 0
+    EXPECT_NEAR(z.Im, im, 1e-14 * std::fabs(im)) << text;
+  }
 }
 
 TEST(EvalCombined, NestingIsBoundedAndChainsAreNot) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <QFile>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +32,12 @@ namespace {
 
 const Problem RootsOfMinus8{"Find the roots of index 3 of Z= -8+0i",
                             "\r\n1+1.73i = 2 , 60\u00b0\r\n-2+0i = 2 , 180\u00b0\r\n1-1.73i = 2 , 300\u00b0"};
+
+Language Spanish() {
+  Language language;
+  language.SetIndex(2);
+  return language;
+}
 
 QByteArray Block(const char* statement, const char* answer) {
   return QByteArray(statement) + "\r\nR:     " + answer + "\r\n\r\n";
@@ -166,6 +174,27 @@ class FPrblsTest : public QObject {
     QCOMPARE(processes_.LastCommandLine(), QStringLiteral("NotePad ") + path);
     QCOMPARE(processes_.Started.last().Command.Arguments, QStringList{path});
     QCOMPARE(processes_.Started.last().Style, WindowStyle::NormalFocus);
+  }
+
+  // "Show working" shows the working under the answer; the sheet still gets the exercise alone.
+  void ShowWorkingShowsItUnderTheAnswerAndTheSheetKeepsItsText() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.txt"));
+    FPrbls window(nullptr, Recording(), [&](QWidget*, const QString&, const QString&) { return path; }, Spanish());
+    window.SetProblem(RootsOfMinus8);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!window.ChkWorking->isVisible());
+    window.SetWorking(RootsWorking(CalcRoots(MakeCplx(-8, 0), 3), 2, WorkingLanguage::Spanish));
+    QCOMPARE(window.ChkWorking->text(), QStringLiteral("Mostrar el desarrollo"));
+    QVERIFY(window.ChkWorking->isVisible() && !window.IdWorking->isVisible());
+    QTest::mouseClick(window.ChkWorking, Qt::LeftButton);
+    QVERIFY(window.IdWorking->isVisible());
+    QVERIFY(window.IdWorking->geometry().top() > window.IdResp->geometry().bottom());
+    QVERIFY(window.IdWorking->toPlainText().contains(QStringLiteral("sobre el semieje real negativo: θ = 180°")));
+    messages_.QueueAnswer(MsgAnswer::No);
+    QTest::mouseClick(window.BtG, Qt::LeftButton);
+    QCOMPARE(ReadAll(path), SheetBlock(RootsOfMinus8));
   }
 
   void TheProgramsFileDialogStartsInPrbls() {

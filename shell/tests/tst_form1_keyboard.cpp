@@ -193,16 +193,16 @@ class KeyboardTests : public QObject {
     StorePanel& s = *f.Stored;
     QCOMPARE(TabWalk(&s, s.LZ[0]), Focusable({s.LZ[0], s.LZ[1], s.LZ[2], s.BtNou, s.BtSupr, s.Btrst}));
     BinaryPanel& b = *f.Binary;
-    QCOMPARE(TabWalk(&b, b.LstZ[0]), Focusable({b.LstZ[0], b.IdZ1[0], b.IdZ1[1], b.OkOp2, b.BtG2, b.LstZ[1], b.IdZ2[0],
+    QCOMPARE(TabWalk(&b, b.LstZ[0]), Focusable({b.LstZ[0], b.IdZ1[0], b.IdZ1[1], b.OkOp2, b.BtG2, b.BtW2, b.LstZ[1], b.IdZ2[0],
                                                  b.IdZ2[1], b.OpGrfs}));
     PowerPanel& p = *f.Power;
-    QCOMPARE(TabWalk(&p, p.LstZ), Focusable({p.LstZ, p.LstNp, p.OkPot, p.BtGP, p.IdZ[0], p.IdZ[1], p.PZ[0], p.PZ[1]}));
+    QCOMPARE(TabWalk(&p, p.LstZ), Focusable({p.LstZ, p.LstNp, p.OkPot, p.BtGP, p.IdZ[0], p.BtWP, p.IdZ[1], p.PZ[0], p.PZ[1]}));
     RootsPanel& r = *f.Roots;
     QCOMPARE(TabWalk(&r, r.LstZ),
-             Focusable({r.LstZ, r.LstNr, r.OkRel, r.BtGR, r.ZR[0], r.ZR[1], r.LstRels[0], r.LstRels[1]}));
+             Focusable({r.LstZ, r.LstNr, r.OkRel, r.BtGR, r.ZR[0], r.ZR[1], r.BtWR, r.LstRels[0], r.LstRels[1]}));
     CombinedPanel& c = *f.Combined;
     QCOMPARE(TabWalk(&c, c.TxtOp),
-             Focusable({c.TxtOp, c.LstZ, c.OkCmb, c.IdRes[0], c.IdRes[1], c.BtGC, c.BtHCmb}));
+             Focusable({c.TxtOp, c.LstZ, c.OkCmb, c.IdRes[0], c.IdRes[1], c.BtGC, c.BtWC, c.BtHCmb}));
     // From one panel to the next: the entry's last control leads into the store.
     e.BtHEntr->setFocus(Qt::TabFocusReason);
     QTest::keyClick(e.BtHEntr, Qt::Key_Tab);

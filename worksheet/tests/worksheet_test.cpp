@@ -11,14 +11,14 @@
 #include "calc/complex_store.h"
 #include "calc/eval_combined.h"
 #include "core/power_root.h"
-#include "text/complex_text.h"
+#include "worksheet/sheet_text.h"
 
 #include "platform/testing/complex_values.h"
 #include "platform/testing/store_of.h"
 
 namespace {
 
-WorksheetOptions Seeded(std::uint64_t seed, std::array<int, ExerciseKindCount> counts = {5, 5, 5, 5}) {
+WorksheetOptions Seeded(std::uint64_t seed, std::array<int, ExerciseKindCount> counts = {5, 5, 5, 5, 5}) {
   WorksheetOptions options;
   options.Seed = seed;
   options.Counts = counts;
@@ -58,12 +58,12 @@ TEST(WorksheetGenerator, WithoutASeedItRecordsTheOneItTookSoTheSheetCanBeMadeAga
 }
 
 TEST(WorksheetGenerator, KeepsTheCountOfEachKindInKindOrder) {
-  const std::array<int, ExerciseKindCount> counts = {3, 0, 4, 2};
+  const std::array<int, ExerciseKindCount> counts = {3, 0, 4, 2, 1};
   const Worksheet sheet = Make(Seeded(7, counts));
-  ASSERT_EQ(sheet.Exercises.size(), 9u);
+  ASSERT_EQ(sheet.Versions.at(0).Exercises.size(), 10u);
   std::array<int, ExerciseKindCount> seen{};
   int last = 0;
-  for (const SheetExercise& e : sheet.Exercises) {
+  for (const SheetExercise& e : sheet.Versions[0].Exercises) {
     const int k = static_cast<int>(e.Kind);
     EXPECT_GE(k, last) << "kinds come in order";
     last = k;
@@ -73,9 +73,11 @@ TEST(WorksheetGenerator, KeepsTheCountOfEachKindInKindOrder) {
 }
 
 TEST(WorksheetGenerator, EveryAnswerIsWhatThePanelsComputeForTheSameOperands) {
-  const Worksheet sheet = Make(Seeded(99, {40, 40, 40, 40}));
-  for (const SheetExercise& e : sheet.Exercises) {
-    const std::string what = e.Text.Statement;
+  WorksheetOptions options = Seeded(99, {40, 40, 40, 40, 40});
+  options.PolarOperands = true;
+  const Worksheet sheet = Make(options);
+  for (const SheetExercise& e : sheet.Versions[0].Exercises) {
+    const std::string what = StatementText(e, 0);
     switch (e.Kind) {
       case ExerciseKind::Binary:
         ASSERT_EQ(e.Answers.size(), 4u);
@@ -106,45 +108,53 @@ TEST(WorksheetGenerator, EveryAnswerIsWhatThePanelsComputeForTheSameOperands) {
         ExpectSameCplx(e.Answers[0], value, what);
         break;
       }
+      case ExerciseKind::Forms: ExpectSameCplx(e.Answers.at(0), e.Operands.at(0), what); break;
     }
   }
 }
 
-TEST(WorksheetGenerator, NoExerciseFailsAndEveryDrawStaysInItsLists) {
-  WorksheetOptions options = Seeded(5, {60, 60, 60, 60});
-  // A small range draws 0 + 0i often: divisors, radicands and bases of 0 must be drawn again.
-  options.RandomLow = -1;
-  options.RandomHigh = 1;
-  const Worksheet sheet = Make(options);
-  std::set<double> exponents;
+TEST(WorksheetGenerator, TenThousandRandomSheetsHoldNoDegenerateOrRepeatedExercise) {
+  std::mt19937 pick(2024);
+  std::set<int> exponents;
   std::set<int> indices;
-  for (const SheetExercise& e : sheet.Exercises) {
-    EXPECT_FALSE(e.Text.Statement.empty());
-    EXPECT_FALSE(e.Text.Answer.empty());
-    for (const Cplx& z : e.Answers) EXPECT_TRUE(std::isfinite(z.Mod) && std::isfinite(z.Re) && std::isfinite(z.Im));
-    for (const Cplx& z : e.Operands) {
-      EXPECT_TRUE(z.Re >= -1 && z.Re <= 1 && z.Im >= -1 && z.Im <= 1) << e.Text.Statement;
-      EXPECT_EQ(z.Re, std::trunc(z.Re));
+  for (int n = 0; n < 10000; ++n) {
+    WorksheetOptions options = Seeded(static_cast<std::uint64_t>(n));
+    for (int& c : options.Counts) c = static_cast<int>(pick() % 3);
+    // Small ranges draw 0, equal operands and repeats often; every one must be drawn again.
+    options.RandomLow = -static_cast<int>(pick() % 4);
+    options.RandomHigh = 1 + static_cast<int>(pick() % 6);
+    options.PolarOperands = pick() % 2 == 1;
+    options.Versions = 1 + static_cast<int>(pick() % 2);
+    Worksheet sheet;
+    std::string error;
+    ASSERT_TRUE(MakeWorksheet(options, sheet, error)) << n << ": " << error;
+    for (const SheetVersion& version : sheet.Versions) {
+      std::set<std::string> statements;
+      for (const SheetExercise& e : version.Exercises) {
+        const std::string what = std::to_string(n) + ": " + StatementText(e, 0);
+        ASSERT_TRUE(statements.insert(what).second) << "repeated: " << what;
+        for (const Cplx& z : e.Operands) ASSERT_GT(z.Mod, 0) << what;
+        for (const Cplx& z : e.Answers) ASSERT_TRUE(std::isfinite(z.Mod) && std::isfinite(z.Re) && std::isfinite(z.Im)) << what;
+        // No two operands of a binary or combined exercise are equal.
+        for (std::size_t i = 0; i < e.Operands.size(); ++i)
+          for (std::size_t j = 0; j < i; ++j)
+            ASSERT_FALSE(e.Operands[i].Mod == e.Operands[j].Mod && e.Operands[i].Arg == e.Operands[j].Arg) << what;
+        if (e.Kind == ExerciseKind::Power) exponents.insert(e.Exponent);
+        if (e.Kind == ExerciseKind::Roots) indices.insert(e.RootIndex);
+      }
     }
-    if (e.Kind == ExerciseKind::Binary) {
-      EXPECT_TRUE(e.Operands[1].Re != 0 || e.Operands[1].Im != 0);
-    }
-    if (e.Kind == ExerciseKind::Roots) {
-      EXPECT_GT(e.Operands[0].Mod, 0);
-      indices.insert(e.RootIndex);
-    }
-    if (e.Kind == ExerciseKind::Power) exponents.insert(e.Exponent);
   }
-  EXPECT_EQ(exponents, (std::set<double>{2, 3, 0.5, -1}));
+  EXPECT_EQ(exponents, (std::set<int>{-3, -2, -1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(indices, (std::set<int>{2, 3, 4, 5, 6}));
 }
 
 TEST(WorksheetGenerator, DrawsBothEndsOfTheRangeAndNothingBeyond) {
-  WorksheetOptions options = Seeded(11, {200, 0, 0, 0});
+  WorksheetOptions options = Seeded(11, {200, 0, 0, 0, 0});
   options.RandomLow = -2;
   options.RandomHigh = 3;
   std::set<double> parts;
-  for (const SheetExercise& e : Make(options).Exercises) {
+  const Worksheet sheet = Make(options);
+  for (const SheetExercise& e : sheet.Versions[0].Exercises) {
     for (const Cplx& z : e.Operands) parts.insert({z.Re, z.Im});
   }
   EXPECT_EQ(parts, (std::set<double>{-2, -1, 0, 1, 2, 3}));
@@ -168,7 +178,7 @@ TEST(WorksheetGenerator, EachCombinedFormulaMeansWhatItSaysWhateverTheGrouping) 
   const std::map<std::string, Cplx> expected = {
       {"a*b+c'", add(mul(a, b), Conjugate(c))},
       {"(a+b)^2/c", div(CplxPower(add(a, b), 2), c)},
-      {"a^(1/2)", CplxPower(a, 0.5)},
+      {"a'/b", div(Conjugate(a), b)},
       {"a/b-c", sub(div(a, b), c)},
       {"(a-b)*c", mul(sub(a, b), c)},
       {"a'*b", mul(Conjugate(a), b)},
@@ -189,30 +199,6 @@ TEST(WorksheetGenerator, EachCombinedFormulaMeansWhatItSaysWhateverTheGrouping) 
   }
 }
 
-TEST(WorksheetText, AnswersAsTheExerciseWindowDoes) {
-  const Worksheet sheet = Make(Seeded(21, {2, 2, 2, 2}));
-  for (const SheetExercise& e : sheet.Exercises) EXPECT_EQ(AnswerText(e, 2), e.Text.Answer) << e.Text.Statement;
-}
-
-// Numbered blocks closed by an empty line, CR LF line ends, the answers with the decimals asked for.
-TEST(WorksheetText, NumbersTheExercisesAndWritesTheDecimalsAskedFor) {
-  SheetExercise power;
-  power.Kind = ExerciseKind::Power;
-  power.Exponent = 2;
-  power.Text.Statement = "Calculate Z^2";
-  power.Answers = {MakeCplx(1.0 / 3, 0)};
-  SheetExercise roots;
-  roots.Kind = ExerciseKind::Roots;
-  roots.Text.Statement = "Find the roots";
-  roots.Answers = {MakeCplx(1, 0), MakeCplx(-1, 0)};
-  Worksheet sheet;
-  sheet.Decimals = 4;
-  sheet.Exercises = {power, roots};
-  EXPECT_EQ(WorksheetText(sheet),
-            "1. Calculate Z^2\r\nR:      Z^2 = 0.3333+0i = 0.3333 , 0\u00b0\r\n\r\n"
-            "2. Find the roots\r\nR:     \r\n1+0i = 1 , 0\u00b0\r\n-1+0i = 1 , 180\u00b0\r\n\r\n");
-}
-
 TEST(WorksheetOptions, RefusesWhatCannotMakeASheet) {
   struct Case {
     const char* what;
@@ -220,14 +206,21 @@ TEST(WorksheetOptions, RefusesWhatCannotMakeASheet) {
   };
   const Case cases[] = {
       {"negative count", [](WorksheetOptions& o) { o.Counts[1] = -1; }},
-      {"too many", [](WorksheetOptions& o) { o.Counts = {MaxSheetExercises, 1, 0, 0}; }},
+      {"too many", [](WorksheetOptions& o) { o.Counts = {MaxSheetExercises, 1, 0, 0, 0}; }},
+      {"too many in all the versions", [](WorksheetOptions& o) { o.Counts = {1000, 0, 0, 0, 0}; o.Versions = 11; }},
+      {"no version", [](WorksheetOptions& o) { o.Versions = 0; }},
+      {"61 versions", [](WorksheetOptions& o) { o.Versions = MaxSheetVersions + 1; }},
+      {"a fourth language", [](WorksheetOptions& o) { o.Language = 3; }},
       {"no decimals", [](WorksheetOptions& o) { o.Decimals = 0; }},
       {"ten decimals", [](WorksheetOptions& o) { o.Decimals = 10; }},
       {"upside-down range", [](WorksheetOptions& o) { o.RandomLow = 4; o.RandomHigh = 3; }},
       {"huge range", [](WorksheetOptions& o) { o.RandomHigh = MaxSheetRandomPart + 1; }},
-      // Every divisor and every radicand is 0.
-      {"binary from 0 to 0", [](WorksheetOptions& o) { o.Counts = {1, 0, 0, 0}; o.RandomLow = o.RandomHigh = 0; }},
-      {"roots from 0 to 0", [](WorksheetOptions& o) { o.Counts = {0, 0, 1, 0}; o.RandomLow = o.RandomHigh = 0; }},
+      // Every operand is 0.
+      {"binary from 0 to 0", [](WorksheetOptions& o) { o.Counts = {1, 0, 0, 0, 0}; o.RandomLow = o.RandomHigh = 0; }},
+      {"power from 0 to 0", [](WorksheetOptions& o) { o.Counts = {0, 1, 0, 0, 0}; o.RandomLow = o.RandomHigh = 0; }},
+      {"forms from 0 to 0", [](WorksheetOptions& o) { o.Counts = {0, 0, 0, 0, 1}; o.RandomLow = o.RandomHigh = 0; }},
+      // 0 to 1 gives the operands 1, i and 1 + i: six ordered pairs that differ, never seven.
+      {"more binary exercises than there are", [](WorksheetOptions& o) { o.Counts = {7, 0, 0, 0, 0}; o.RandomLow = 0; o.RandomHigh = 1; }},
   };
   for (const Case& c : cases) {
     WorksheetOptions options = Seeded(1);
@@ -239,19 +232,16 @@ TEST(WorksheetOptions, RefusesWhatCannotMakeASheet) {
     EXPECT_FALSE(error.empty()) << c.what;
     EXPECT_EQ(sheet.Seed, 77u) << c.what << ": a refused sheet is left alone";
   }
-  // Powers of 0 to 2, 3 and 1/2 exist, so a power sheet from 0 to 0 is made.
-  WorksheetOptions zeros = Seeded(1, {0, 3, 0, 0});
-  zeros.RandomLow = zeros.RandomHigh = 0;
-  EXPECT_EQ(Make(zeros).Exercises.size(), 3u);
 }
 
 TEST(WorksheetOptions, SpreadsATotalEvenlyOverTheKindsThatAreOn) {
-  EXPECT_EQ(SpreadCounts(20, {true, true, true, true}), (std::array<int, 4>{5, 5, 5, 5}));
-  EXPECT_EQ(SpreadCounts(7, {true, false, true, false}), (std::array<int, 4>{4, 0, 3, 0}));
-  EXPECT_EQ(SpreadCounts(6, {true, true, true, true}), (std::array<int, 4>{2, 2, 1, 1}));
-  EXPECT_EQ(SpreadCounts(3, {false, false, false, true}), (std::array<int, 4>{0, 0, 0, 3}));
-  EXPECT_EQ(SpreadCounts(5, {false, false, false, false}), (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(SpreadCounts(20, {true, true, true, true, true}), (std::array<int, 5>{4, 4, 4, 4, 4}));
+  EXPECT_EQ(SpreadCounts(7, {true, false, true, false, false}), (std::array<int, 5>{4, 0, 3, 0, 0}));
+  EXPECT_EQ(SpreadCounts(6, {true, true, true, true, false}), (std::array<int, 5>{2, 2, 1, 1, 0}));
+  EXPECT_EQ(SpreadCounts(3, {false, false, false, false, true}), (std::array<int, 5>{0, 0, 0, 0, 3}));
+  EXPECT_EQ(SpreadCounts(5, {false, false, false, false, false}), (std::array<int, 5>{0, 0, 0, 0, 0}));
   EXPECT_EQ(KindFromWord("roots"), ExerciseKind::Roots);
   EXPECT_EQ(KindWord(ExerciseKind::Combined), "combined");
+  EXPECT_EQ(KindFromWord("forms"), ExerciseKind::Forms);
   EXPECT_FALSE(KindFromWord("Roots").has_value());
 }

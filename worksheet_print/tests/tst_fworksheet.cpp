@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QScreen>
+#include <QSettings>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -14,6 +17,7 @@
 #include "platform/testing/modal.h"
 #include "platform/testing/file_bytes.h"
 #include "platform/testing/recording_seams.h"
+#include "worksheet/sheet_text.h"
 #include "worksheet_print/fworksheet.h"
 #include "worksheet_print/tests/sheet_test_support.h"
 #include "platform/testing/environment.h"
@@ -57,29 +61,44 @@ class FWorksheetTest : public QObject {
   }
 
  private slots:
+  void initTestCase() {
+    // The window's settings go to a file of this test's own.
+    QCoreApplication::setApplicationName(QStringLiteral("fworksheet_tests"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+  }
+
   void init() {
+    QSettings().clear();
     messages_.Shown.clear();
     processes_.Started.clear();
     asked_.clear();
   }
 
-  void ControlsCarryTheirNamesAndStartAtFiveOfEachKind() {
-    FWorksheet window(nullptr, TestSeams(), Ask());
+  void ControlsCarryTheirNamesAndStartAtFiveOfEachKindOfTheCalculator() {
+    FWorksheet window(nullptr, TestSeams(), Ask(), 1);
     QCOMPARE(window.objectName(), QStringLiteral("FWorksheet"));
     for (int k = 0; k < ExerciseKindCount; ++k) {
       auto* box = window.findChild<QSpinBox*>(QStringLiteral("EdCount(%1)").arg(k));
       QVERIFY(box);
-      QCOMPARE(box->value(), 5);
+      QCOMPARE(box->value(), k == 4 ? 0 : 5);
     }
-    for (const char* name : {"EdDecimals", "EdLow", "EdHigh", "EdSeed", "OpGraphs", "BtPreview", "BtPrint", "BtPdf",
-                             "BtText", "BtClose"})
+    for (const char* name : {"EdDecimals", "EdLow", "EdHigh", "EdSeed", "EdVersions", "OpPolar", "EdTitle",
+                             "EdInstructions", "CbSpace", "CbLanguage", "OpGraphs", "OpWorking", "BtPreview", "BtPrint",
+                             "BtPdf", "BtText", "BtClose"})
       QVERIFY2(window.findChild<QWidget*>(QLatin1String(name)), name);
+    // The program's language is the sheet's, and the title follows it until one is written.
+    QCOMPARE(window.CbLanguage->currentIndex(), 1);
+    QCOMPARE(window.EdTitle->text(), QStringLiteral("Nombres complexos"));
+    window.CbLanguage->setCurrentIndex(2);
+    QCOMPARE(window.EdTitle->text(), QStringLiteral("Números complejos"));
     QCOMPARE(window.EdLow->value(), -5);
     QCOMPARE(window.EdHigh->value(), 9);
     window.resize(window.sizeHint());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(HasDrawing(window.grab().toImage()));
+    const QImage shot = window.grab().toImage();
+    QVERIFY(HasDrawing(shot));
+    shot.save(dir_.filePath(QStringLiteral("worksheet-window.png")));
   }
 
   void SavingAsTextWritesTheSheetTheOptionsMake() {
@@ -88,17 +107,25 @@ class FWorksheetTest : public QObject {
     Type(window.EdCount[1], 0);
     Type(window.EdCount[2], 1);
     Type(window.EdCount[3], 3);
+    Type(window.EdCount[4], 1);
+    Type(window.EdVersions, 2);
     Type(window.EdDecimals, 3);
     Type(window.EdLow, -2);
     Type(window.EdHigh, 4);
     QTest::keyClicks(window.EdSeed, QStringLiteral("4711"));
+    window.EdTitle->selectAll();
+    QTest::keyClicks(window.EdTitle, QStringLiteral("Algebra 2"));
+    QTest::mouseClick(window.OpWorking, Qt::LeftButton);
     answer_ = dir_.filePath(QStringLiteral("sheet.txt"));
     messages_.QueueAnswer(MsgAnswer::No);
     QTest::mouseClick(window.BtText, Qt::LeftButton);
     QCOMPARE(asked_, QStringList{QStringLiteral("*.txt|*.* worksheet.txt")});
 
     WorksheetOptions options;
-    options.Counts = {2, 0, 1, 3};
+    options.Counts = {2, 0, 1, 3, 1};
+    options.Versions = 2;
+    options.Title = "Algebra 2";
+    options.Working = true;
     options.Decimals = 3;
     options.RandomLow = -2;
     options.RandomHigh = 4;
@@ -124,7 +151,10 @@ class FWorksheetTest : public QObject {
     QVERIFY(window.EtSheet->text().contains(QString::number(seed)));
     QCOMPARE(ReadAll(answer_), QByteArray::fromStdString(WorksheetText(*window.CurrentSheet())));
     QCOMPARE(window.CurrentSheet()->Seed, seed);
-    // Changing an option makes a new sheet.
+    // New words keep the numbers; a new number option makes a new sheet.
+    QTest::keyClicks(window.EdTitle, QStringLiteral(" 2"));
+    QCOMPARE(window.CurrentSheet()->Seed, seed);
+    QCOMPARE(window.CurrentSheet()->Title, std::string("Complex numbers 2"));
     Type(window.EdDecimals, 5);
     QCOMPARE(window.CurrentSheet()->Decimals, 5);
   }
@@ -173,6 +203,7 @@ class FWorksheetTest : public QObject {
     QTest::mouseClick(window.OpGraphs, Qt::LeftButton);
     int pages = -1;
     QImage page;
+    bool fits = false, grows = false;
     WhenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
       auto* preview = dialog->findChild<QPrintPreviewWidget*>();
       if (preview) {
@@ -180,14 +211,36 @@ class FWorksheetTest : public QObject {
         pages = preview->pageCount();
         preview->setCurrentPage(1);
         preview->fitInView();
-        QTRY_VERIFY((page = dialog->grab().toImage(), HasDrawing(page)));
+        page = dialog->grab().toImage();
+        // The preview opens within the screen and can be made larger.
+        fits = dialog->screen()->availableGeometry().size().boundedTo(dialog->size()) == dialog->size();
+        dialog->resize(dialog->size() + QSize(40, 40));
+        grows = dialog->width() > page.width() / page.devicePixelRatio();
       }
       dialog->close();
     });
     QTest::mouseClick(window.BtPreview, Qt::LeftButton);
     QCOMPARE(pages, static_cast<int>(window.CurrentLayout()->Pages.size()));
     QVERIFY(pages >= 3);
-    QVERIFY(HasDrawing(page));
+    QVERIFY(HasDrawing(page) && fits && grows);
+  }
+
+  void TheWindowKeepsItsSettings() {
+    {
+      FWorksheet window(nullptr, TestSeams(), Ask());
+      Type(window.EdCount[4], 7);
+      Type(window.EdVersions, 3);
+      QTest::keyClicks(window.EdInstructions, QStringLiteral("Show each step."));
+      window.CbSpace->setCurrentIndex(2);
+      QTest::mouseClick(window.OpPolar, Qt::LeftButton);
+    }
+    {
+      FWorksheet window(nullptr, TestSeams(), Ask());
+      QVERIFY(window.EdCount[4]->value() == 7 && window.EdVersions->value() == 3 && window.CbSpace->currentIndex() == 2);
+      QVERIFY(window.EdInstructions->text() == QStringLiteral("Show each step.") && window.OpPolar->isChecked());
+    }
+    QSettings().setValue(QStringLiteral("worksheet/versions"), QStringLiteral("lots"));
+    QCOMPARE(FWorksheet(nullptr, TestSeams(), Ask()).EdVersions->value(), 1);  // a damaged value stays in range
   }
 
   void PrintAsksThePrintDialogAndCancelPrintsNothing() {

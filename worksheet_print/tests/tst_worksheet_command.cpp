@@ -25,39 +25,62 @@ class WorksheetCommandTest : public QObject {
     const QString text = PdfText(dir.filePath(QStringLiteral("out.pdf")));
     QVERIFY(text.contains(QStringLiteral("\n20.")));
     QVERIFY(text.contains(QStringLiteral("Answers")));
-    QVERIFY(text.contains(QStringLiteral("seed 9")));
+    QVERIFY(text.contains(QStringLiteral("seed 9")) || text.contains(QStringLiteral("llavor 9")) ||
+            text.contains(QStringLiteral("semilla 9")));
   }
 
   void TheSameSeedGivesTheSameTextToTheByte() {
     QTemporaryDir dir;
     const QStringList args = {QStringLiteral("--exercises"), QStringLiteral("13"), QStringLiteral("--seed"),
-                              QStringLiteral("123456789"), QStringLiteral("--decimals"), QStringLiteral("4")};
+                              QStringLiteral("123456789"), QStringLiteral("--decimals"), QStringLiteral("4"),
+                              QStringLiteral("--language"), QStringLiteral("en")};
     QCOMPARE(RunZorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("a.txt")} + args, dir.path()).Code, 0);
     QCOMPARE(RunZorbit(args + QStringList{QStringLiteral("--worksheet"), QStringLiteral("b.TXT")}, dir.path()).Code, 0);
     const QByteArray a = ReadAll(dir.filePath(QStringLiteral("a.txt")));
     QCOMPARE(ReadAll(dir.filePath(QStringLiteral("b.TXT"))), a);
-    // The text is the generator's, for the 13 exercises spread 4, 3, 3, 3 over the kinds.
-    WorksheetOptions options;
-    options.Seed = 123456789;
-    options.Decimals = 4;
-    options.Counts = {4, 3, 3, 3};
-    Worksheet sheet;
-    std::string error;
-    QVERIFY(MakeWorksheet(options, sheet, error));
-    QCOMPARE(a, QByteArray::fromStdString(WorksheetText(sheet)));
+    // 13 exercises spread 4, 3, 3, 3 over the four kinds of the calculator.
+    const QString text = QString::fromUtf8(a);
+    QCOMPARE(text.count(QStringLiteral(", calculate z₁ + z₂")), 4);
+    QCOMPARE(text.count(QStringLiteral("\r\n13. ")), 2);
   }
 
   void KindsChooseTheExercises() {
     QTemporaryDir dir;
     QCOMPARE(RunZorbit({QStringLiteral("--worksheet"), QStringLiteral("k.txt"), QStringLiteral("--kinds"),
-                     QStringLiteral("roots,combined"), QStringLiteral("--exercises"), QStringLiteral("5")},
+                     QStringLiteral("roots,forms"), QStringLiteral("--exercises"), QStringLiteral("5"),
+                     QStringLiteral("--language"), QStringLiteral("en")},
                     dir.path())
                  .Code,
              0);
     const QString text = QString::fromUtf8(ReadAll(dir.filePath(QStringLiteral("k.txt"))));
-    QCOMPARE(text.count(QStringLiteral("Find the roots of index")), 3);
-    QCOMPARE(text.count(QStringLiteral("Calculate ")), 2);
-    QCOMPARE(text.count(QStringLiteral("R:     ")), 5);
+    QCOMPARE(text.count(QStringLiteral("Find all the roots of index")), 3);
+    QCOMPARE(text.count(QStringLiteral("Write z = ")), 2);
+    QCOMPARE(text.count(QStringLiteral(" w₀ = ")), 3);
+  }
+
+  void VersionsMakeDifferentSheetsAndLabelledKeysInTheLanguageAskedFor() {
+    QTemporaryDir dir;
+    const QStringList args = QStringLiteral("--versions 3 --exercises 4 --kinds binary,forms --language es --title Álgebra "
+                                            "--instructions Despacio. --space some --polar-operands --working --seed 7")
+                                 .split(QLatin1Char(' '));
+    QCOMPARE(RunZorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("v.txt")} + args, dir.path()).Code, 0);
+    QCOMPARE(RunZorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("v.pdf")} + args, dir.path()).Code, 0);
+    const QString text = QString::fromUtf8(ReadAll(dir.filePath(QStringLiteral("v.txt"))));
+    const QString pdf = PdfText(dir.filePath(QStringLiteral("v.pdf")));
+    QStringList sheets;
+    for (const QString& version : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}) {
+      const QString label = QStringLiteral("Versión ") + version;
+      QCOMPARE(text.count(QStringLiteral("Álgebra · ") + label + QStringLiteral("\r\n")), 1);
+      QCOMPARE(text.count(QStringLiteral("Soluciones · ") + label + QStringLiteral("\r\n")), 1);
+      QVERIFY(pdf.contains(QStringLiteral("Soluciones · ") + label));
+      // The statements of this version: from its heading to the next one.
+      const qsizetype from = text.indexOf(QStringLiteral("Álgebra · ") + label);
+      sheets << text.mid(from + 20, text.indexOf(QStringLiteral("\r\n\r\nÁlgebra · "), from + 20) - from - 20);
+    }
+    QCOMPARE(QSet<QString>(sheets.begin(), sheets.end()).size(), 3);
+    QVERIFY(text.contains(QStringLiteral("\r\nDespacio.\r\n")));
+    QVERIFY(text.contains(QStringLiteral(", calcula z₁ + z₂")) && text.contains(QStringLiteral("∠")));
+    QVERIFY(pdf.contains(QStringLiteral("forma trigonométrica")));
   }
 
   void BadArgumentsAreNamedOnOneLineWithExitCode2() {
@@ -78,6 +101,12 @@ class WorksheetCommandTest : public QObject {
         {{"--worksheet", "x.pdf", "--decimals", "--graphs"}, "--decimals"},
         {{"--worksheet", "x.pdf", "--colour"}, "--colour"},
         {{"--worksheet", "x.pdf", "extra"}, "extra"},
+        {{"--worksheet", "x.pdf", "-x"}, "-x"},
+        {{"--worksheet", "x.pdf", "--versions", "0"}, "--versions"},
+        {{"--worksheet", "x.pdf", "--versions", "61"}, "--versions"},
+        {{"--worksheet", "x.pdf", "--space", "lots"}, "--space"},
+        {{"--worksheet", "x.pdf", "--language", "fr"}, "--language"},
+        {{"--worksheet", "x.pdf", "--title"}, "--title"},
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {
