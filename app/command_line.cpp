@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "app/command_line.h"
 
+#include <QCommandLineParser>
+
 #include "about/version.h"
 
 namespace {
 
-// The worksheet command's own options, known only after --worksheet.
-const QStringList WorksheetOptions = {QStringLiteral("--exercises"), QStringLiteral("--kinds"),
-                                      QStringLiteral("--seed"), QStringLiteral("--decimals"),
-                                      QStringLiteral("--graphs"), QStringLiteral("--instructions"),
-                                      QStringLiteral("--space"), QStringLiteral("--versions"),
-                                      QStringLiteral("--polar-operands"), QStringLiteral("--working"),
-                                      QStringLiteral("--language")};
+// The worksheet command's own options, known only after --worksheet: those that take a value and
+// the switches.
+const QStringList WorksheetOptionsWithValue = {QStringLiteral("exercises"),    QStringLiteral("kinds"),
+                                               QStringLiteral("seed"),         QStringLiteral("decimals"),
+                                               QStringLiteral("instructions"), QStringLiteral("space"),
+                                               QStringLiteral("versions"),     QStringLiteral("language")};
+const QStringList WorksheetOptionsAlone = {QStringLiteral("graphs"), QStringLiteral("polar-operands"),
+                                           QStringLiteral("working")};
 
 // Qt reads these options of every Qt program itself, with one dash or two; they keep working.
 const QStringList QtOptionsWithValue = {
@@ -28,25 +31,42 @@ CommandLineRequest Refuse(const QString& line) { return {CommandLineAction::Refu
 }  // namespace
 
 CommandLineRequest ReadCommandLine(const QStringList& arguments) {
-  for (const QString& argument : arguments) {
-    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) return {CommandLineAction::ShowHelp, {}};
-    if (argument == QStringLiteral("--version")) return {CommandLineAction::ShowVersion, {}};
-  }
-  if (arguments.contains(QStringLiteral("--worksheet"))) return {CommandLineAction::Worksheet, {}};
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringLiteral("version"));
+  const QCommandLineOption worksheet(QStringLiteral("worksheet"));
+  parser.addOptions({help, version, worksheet});
+  for (const QString& name : QtOptionsWithValue + WorksheetOptionsWithValue)
+    parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+  for (const QString& name : QtOptionsAlone + WorksheetOptionsAlone) parser.addOption(QCommandLineOption(name));
 
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
+  // The words are the language library's: one that starts with a single dash ("-x") is a word and
+  // not an option. "--" ends nothing, and "--help=1" or "--version=2" is none of those options:
+  // the parser sees a word in their place, and they are refused below.
+  const auto nameOf = [](const QString& argument) { return argument.mid(2).section(QLatin1Char('='), 0, 0); };
+  const auto misused = [&](const QString& argument) {
+    return argument == QStringLiteral("--") ||
+           (argument.contains(QLatin1Char('=')) && (help.names() + version.names() + worksheet.names()).contains(nameOf(argument)));
+  };
+  QStringList line = {QStringLiteral("Zorbit")};
+  for (const QString& argument : arguments) {
+    const bool option = argument.startsWith(QStringLiteral("--")) || argument == QStringLiteral("-h");
+    line << (option && !misused(argument) ? argument : QStringLiteral("word"));
+  }
+  parser.parse(line);
+
+  if (parser.isSet(help)) return {CommandLineAction::ShowHelp, {}};
+  if (parser.isSet(version)) return {CommandLineAction::ShowVersion, {}};
+  if (parser.isSet(worksheet)) return {CommandLineAction::Worksheet, {}};
+  // The first option the program does not take is named.
+  for (const QString& argument : arguments) {
     if (!argument.startsWith(QStringLiteral("--"))) continue;
-    const QString name = argument.mid(2).section(QLatin1Char('='), 0, 0);
-    if (QtOptionsWithValue.contains(name)) {
-      if (!argument.contains(QLatin1Char('='))) ++i;  // its value is the next argument
-      continue;
-    }
-    if (QtOptionsAlone.contains(name)) continue;
-    const QString option = argument.section(QLatin1Char('='), 0, 0);
-    if (WorksheetOptions.contains(option))
-      return Refuse(QStringLiteral("Zorbit: %1 goes with --worksheet; see Zorbit --help").arg(option));
-    return Refuse(QStringLiteral("Zorbit: unknown option %1; see Zorbit --help").arg(argument));
+    const QString name = nameOf(argument);
+    if (misused(argument) || parser.unknownOptionNames().contains(name))
+      return Refuse(QStringLiteral("Zorbit: unknown option %1; see Zorbit --help").arg(argument));
+    if ((WorksheetOptionsWithValue + WorksheetOptionsAlone).contains(name) && parser.isSet(name))
+      return Refuse(QStringLiteral("Zorbit: --%1 goes with --worksheet; see Zorbit --help").arg(name));
   }
   return {CommandLineAction::OpenWindow, {}};
 }

@@ -106,4 +106,33 @@ void CartAndPolarText(benchmark::State& state) {
 }
 BENCHMARK(CartAndPolarText);
 
+// Texts built to make a reader work hard: 100,000 characters of one pattern, as the stress tests
+// feed them.
+std::string Repeated(const std::string& unit) {
+  std::string s;
+  while (s.size() < 100000) s += unit;
+  return s;
+}
+
+void EvalRealAdversarial(benchmark::State& state, const std::string& text) {
+  for (auto _ : state) {
+    double value = 0;
+    benchmark::DoNotOptimize(EvalReal(text, value));
+  }
+}
+BENCHMARK_CAPTURE(EvalRealAdversarial, OpenParentheses, std::string(100000, '('));
+BENCHMARK_CAPTURE(EvalRealAdversarial, NestedOne, Repeated("(") + "1" + Repeated(")"));
+BENCHMARK_CAPTURE(EvalRealAdversarial, PowersOfMinus, Repeated("2^-"));
+
+void EvalCombinedAdversarial(benchmark::State& state, const std::string& text) {
+  const ComplexStore store = SmallStore();
+  for (auto _ : state) {
+    Cplx z;
+    benchmark::DoNotOptimize(EvalCombined(text, store, z));
+  }
+}
+BENCHMARK_CAPTURE(EvalCombinedAdversarial, OpenParentheses, std::string(100000, '('));
+BENCHMARK_CAPTURE(EvalCombinedAdversarial, LongProduct, Repeated("a*") + "a");
+BENCHMARK_CAPTURE(EvalCombinedAdversarial, TowerOfPowers, Repeated("a^2^"));
+
 }  // namespace

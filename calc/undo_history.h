@@ -62,7 +62,6 @@ class UndoHistory {
   }
 
   const Snapshot& Present() const { return present_; }
-  std::size_t UndoCount() const { return undo_.size(); }
 
  private:
   Snapshot present_;

@@ -104,7 +104,7 @@ QImage ScaledGraphImage(const Surface& surface, int width) {
 }
 
 SaveOutcome GuardaGrf(const QString& name, const Surface& surface, bool ask, GraphSaveContext& context) {
-  SaveOutcome outcome = GraphNotSaved;
+  SaveOutcome outcome = SaveOutcome::NotSaved;
   // However the save ends, the program folder is the current folder again.
   struct Restore {
     const QString& folder;
@@ -158,12 +158,12 @@ SaveOutcome GuardaGrf(const QString& name, const Surface& surface, bool ask, Gra
     written = surface.SaveBitmap(path);
   }
   if (!written) return outcome;
-  outcome = GraphSaved;
+  outcome = SaveOutcome::Saved;
   context.LastSavedName = FileNamePart(path);
 
   if (toJpeg) {
     const QString jpeg = base + QStringLiteral(".jpg");
-    outcome = GraphConverterMissing;
+    outcome = SaveOutcome::ConverterMissing;
     if (!QFileInfo::exists(CompanionPath(QStringLiteral("Trasko")))) return outcome;
     // The user agreed to replace an old JPEG: it goes first, so that only the converter's new
     // file can end the wait. One that cannot be removed is told apart by its time stamps.
@@ -171,10 +171,10 @@ SaveOutcome GuardaGrf(const QString& name, const Surface& surface, bool ask, Gra
     const FileStamp before = FileStamp::Of(jpeg);
     if (!context.seams.Processes->Start(CompanionCommand(QStringLiteral("Trasko"), path), WindowStyle::NormalFocus))
       return outcome;
-    if (!WaitForConverter(jpeg, before, context.ConverterWaitMs)) return GraphConverterSilent;
+    if (!WaitForConverter(jpeg, before, context.ConverterWaitMs)) return SaveOutcome::ConverterSilent;
     if (!existed) QFile::remove(path);
     context.LastSavedName = FileNamePart(jpeg);
-    outcome = GraphSaved;
+    outcome = SaveOutcome::Saved;
   }
   return outcome;
 }
@@ -217,7 +217,7 @@ void SaveOperationGraphs(int index, const QString& z1Text, const QString& z2Text
   const int first = index == 5 ? 0 : index - 1;
   const int last = index == 5 ? 3 : index - 1;
   QString list;
-  SaveOutcome worst = GraphNotSaved;
+  SaveOutcome worst = SaveOutcome::NotSaved;
   for (int j = first; j <= last; ++j) {
     const Surface* surface = surfaces[static_cast<std::size_t>(j)];
     if (!surface) continue;

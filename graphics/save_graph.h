@@ -20,10 +20,6 @@ enum class SaveOutcome : std::int16_t {
   ConverterMissing = 2,  // written as a bitmap; the converter is missing or could not be started
   ConverterSilent = 3,   // written as a bitmap; the converter was started but no JPEG came in time
 };
-inline constexpr SaveOutcome GraphNotSaved = SaveOutcome::NotSaved;
-inline constexpr SaveOutcome GraphSaved = SaveOutcome::Saved;
-inline constexpr SaveOutcome GraphConverterMissing = SaveOutcome::ConverterMissing;
-inline constexpr SaveOutcome GraphConverterSilent = SaveOutcome::ConverterSilent;
 
 // The file types offered when a graph is saved with the dialog.
 inline constexpr const char* GraphTypeList = "*.jpg|*.bmp|*.png|*.svg";

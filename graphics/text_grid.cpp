@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "graphics/text_grid.h"
 
-#include <QKeyEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QToolTip>
@@ -29,24 +28,6 @@ void PlaceEditor(TextGrid& grid, double left, double top) {
 bool Valid(const TextGrid& grid, int row, int col) {
   return row >= 0 && row < grid.Rows && col >= 0 && col < grid.Cols;
 }
-
-class EditorKeys : public QObject {
- public:
-  EditorKeys(TextGrid& grid, QObject* parent) : QObject(parent), grid_(grid) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) return GridEditorKeyDown(grid_, 13);
-      if (key == Qt::Key_Escape) return GridEditorKeyDown(grid_, 27);
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  TextGrid& grid_;
-};
 
 // Shows the full texts of the row under the mouse when one of them is cut; the surface's own
 // tooltip otherwise.
@@ -213,10 +194,6 @@ bool GridEditorKeyDown(TextGrid& grid, int keyCode) {
   }
   GridSelectCell(grid, nextRow, nextCol);
   return true;
-}
-
-void GridConnectEditor(TextGrid& grid) {
-  grid.Editor->installEventFilter(new EditorKeys(grid, grid.Editor));
 }
 
 QString ResultsTableFontName() { return ProgramFontFamily(); }

@@ -56,9 +56,6 @@ void GridMouseDown(TextGrid& grid, double x, double y);
 // Enter (13) stores the editor's text ("0" when empty) and moves to the next cell in reading
 // order; Esc (27) hides the editor. Answers whether the key was one of them.
 bool GridEditorKeyDown(TextGrid& grid, int keyCode);
-// Lets Enter and Esc in the editor reach GridEditorKeyDown, for windows with an editable grid.
-// The grid must outlive the editor's use.
-void GridConnectEditor(TextGrid& grid);
 
 // The font of the results table: the program's own family, as in every window.
 QString ResultsTableFontName();

@@ -15,6 +15,9 @@ struct ProcessCommand {
   QString Program;
   QStringList Arguments;
   QString WorkDir;  // empty: the current folder
+  // Set: the desktop's default application opens the file or folder of the one argument
+  // (QDesktopServices), and Program is unused.
+  bool OpenOnDesktop = false;
 };
 
 class ProcessSeam {
@@ -24,7 +27,8 @@ class ProcessSeam {
   virtual bool Start(const ProcessCommand& command, WindowStyle style) = 0;
 };
 
-// The program's implementation: QProcess::startDetached.
+// The program's implementation: QProcess::startDetached, or QDesktopServices for what the desktop
+// opens.
 class QtProcesses final : public ProcessSeam {
  public:
   bool Start(const ProcessCommand& command, WindowStyle style) override;

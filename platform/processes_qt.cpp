@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "platform/processes.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
 #include <QSysInfo>
+#include <QUrl>
 
 #include "platform/program_folder.h"
 
 bool QtProcesses::Start(const ProcessCommand& command, WindowStyle style) {
   (void)style;  // a detached process shows its own window; Qt offers no portable window style
+  if (command.OpenOnDesktop)
+    return command.Arguments.size() == 1 && QDesktopServices::openUrl(QUrl::fromLocalFile(command.Arguments.first()));
   if (command.Program.isEmpty()) return false;
   QProcess process;
   process.setProgram(command.Program);
@@ -43,15 +47,7 @@ ProcessCommand CompanionCommand(const QString& baseName, const QString& argument
 ProcessCommand DesktopOpenCommand(const QString& commandLine, const QString& path) {
   ProcessCommand command;
   command.CommandLine = commandLine;
-#if defined(Q_OS_WIN)
-  command.Program = QStringLiteral("explorer.exe");
-  command.Arguments = QStringList{QDir::toNativeSeparators(path)};
-#elif defined(Q_OS_MACOS)
-  command.Program = QStringLiteral("open");
   command.Arguments = QStringList{path};
-#else
-  command.Program = QStringLiteral("xdg-open");
-  command.Arguments = QStringList{path};
-#endif
+  command.OpenOnDesktop = true;
   return command;
 }

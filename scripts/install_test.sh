@@ -16,23 +16,23 @@ unset ZORBIT_PROGRAM_DIR ZORBIT_EXIT_WHEN_SHOWN
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-expected=(
-  bin/Zorbit
-  lib/zorbit/Kovel
-  lib/zorbit/Trasko
-  share/doc/zorbit/Zorbit.pdf
-  share/doc/zorbit/copyright
-  share/zorbit/manual.html
-  share/applications/org.example.Zorbit.desktop
-  share/icons/hicolor/scalable/apps/org.example.Zorbit.svg
-  share/metainfo/org.example.Zorbit.metainfo.xml
-  share/man/man1/Zorbit.1.gz
-)
-for f in "${expected[@]}"; do [ -f "$prefix/$f" ] || fail "missing $f"; done
-for f in bin/Zorbit lib/zorbit/Kovel lib/zorbit/Trasko; do [ -x "$prefix/$f" ] || fail "$f is not executable"; done
-extra=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
-[ -z "$extra" ] || fail "unexpected files installed: $extra"
-echo "install test: the tree holds the ${#expected[@]} expected files"
+# What packaging installs, as cmake --install recorded it: the tree holds exactly these files, the
+# programs among them (in bin/ and lib/zorbit/) can run, and the Debian package holds them too.
+manifest="$build/install_manifest.txt"
+[ -s "$manifest" ] || fail "cmake --install left no $manifest"
+mapfile -t expected < <(sed "s|^$prefix/||" "$manifest" | sort)
+for f in "${expected[@]}"; do
+  [[ "$f" != /* ]] || fail "installed outside the prefix: $f"
+  [ -f "$prefix/$f" ] || fail "missing $f"
+  case "$f" in bin/* | lib/zorbit/*) [ -x "$prefix/$f" ] || fail "$f is not executable" ;; esac
+done
+for f in bin/Zorbit share/applications/org.example.Zorbit.desktop share/metainfo/org.example.Zorbit.metainfo.xml; do
+  [ -f "$prefix/$f" ] || fail "packaging installs no $f"
+done
+listed=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort)
+[ "$listed" = "$(printf '%s\n' "${expected[@]}")" ] ||
+  fail "the tree and the manifest differ: $(diff <(echo "$listed") <(printf '%s\n' "${expected[@]}"))"
+echo "install test: the tree holds the ${#expected[@]} files packaging installs"
 
 desktop-file-validate "$prefix/share/applications/org.example.Zorbit.desktop"
 report=$(appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Zorbit.metainfo.xml") || fail "$report"

@@ -167,9 +167,3 @@ std::size_t FirstOfChars(const std::string& set, const std::string& s) {
   }
   return 0;
 }
-
-std::size_t CharLength(const std::string& s) {
-  std::size_t length = 0;
-  for (std::size_t i = 0; i < s.size(); i += Utf8CharSize(s, i)) ++length;
-  return length;
-}

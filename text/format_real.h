@@ -33,5 +33,3 @@ std::string ReplaceFirst(const std::string& s, const std::string& find, const st
 std::string ReplaceAll(const std::string& s, const std::string& find, const std::string& repl);
 // The position in s of the first character of set that occurs in s, trying set in its own order.
 std::size_t FirstOfChars(const std::string& set, const std::string& s);
-// The number of characters of s.
-std::size_t CharLength(const std::string& s);

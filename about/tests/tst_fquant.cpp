@@ -11,6 +11,7 @@
 #include "about/fquant.h"
 #include "about/program_icon.h"
 #include "about/program_icon_drawing.h"
+#include "platform/testing/environment.h"
 
 class AboutTests : public QObject {
   Q_OBJECT
@@ -89,10 +90,6 @@ class AboutTests : public QObject {
       QCOMPARE(image.pixelColor(QPoint(x, y) * ratio), QColor(128, 128, 128));
       QCOMPARE(image.pixelColor(QPoint(x, y + 1) * ratio), QColor(Qt::white));
     }
-    const QString png = qEnvironmentVariable("ZORBIT_SHOTS");
-    if (!png.isEmpty()) image.save(png + QStringLiteral("/fquant.png"));
-    if (const QString shots = qEnvironmentVariable("ZORBIT_SHOT_DIR"); !shots.isEmpty())
-      image.save(QDir(shots).filePath(QStringLiteral("fquant.png")));
   }
 
   void EnterEscapeAndOkCloseTheBox() {
@@ -112,5 +109,5 @@ class AboutTests : public QObject {
   }
 };
 
-QTEST_MAIN(AboutTests)
+ZORBIT_WINDOW_TEST_MAIN(AboutTests)
 #include "tst_fquant.moc"

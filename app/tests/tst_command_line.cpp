@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "about/version.h"
+#include "platform/testing/run_zorbit.h"
 
 namespace {
 
@@ -16,26 +17,6 @@ struct Case {
 };
 
 const QString Bogus = QStringLiteral("--bogus");
-
-// Runs the built program with a clean display-less environment.
-struct Run {
-  int Code;
-  QString Out;
-  QString Err;
-};
-Run RunZorbit(const QStringList& arguments) {
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.remove(QStringLiteral("DISPLAY"));
-  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-  process.setProcessEnvironment(environment);
-  process.start(QDir(qEnvironmentVariable("ZORBIT_PROGRAM_DIR")).filePath(QStringLiteral("Zorbit")), arguments);
-  if (!process.waitForFinished(30000)) return {-1, {}, {}};
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromLocal8Bit(process.readAllStandardOutput()),
-          QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 }  // namespace
 
@@ -99,16 +80,16 @@ class CommandLineTests : public QObject {
   }
 
   void TheProgramAnswersWithoutADisplay() {
-    const Run help = RunZorbit({QStringLiteral("--help")});
+    const Outcome help = RunZorbit({QStringLiteral("--help")});
     QCOMPARE(help.Code, 0);
     QCOMPARE(help.Out, UsageText());
     QVERIFY(help.Err.isEmpty());
 
-    const Run version = RunZorbit({QStringLiteral("esp"), QStringLiteral("--version")});
+    const Outcome version = RunZorbit({QStringLiteral("esp"), QStringLiteral("--version")});
     QCOMPARE(version.Code, 0);
     QCOMPARE(version.Out, VersionLine() + QLatin1Char('\n'));
 
-    const Run unknown = RunZorbit({QStringLiteral("cat"), Bogus});
+    const Outcome unknown = RunZorbit({QStringLiteral("cat"), Bogus});
     QCOMPARE(unknown.Code, 2);
     QVERIFY(unknown.Out.isEmpty());
     QCOMPARE(unknown.Err.count(QLatin1Char('\n')), 1);

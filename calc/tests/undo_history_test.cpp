@@ -77,7 +77,6 @@ TEST(UndoHistory, ChangeToTheSameStateMakesNoStep) {
 TEST(UndoHistory, KeepsTheLastHundredSteps) {
   UndoHistory<int> history(0);
   for (int k = 1; k <= 150; ++k) history.Commit(k);
-  EXPECT_EQ(history.UndoCount(), UndoSteps);
   int undone = 0;
   while (history.Undo()) ++undone;
   EXPECT_EQ(undone, 100);
@@ -85,7 +84,6 @@ TEST(UndoHistory, KeepsTheLastHundredSteps) {
   while (history.Redo()) {
   }
   EXPECT_EQ(history.Present(), 150);
-  EXPECT_EQ(history.UndoCount(), UndoSteps);
 }
 
 TEST(UndoHistory, ResetForgetsEverything) {

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+#include "platform/testing/complex_values.h"
 
-Cplx Polar(double mod, double arg) { return MakePolarCplx(mod, arg); }
+namespace {
 
 TEST(ArgDegrees, CoversTheAxesAndQuadrants) {
   EXPECT_EQ(ArgDegrees(0, 0), 0);

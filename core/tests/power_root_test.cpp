@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "platform/testing/complex_values.h"
 
-Cplx Polar(double mod, double arg) { return MakePolarCplx(mod, arg); }
+namespace {
 
 TEST(CplxPower, SquareOfOnePlusIIsExactlyTwoI) {
   const Cplx r = CplxPower(MakeCplx(1, 1), 2);

@@ -3,28 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <vector>
 #include <map>
 
+#include "platform/testing/complex_values.h"
+
 namespace {
-
-class ScriptedSource : public UniformSource {
- public:
-  explicit ScriptedSource(std::deque<double> values) : values_(std::move(values)) {}
-  double Next() override {
-    const double u = values_.front();
-    values_.pop_front();
-    return u;
-  }
-
- private:
-  std::deque<double> values_;
-};
 
 class RandomTest : public ::testing::Test {
  protected:
   void TearDown() override { SetUniformSource(nullptr); }
-  static void Script(std::deque<double> values) {
+  static void Script(std::vector<double> values) {
     SetUniformSource(std::make_unique<ScriptedSource>(std::move(values)));
   }
 };

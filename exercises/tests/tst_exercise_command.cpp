@@ -6,17 +6,12 @@
 
 #include "exercises/exercise_command.h"
 #include "exercises/tests/graph_test_support.h"
-#include "exercises/tests/modal_support.h"
+#include "platform/testing/modal.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
+#include "platform/testing/environment.h"
 
 namespace {
-
-Cplx Cart(double re, double im) {
-  Cplx z{re, im, 0, 0};
-  SyncCplx(z, SyncFrom::Cartesian);
-  return z;
-}
 
 const QStringList GraphNames = {QStringLiteral("(1+i)+(2)"), QStringLiteral("(1+i)-(2)"),
                                 QStringLiteral("(1+i)\u00b7(2)"), QStringLiteral("(1+i)\u00f7(2)")};
@@ -33,7 +28,7 @@ class ExerciseCommandTest : public QObject {
 
   LastCalculations BinaryInputs() {
     LastCalculations last;
-    last.Binary = CalcBinary(Cart(1, 1), Cart(2, 0));
+    last.Binary = CalcBinary(MakeCplx(1, 1), MakeCplx(2, 0));
     return last;
   }
 
@@ -105,5 +100,5 @@ class ExerciseCommandTest : public QObject {
   }
 };
 
-QTEST_MAIN(ExerciseCommandTest)
+ZORBIT_WINDOW_TEST_MAIN(ExerciseCommandTest)
 #include "tst_exercise_command.moc"

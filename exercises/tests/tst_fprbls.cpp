@@ -21,11 +21,12 @@
 #include "exercises/sheet_file.h"
 #include "filedlg/dftxs.h"
 #include "exercises/tests/graph_test_support.h"
-#include "exercises/tests/modal_support.h"
+#include "platform/testing/modal.h"
 #include "platform/testing/recording_seams.h"
 #include "lang/language.h"
 
 #include "platform/testing/file_bytes.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -333,32 +334,10 @@ class FPrblsTest : public QObject {
         QVERIFY2(window.EtResp->geometry().bottom() < window.IdResp->y(), qPrintable(where + "answer above its heading"));
         // The answer's four lines show without scrolling in the window as it opens.
         if (!smallest) QCOMPARE(window.IdResp->verticalScrollBar()->maximum(), 0);
-        if (const QString shots = qEnvironmentVariable("ZORBIT_SHOT_DIR"); !shots.isEmpty() && !smallest)
-          window.grab().save(QDir(shots).filePath(QStringLiteral("fprbls-%1.png").arg(languages[lang])));
       }
-    }
-  }
-
-  void Screenshot() {
-    // Written when ZORBIT_SHOTS names a folder, for a look at the window.
-    const QString folder = qEnvironmentVariable("ZORBIT_SHOTS");
-    if (folder.isEmpty()) QSKIP("ZORBIT_SHOTS not set");
-    for (int lang = 0; lang < 3; ++lang) {
-      Language language;
-      language.SetIndex(static_cast<std::int16_t>(lang));
-      FPrbls window(nullptr, Recording(), {}, language);
-      window.setWindowTitle(QStringLiteral("Problema"));
-      window.SetProblem({"If z1 = 1+2i and z2 = 3-1i calculate: z1+z2, z1-z2, z1*z2, z1/z2.",
-                         "\r\n Z1 + Z2= 4+1i = 4.12 , 14\u00b0\r\n Z1 - Z2= -2+3i = 3.61 , 123.7\u00b0"
-                         "\r\n Z1 \u00b7 Z2= 5+5i = 7.07 , 45\u00b0\r\n Z1 \u00f7 Z2= 0.1+0.7i = 0.71 , 81.9\u00b0"});
-      window.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&window));
-      QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("fprbls-%1.png").arg(lang))));
-      window.resize(window.width() + 160, window.height() + 120);
-      QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("fprbls-%1-large.png").arg(lang))));
     }
   }
 };
 
-QTEST_MAIN(FPrblsTest)
+ZORBIT_WINDOW_TEST_MAIN(FPrblsTest)
 #include "tst_fprbls.moc"

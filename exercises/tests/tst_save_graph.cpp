@@ -11,12 +11,13 @@
 #include <QLineEdit>
 
 #include "exercises/tests/graph_test_support.h"
-#include "exercises/tests/modal_support.h"
+#include "platform/testing/modal.h"
 #include "filedlg/ask_file.h"
 #include "filedlg/dftxs.h"
 #include "graphics/save_graph.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
+#include "platform/testing/environment.h"
 
 class SaveGraphTest : public QObject {
   Q_OBJECT
@@ -46,7 +47,7 @@ class SaveGraphTest : public QObject {
     GraphSaveContext context = Context(work.path());
     // The "." inside the name is no extension.
     for (const QString& name : {QStringLiteral("(1+i)+(2)"), QStringLiteral("(1.5+i)+(2.25)")}) {
-      QCOMPARE(GuardaGrf(name, GraphPicture(), false, context), GraphSaved);
+      QCOMPARE(GuardaGrf(name, GraphPicture(), false, context), SaveOutcome::Saved);
       QCOMPARE(processes_.LastCommandLine(), QStringLiteral("Trasko Graphs/%1.bmp").arg(name));
       QCOMPARE(context.LastSavedName, name + QStringLiteral(".jpg"));
       const QImage jpeg(work.filePath(QStringLiteral("Graphs/%1.jpg").arg(name)));
@@ -63,7 +64,7 @@ class SaveGraphTest : public QObject {
     QVERIFY(QDir().mkdir(QStringLiteral("Graphs")));
     QVERIFY(GraphPicture(30, 30).Image().save(QStringLiteral("Graphs/z.bmp"), "BMP"));
     GraphSaveContext context = Context(work.path());
-    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), SaveOutcome::Saved);
     QCOMPARE(QImage(QStringLiteral("Graphs/z.bmp")).size(), QSize(120, 90));
     QCOMPARE(QImage(QStringLiteral("Graphs/z.jpg")).size(), QSize(120, 90));
   }
@@ -71,10 +72,10 @@ class SaveGraphTest : public QObject {
   void AnOldJpegIsReplacedOnlyAfterYesAndTheWaitTakesTheNewOne() {
     WorkInTemporaryFolder work;
     GraphSaveContext context = Context(work.path());
-    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(40, 40), false, context), GraphSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(40, 40), false, context), SaveOutcome::Saved);
 
     messages_.QueueAnswer(MsgAnswer::No);
-    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphNotSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), SaveOutcome::NotSaved);
     QCOMPARE(messages_.LastText(), QStringLiteral("replace it?"));
     QCOMPARE(messages_.LastTitle(), QStringLiteral("z.jpg File exists"));
     QCOMPARE(messages_.Shown.last().Buttons, MsgButtons::YesNo);
@@ -82,7 +83,7 @@ class SaveGraphTest : public QObject {
     QCOMPARE(processes_.Started.size(), 1);
 
     messages_.QueueAnswer(MsgAnswer::Yes);
-    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), SaveOutcome::Saved);
     // Had the old file ended the wait, the picture read here could be the old one.
     QCOMPARE(QImage(QStringLiteral("Graphs/z.jpg")).size(), QSize(120, 90));
     QVERIFY(!QFileInfo::exists(QStringLiteral("Graphs/z.bmp")));
@@ -103,7 +104,7 @@ class SaveGraphTest : public QObject {
     };
 
     answer = folder + QStringLiteral("/panel.bmp");
-    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), SaveOutcome::Saved);
     QCOMPARE(proposed, QStringLiteral("3+4i"));
     QCOMPARE(startFolder, QStringLiteral("Graphs"));
     QCOMPARE(types, QStringLiteral("*.jpg|*.bmp|*.png|*.svg"));
@@ -117,7 +118,7 @@ class SaveGraphTest : public QObject {
     answer = folder + QStringLiteral("/panel.png");
     for (const int width : {600, 0}) {
       context.AskPngWidth = [width](int proposed) { return proposed == 1200 ? width : -1; };
-      QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), width ? GraphSaved : GraphNotSaved);
+      QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), width ? SaveOutcome::Saved : SaveOutcome::NotSaved);
     }
     const QImage png(answer, "PNG");
     QCOMPARE(png.size(), QSize(600, 450));
@@ -127,7 +128,7 @@ class SaveGraphTest : public QObject {
     answer = folder + QStringLiteral("/panel.svg");
     Surface picture = GraphPicture();
     picture.Print(QStringLiteral("z\u2081"));
-    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), picture, true, context), GraphSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), picture, true, context), SaveOutcome::Saved);
     QFile svg(answer);
     QVERIFY(svg.open(QIODevice::ReadOnly));
     const QString vectors = QString::fromUtf8(svg.readAll());
@@ -137,7 +138,7 @@ class SaveGraphTest : public QObject {
 
     // A name typed without a type becomes a JPEG.
     answer = folder + QStringLiteral("/typed");
-    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), SaveOutcome::Saved);
     QVERIFY(!QImage(folder + QStringLiteral("/typed.jpg")).isNull());
     QCOMPARE(context.LastSavedName, QStringLiteral("typed.jpg"));
   }
@@ -145,12 +146,12 @@ class SaveGraphTest : public QObject {
   void OnlyACancelIsNotSaved() {
     WorkInTemporaryFolder work;
     GraphSaveContext context = Context(work.path(), QString());
-    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphNotSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), SaveOutcome::NotSaved);
     QCOMPARE(context.LastSavedName, QStringLiteral("3+4i"));
     QCOMPARE(QDir(QStringLiteral("Graphs")).entryList(QDir::Files), QStringList());
     // The proposed name given back as it was is saved, as a JPEG when it names no type.
     context = Context(work.path(), work.filePath(QStringLiteral("Graphs/3+4i")));
-    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), GraphSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("3+4i"), GraphPicture(), true, context), SaveOutcome::Saved);
     QCOMPARE(QDir(QStringLiteral("Graphs")).entryList(QDir::Files), QStringList{QStringLiteral("3+4i.jpg")});
   }
 
@@ -184,7 +185,7 @@ class SaveGraphTest : public QObject {
       }
       QTest::keyClick(dialog->IdNom, Qt::Key_Return);
     });
-    QCOMPARE(GuardaGrf(proposed, GraphPicture(), true, context), GraphSaved);
+    QCOMPARE(GuardaGrf(proposed, GraphPicture(), true, context), SaveOutcome::Saved);
     QCOMPARE(context.LastSavedName, saved);
     QCOMPARE(QDir(QStringLiteral("Graphs")).entryList(QDir::Files), QStringList{saved});
     // A PNG is 1200 pixels wide unless the user chooses otherwise.
@@ -219,7 +220,7 @@ class SaveGraphTest : public QObject {
     SetExecutableFolder(emptyProgramFolder.path());
     GraphSaveContext context = Context(work.path());
     const SaveOutcome outcome = GuardaGrf(QStringLiteral("(1+i)+(2)"), GraphPicture(), false, context);
-    QCOMPARE(outcome, GraphConverterMissing);
+    QCOMPARE(outcome, SaveOutcome::ConverterMissing);
     QVERIFY(processes_.Started.isEmpty());
     QCOMPARE(context.LastSavedName, QStringLiteral("(1+i)+(2).bmp"));
     QCOMPARE(QImage(QStringLiteral("Graphs/(1+i)+(2).bmp")).size(), QSize(120, 90));
@@ -232,7 +233,7 @@ class SaveGraphTest : public QObject {
     WorkInTemporaryFolder work;
     processes_.Succeed = false;
     GraphSaveContext context = Context(work.path());
-    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphConverterMissing);
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), SaveOutcome::ConverterMissing);
     QVERIFY(QFileInfo::exists(QStringLiteral("Graphs/z.bmp")));
   }
 
@@ -246,8 +247,8 @@ class SaveGraphTest : public QObject {
     QElapsedTimer clock;
     clock.start();
     const SaveOutcome outcome = GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context);
-    QCOMPARE(outcome, GraphConverterSilent);
-    QVERIFY(clock.elapsed() >= 400 && clock.elapsed() < 5000);
+    QCOMPARE(outcome, SaveOutcome::ConverterSilent);
+    QVERIFY(clock.elapsed() >= 400);
     QVERIFY(served);  // events kept flowing while it waited
     QVERIFY(QFileInfo::exists(QStringLiteral("Graphs/z.bmp")));
     QCOMPARE(context.LastSavedName, QStringLiteral("z.bmp"));
@@ -262,19 +263,19 @@ class SaveGraphTest : public QObject {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     GraphSaveContext context = Context(work.path());
-    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), GraphNotSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("z"), GraphPicture(), false, context), SaveOutcome::NotSaved);
     QVERIFY(processes_.Started.isEmpty());
   }
 
   void MsgGrTitles() {
-    MsgGr(QStringLiteral("a.jpg "), GraphNotSaved, messages_);
+    MsgGr(QStringLiteral("a.jpg "), SaveOutcome::NotSaved, messages_);
     QCOMPARE(messages_.LastTitle(), QStringLiteral("Not saved"));
-    MsgGr(QStringLiteral("a.jpg "), GraphSaved, messages_);
+    MsgGr(QStringLiteral("a.jpg "), SaveOutcome::Saved, messages_);
     QCOMPARE(messages_.LastTitle(), QStringLiteral("Saved"));
     QCOMPARE(messages_.LastText(), QStringLiteral("a.jpg "));
     QCOMPARE(messages_.Shown.last().Buttons, MsgButtons::Ok);
   }
 };
 
-QTEST_MAIN(SaveGraphTest)
+ZORBIT_WINDOW_TEST_MAIN(SaveGraphTest)
 #include "tst_save_graph.moc"

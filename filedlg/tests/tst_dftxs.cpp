@@ -17,7 +17,9 @@
 #include "platform/processes.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
+#include "platform/testing/modal.h"
 #include "lang/language.h"
+#include "platform/testing/environment.h"
 
 // The file dialog driven as a user drives it, on real folders:
 //   <tmp>/work          the current folder of the "program"
@@ -80,11 +82,6 @@ class DFtxsTests : public QObject {
     QTest::keyClick(edit, Qt::Key_Return);
   }
 
-  static void Shoot(QWidget* widget, const QString& name) {
-    const QString folder = qEnvironmentVariable("ZORBIT_SHOT_DIR");
-    if (!folder.isEmpty()) widget->grab().save(QDir(folder).filePath(name));
-  }
-
  private slots:
   void init() {
     tmp_ = std::make_unique<QTemporaryDir>();
@@ -124,7 +121,6 @@ class DFtxsTests : public QObject {
     // Ordinary files of the first type; the hidden one is not listed.
     QCOMPARE(Texts(dialog->LFtxs), (QStringList{"a.txt", "b.txt"}));
     QCOMPARE(Texts(dialog->LDirs).mid(Texts(dialog->LDirs).size() - 2), (QStringList{"my.files", "sub"}));
-    Shoot(dialog.get(), QStringLiteral("dftxs-open-en.png"));
 
     // A start folder relative to the current folder, with "\" as separator.
     QDir(work_).mkpath(QStringLiteral("Prbls/old"));
@@ -518,7 +514,6 @@ class DFtxsTests : public QObject {
     QCOMPARE(dialog->BtRere->toolTip(), QStringLiteral("A la anterior carpeta visitada"));
     QTest::mouseClick(dialog->BtNova, Qt::LeftButton);
     QCOMPARE(dialog->IdNova->text(), QStringLiteral("Nueva carpeta"));
-    Shoot(dialog.get(), QStringLiteral("dftxs-save-es.png"));
     // "Lng.txt" in the current folder, with an empty command line.
     QFile lng(work_ + QStringLiteral("/Lng.txt"));
     QVERIFY(lng.open(QIODevice::WriteOnly));
@@ -528,7 +523,6 @@ class DFtxsTests : public QObject {
     dialog = Open(FileDialogMode::Open, data_, QStringLiteral("*.txt"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Obrir"));
     QCOMPARE(dialog->BtFuig->text(), QString::fromUtf8("Cancel\xC2\xB7la"));
-    Shoot(dialog.get(), QStringLiteral("dftxs-open-ca.png"));
   }
 
   // In each language and mode every caption shows whole, each label stands beside its field, no
@@ -570,8 +564,6 @@ class DFtxsTests : public QObject {
         QApplication::processEvents();
         const QString where = QStringLiteral("%1 %2: ").arg(languages[lang], dialog->windowTitle());
         checkFit(*dialog, where);
-        Shoot(dialog.get(), QStringLiteral("dftxs-%1-%2.png")
-                                .arg(mode == FileDialogMode::Open ? "open" : "save", languages[lang]));
         dialog->resize(10, 10);
         QApplication::processEvents();
         QVERIFY(dialog->width() >= dialog->minimumSizeHint().width());
@@ -584,9 +576,7 @@ class DFtxsTests : public QObject {
     QDir(work_).mkdir(QStringLiteral("Graphs"));
     QString seenName;
     bool seenModal = false;
-    QTimer::singleShot(0, this, [&] {
-      auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
+    WhenModal<DFtxs>([&](DFtxs* dialog) {
       seenModal = dialog->isModal();
       seenName = dialog->IdNom->text();
       QTest::keyClick(dialog->IdNom, Qt::Key_Return);
@@ -599,16 +589,11 @@ class DFtxsTests : public QObject {
     QCOMPARE(chosen, N(work_ + QStringLiteral("/Graphs/(1.5+i)+(2).jpg")));
 
     // A name the user types in its place is taken as typed, "." and all.
-    QTimer::singleShot(0, this, [] {
-      if (auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget())) Type(dialog->IdNom, "sheet.v2");
-    });
+    WhenModal<DFtxs>([](DFtxs* dialog) { Type(dialog->IdNom, "sheet.v2"); });
     QCOMPARE(AskFile(nullptr, FileDialogMode::Save, data_, QStringLiteral("*.txt"), QStringLiteral("1.5"), TestSeams()),
              N(data_ + QStringLiteral("/sheet.v2")));
 
-    QTimer::singleShot(0, this, [] {
-      if (auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget()))
-        QTest::mouseClick(dialog->BtFuig, Qt::LeftButton);
-    });
+    WhenModal<DFtxs>([](DFtxs* dialog) { QTest::mouseClick(dialog->BtFuig, Qt::LeftButton); });
     QCOMPARE(AskFile(nullptr, FileDialogMode::Open, data_, QStringLiteral("*.txt"), QString(), TestSeams()), QString());
   }
 
@@ -629,5 +614,5 @@ class DFtxsTests : public QObject {
   }
 };
 
-QTEST_MAIN(DFtxsTests)
+ZORBIT_WINDOW_TEST_MAIN(DFtxsTests)
 #include "tst_dftxs.moc"

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "graphics/draw_formula.h"
+#include "platform/testing/environment.h"
 
 namespace {
 struct Printed {
@@ -174,15 +175,12 @@ class DrawFormulaTests : public QObject {
       Surface surface(200, 10);
       surface.SetFontSize(size);
       double y = 50;  // starts below the bottom: the surface must grow past it
-      QElapsedTimer timer;
-      timer.start();
-      DrawFormula(surface, 0, y, QStringLiteral("x^2+1"));
-      QVERIFY(timer.elapsed() < 2000);
+      DrawFormula(surface, 0, y, QStringLiteral("x^2+1"));  // a growth that never ends meets the test's timeout
       QVERIFY(surface.ScaleHeight() - y >= size * TwipsPerPoint);
       QCOMPARE(surface.FontSize(), size);
     }
   }
 };
 
-QTEST_MAIN(DrawFormulaTests)
+ZORBIT_WINDOW_TEST_MAIN(DrawFormulaTests)
 #include "tst_draw_formula.moc"

@@ -7,6 +7,7 @@
 #include "graphics/operation_graphs.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
+#include "platform/testing/environment.h"
 
 namespace {
 // Stands in for the main window: remembers what was asked and draws the binary graph of the
@@ -129,5 +130,5 @@ class FGrafTests : public QObject {
   }
 };
 
-QTEST_MAIN(FGrafTests)
+ZORBIT_WINDOW_TEST_MAIN(FGrafTests)
 #include "tst_fgraf.moc"

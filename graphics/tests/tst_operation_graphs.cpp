@@ -7,7 +7,8 @@
 
 #include "graphics/operation_graphs.h"
 #include "graphics/plane.h"
-#include "graphics/tests/line_helpers.h"
+#include "platform/testing/plane_lines.h"
+#include "platform/testing/environment.h"
 
 namespace {
 std::vector<UserLine> LinesIn(const std::vector<UserLine>& lines, const QColor& color, bool dotted) {
@@ -15,19 +16,6 @@ std::vector<UserLine> LinesIn(const std::vector<UserLine>& lines, const QColor& 
   for (const UserLine& l : lines)
     if (l.Color == color && l.Dotted == dotted) found.push_back(l);
   return found;
-}
-
-// The three solid lines of an arrow from the origin to (x, y), in that colour, in order.
-bool HasArrowTo(const std::vector<UserLine>& lines, const QColor& color, double x, double y) {
-  for (std::size_t i = 0; i + 2 < lines.size(); ++i) {
-    const UserLine& shaft = lines[i];
-    if (shaft.Color != color || shaft.Dotted || !Near(shaft.X1, 0, 1e-9) || !Near(shaft.Y1, 0, 1e-9)) continue;
-    if (!Near(shaft.X2, x, 1e-9) || !Near(shaft.Y2, y, 1e-9)) continue;
-    const UserLine& b1 = lines[i + 1];
-    const UserLine& b2 = lines[i + 2];
-    if (b1.Color == color && b2.Color == color && Near(b1.X1, x, 1e-9) && Near(b2.Y1, y, 1e-9)) return true;
-  }
-  return false;
 }
 
 // Its two grey dotted projections onto the axes.
@@ -287,5 +275,5 @@ class OperationGraphTests : public QObject {
   }
 };
 
-QTEST_MAIN(OperationGraphTests)
+ZORBIT_WINDOW_TEST_MAIN(OperationGraphTests)
 #include "tst_operation_graphs.moc"

@@ -6,7 +6,8 @@
 #include <set>
 
 #include "graphics/plane.h"
-#include "graphics/tests/line_helpers.h"
+#include "platform/testing/plane_lines.h"
+#include "platform/testing/environment.h"
 
 namespace {
 // Tick positions along one axis: short lines across it, centred on it.
@@ -244,5 +245,5 @@ class PlaneTests : public QObject {
   }
 };
 
-QTEST_MAIN(PlaneTests)
+ZORBIT_WINDOW_TEST_MAIN(PlaneTests)
 #include "tst_plane.moc"

@@ -64,7 +64,7 @@ class InstalledTreeTests : public QObject {
     surface.Line(0, 0, PixelsToTwips(119), PixelsToTwips(89));
     GraphSaveContext context;
     context.ProgramFolder = work;
-    QCOMPARE(GuardaGrf(QStringLiteral("(1+i)+(2)"), surface, false, context), GraphSaved);
+    QCOMPARE(GuardaGrf(QStringLiteral("(1+i)+(2)"), surface, false, context), SaveOutcome::Saved);
     const QString jpeg = QDir(work).filePath(QStringLiteral("Graphs/(1+i)+(2).jpg"));
     QCOMPARE(QImage(jpeg).size(), QSize(120, 90));
     QVERIFY(!QFileInfo::exists(QDir(work).filePath(QStringLiteral("Graphs/(1+i)+(2).bmp"))));

@@ -11,6 +11,7 @@
 #include "platform/surface.h"
 #include "platform/testing/recording_seams.h"
 #include "platform/twips.h"
+#include "platform/testing/environment.h"
 
 class PlatformTests : public QObject {
   Q_OBJECT
@@ -169,5 +170,5 @@ class PlatformTests : public QObject {
   }
 };
 
-QTEST_MAIN(PlatformTests)
+ZORBIT_WINDOW_TEST_MAIN(PlatformTests)
 #include "tst_platform.moc"

@@ -12,6 +12,7 @@
 #include <limits>
 #include <random>
 
+#include "platform/testing/complex_values.h"
 #include "platform/testing/file_bytes.h"
 #include "platform/testing/recording_seams.h"
 #include "session/session_file.h"
@@ -21,16 +22,6 @@ Q_DECLARE_METATYPE(std::vector<Cplx>)
 Q_DECLARE_METATYPE(SessionFault)
 
 namespace {
-
-bool SameBits(const std::vector<Cplx>& a, const std::vector<Cplx>& b) {
-  if (a.size() != b.size()) return false;
-  auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
-  for (std::size_t k = 0; k < a.size(); ++k)
-    if (bits(a[k].Re) != bits(b[k].Re) || bits(a[k].Im) != bits(b[k].Im) || bits(a[k].Mod) != bits(b[k].Mod) ||
-        bits(a[k].Arg) != bits(b[k].Arg))
-      return false;
-  return true;
-}
 
 // Finite doubles of every size and sign, drawn as raw bit patterns.
 std::vector<Cplx> RandomBits(int count, unsigned seed) {

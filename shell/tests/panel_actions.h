@@ -10,6 +10,8 @@
 #include "form1_driver.h"
 #include "graphics/text_grid.h"
 #include "platform/picture_box.h"
+#include "platform/testing/list_rows.h"
+#include "platform/testing/modal.h"
 #include "platform/twips.h"
 
 // What the user does in the operation panels, and what the results table shows.
@@ -20,9 +22,8 @@ inline void Pick(Form1& form, int i, char letter) {
   QComboBox* selector = form.LstZ[i];
   selector->setFocus();
   // Letters typed within the keyboard interval make one search text ("bc"); a user picking one
-  // letter at a time types them apart.
-  QApplication::setKeyboardInputInterval(1);
-  QTest::qWait(5);
+  // letter at a time types them apart, which starts a new search.
+  selector->view()->keyboardSearch(QString());
   QTest::keyClick(selector, letter);
   QCOMPARE(selector->currentText(), QString(QLatin1Char(letter)));
 }
@@ -75,6 +76,9 @@ inline void DoubleClickTable(Form1& form, double x, double y) {
 }
 inline void DoubleClickTableRow(Form1& form, int row) { DoubleClickTable(form, 500, row * GridRowHeight + 130); }
 
+// A click on key i of the combined panel's keypad.
+inline void Key(Form1& f, int i) { QTest::mouseClick(f.Combined->BtN[i], Qt::LeftButton); }
+
 // A mouse double-click in the middle of a box or list row.
 inline void DoubleClickBox(QWidget* box) { QTest::mouseDClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center()); }
 inline void DoubleClickListRow(QListWidget* list, int row) {
@@ -83,24 +87,20 @@ inline void DoubleClickListRow(QListWidget* list, int row) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
 }
 
-inline QStringList Rows(const QListWidget* list) {
-  QStringList rows;
-  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
-  return rows;
-}
-
 // Picks a letter from the selector's open list with the mouse: a click opens the list, a click
 // on the letter's row picks it, whether or not it is the letter already shown.
 inline void PickFromList(QComboBox* selector, const QString& letter) {
   QTest::mouseClick(selector, Qt::LeftButton);
   QAbstractItemView* list = selector->view();
   QTRY_VERIFY(list->isVisible());
-  // The list ignores a release that comes too soon after the click that opened it.
-  QTest::qWait(QApplication::doubleClickInterval() + 50);
   const QRect row = list->visualRect(list->model()->index(selector->findText(letter), 0));
-  // The row may reach wider than the narrow list; the click lands in its visible part.
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(list->viewport()->width() / 2, row.center().y()));
-  QTRY_VERIFY(!list->isVisible());
+  // The row may reach wider than the narrow list; the click lands in its visible part. The list
+  // ignores a release that comes too soon after the click that opened it: the user clicks again.
+  const QPoint at(list->viewport()->width() / 2, row.center().y());
+  QVERIFY(QTest::qWaitFor([&] {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    return !list->isVisible();
+  }, ModalDeadlineMs));
 }
 
 // Picks a letter with the keyboard: Tab brings the focus to the selector, F4 opens its list, the

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "panel_actions.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -181,5 +182,5 @@ class BinaryPanelTests : public QObject {
   }
 };
 
-QTEST_MAIN(BinaryPanelTests)
+ZORBIT_WINDOW_TEST_MAIN(BinaryPanelTests)
 #include "tst_form1_binary.moc"

@@ -10,6 +10,7 @@
 #include "shell/help_window.h"
 #include "text/complex_text.h"
 #include "text/parse.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ class Form1EntryTests : public QObject {
     Form1Driver d;
     d.Enter(0, QStringLiteral("1, 1"));
     d.ClickRow(0, 0);
-    for (const char* text : {"", "hello", "3, x", "1,"}) {
+    for (const char* text : {"", "3, x"}) {
       d.messages.Shown.clear();
       d.Enter(0, QString::fromLatin1(text));
       QCOMPARE(d.messages.LastText().section(QLatin1Char('\n'), 0, 0), QStringLiteral("wrong expression"));
@@ -243,7 +244,7 @@ class Form1EntryTests : public QObject {
   }
 
   // What a student types and what the window then shows: the value in the store column, or the
-  // message's two lines.
+  // message's two lines. The readers' own tables hold the rules; here each box once each way.
   void TypedTextsGiveTheValueOrTheReasonStated() {
     struct Case {
       int Box;
@@ -252,18 +253,8 @@ class Form1EntryTests : public QObject {
     };
     const Case cases[] = {
         {0, "8-2-1, 2-3+4", "5+3i"},
-        {0, "1e-5*1e5, 2*-3", "1-6i"},
-        {0, "2^-1, 2*3^2", "0.5+18i"},
-        {0, "2^3^2, 0", "512+0i"},
-        {0, "-7+24i", "-7+24i"},
-        {0, "2.5-0.5i", "2.5-0.5i"},
-        {0, "i", "0+1i"},
-        {0, "3-0i", "3+0i"},
-        {0, "0.0, -0", "0+0i"},
         {1, "2 , 90\u00b0", "0+2i"},
         {0, "3abc, 1", "wrong expression\nunexpected \u201Cabc\u201D after 3"},
-        {0, "(2+3, 1", "wrong expression\nmissing \u201C)\u201D"},
-        {0, "1/0+1, 1", "wrong expression\ndivision by zero"},
         {1, "3+4i", "wrong expression"},
     };
     for (const Case& c : cases) {
@@ -318,5 +309,5 @@ class Form1EntryTests : public QObject {
   }
 };
 
-QTEST_MAIN(Form1EntryTests)
+ZORBIT_WINDOW_TEST_MAIN(Form1EntryTests)
 #include "tst_form1_entry.moc"

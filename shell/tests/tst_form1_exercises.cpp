@@ -12,27 +12,11 @@
 #include "exercises/fprbls.h"
 #include "filedlg/dftxs.h"
 #include "panel_actions.h"
+#include "platform/testing/modal.h"
+#include "platform/testing/typing.h"
+#include "platform/testing/environment.h"
 
 namespace {
-
-// Acts on each of the next `count` modal windows of type W as they come up.
-template <typename W>
-void OnEachModal(int count, std::function<void(W*)> act) {
-  auto* timer = new QTimer(qApp);
-  auto* left = new int(count);
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, left, act] {
-    auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-    if (!window || !window->isVisible()) return;
-    act(window);
-    if (--*left == 0) {
-      timer->stop();
-      timer->deleteLater();
-      delete left;
-    }
-  });
-  timer->start();
-}
 
 // What the exercise window showed before the user closed it.
 struct Shown {
@@ -40,17 +24,10 @@ struct Shown {
 };
 
 void ReadAndClose(Shown& shown) {
-  OnEachModal<FPrbls>(1, [&shown](FPrbls* window) {
+  WhenModal<FPrbls>([&shown](FPrbls* window) {
     shown = {window->windowTitle(), window->IdEn->toPlainText(), window->IdResp->toPlainText()};
     window->close();
   });
-}
-
-void TypeFormula(Form1& f, const QString& text) {
-  f.Combined->TxtOp->setFocus();
-  f.Combined->TxtOp->selectAll();
-  QTest::keyClick(f.Combined->TxtOp, Qt::Key_Delete);
-  QTest::keyClicks(f.Combined->TxtOp, text);
 }
 
 // a = 1+1i and b = 2, picked as Z1 and Z2, the four operations calculated; images and sheets go
@@ -135,7 +112,7 @@ class Form1ExerciseTests : public QObject {
     QCOMPARE(shown.Statement, QStringLiteral("Find the roots of index 3 of Z= 1+1i"));
     QCOMPARE(shown.Answer.count(QLatin1Char('\n')), 3);
 
-    TypeFormula(f, QStringLiteral("A*a+b"));
+    TypeFormula(f.Combined->TxtOp, QStringLiteral("A*a+b"));
     QTest::mouseClick(f.Combined->OkCmb, Qt::LeftButton);
     const QString cart = f.Combined->IdRes[0]->text();
     QVERIFY(!cart.isEmpty());
@@ -171,7 +148,7 @@ class Form1ExerciseTests : public QObject {
     StoreAll(d, {"3, 4"});
     d.form->ProgramFolder = d.folder.path();
     QString proposed;
-    OnEachModal<DFtxs>(1, [&](DFtxs* dialog) {
+    WhenModal<DFtxs>([&](DFtxs* dialog) {
       proposed = dialog->IdNom->text();
       dialog->IdNom->setText(QStringLiteral("panel.bmp"));
       QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
@@ -187,7 +164,7 @@ class Form1ExerciseTests : public QObject {
   void AllGraphicsCancelledGiveOneNotSavedBox() {
     Form1Driver d;
     BinaryExample(d);
-    OnEachModal<DFtxs>(4, [](DFtxs* dialog) { QTest::mouseClick(dialog->BtFuig, Qt::LeftButton); });
+    WhenModal<DFtxs>([](DFtxs* dialog) { QTest::mouseClick(dialog->BtFuig, Qt::LeftButton); }, 4);
     d.form->GGr[5]->trigger();
     QCOMPARE(d.messages.Shown.size(), 1);
     QCOMPARE(d.messages.LastTitle(), QStringLiteral("Not saved"));
@@ -195,5 +172,5 @@ class Form1ExerciseTests : public QObject {
   }
 };
 
-QTEST_MAIN(Form1ExerciseTests)
+ZORBIT_WINDOW_TEST_MAIN(Form1ExerciseTests)
 #include "tst_form1_exercises.moc"

@@ -16,6 +16,7 @@
 #include "form1_driver.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
+#include "platform/testing/environment.h"
 
 class Form1FrameTests : public QObject {
   Q_OBJECT
@@ -253,5 +254,5 @@ class Form1FrameTests : public QObject {
   }
 };
 
-QTEST_MAIN(Form1FrameTests)
+ZORBIT_WINDOW_TEST_MAIN(Form1FrameTests)
 #include "tst_form1_frame.moc"

@@ -19,7 +19,9 @@
 #include "filedlg/dftxs.h"
 #include "graphics/fgraf.h"
 #include "panel_actions.h"
+#include "platform/testing/modal.h"
 #include "shell/help_window.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -151,19 +153,10 @@ class KeyboardTests : public QObject {
     QTest::keyClicks(f.Combined->TxtOp, QStringLiteral("a'"));
     QTest::keyClick(f.Combined->TxtOp, Qt::Key_Return);
     bool seen = false;
-    QTimer waiting;
-    waiting.setInterval(20);
-    connect(&waiting, &QTimer::timeout, &f, [&seen, &waiting] {
-      auto* exercise = qobject_cast<FPrbls*>(QApplication::activeModalWidget());
-      if (exercise == nullptr || !exercise->isVisible()) return;
-      waiting.stop();
+    WhenModal<FPrbls>([&seen](FPrbls* exercise) {
       seen = true;
       QVERIFY(Activate(exercise));
       QTest::keyClick(exercise->focusWidget() ? exercise->focusWidget() : exercise, Qt::Key_Escape);
-    });
-    waiting.start();
-    QTimer::singleShot(5000, &f, [] {
-      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();  // a failed Esc ends here
     });
     QVERIFY(f.Combined->BtGC->isEnabled());
     QTest::mouseClick(f.Combined->BtGC, Qt::LeftButton);
@@ -174,9 +167,7 @@ class KeyboardTests : public QObject {
     picture.fill(Qt::blue);
     const QString path = d.folder.filePath(QStringLiteral("pic.jpg"));
     QVERIFY(picture.save(path, "JPG"));
-    QTimer::singleShot(0, &f, [path] {
-      auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
-      if (!dialog) return;
+    WhenModal<DFtxs>([path](DFtxs* dialog) {
       dialog->IdNom->setText(path);
       QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
     });
@@ -229,12 +220,12 @@ class KeyboardTests : public QObject {
       f.Combined->TxtOp->setFocus();
       QTest::keyClick(f.Combined->TxtOp, Qt::Key_Q, Qt::ControlModifier);
     });
-    QTimer::singleShot(3000, &running, [&running] { running.exit(7); });
+    QTimer::singleShot(ModalDeadlineMs, &running, [&running] { running.exit(7); });  // a hang guard
     QCOMPARE(running.exec(), 0);
     QCOMPARE(exits.size(), 1);
     QVERIFY(f.Combined->TxtOp->text().isEmpty());
   }
 };
 
-QTEST_MAIN(KeyboardTests)
+ZORBIT_WINDOW_TEST_MAIN(KeyboardTests)
 #include "tst_form1_keyboard.moc"

@@ -35,14 +35,14 @@
 #include "worksheet_print/fworksheet.h"
 
 #include "platform/testing/file_bytes.h"
+#include "platform/testing/modal.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
 // Answers the next file dialog with `path`, as a user typing it into the name field.
-void ChooseInNextDialog(QObject* context, const QString& path) {
-  QTimer::singleShot(0, context, [path] {
-    auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
-    if (!dialog) return;
+void ChooseInNextDialog(const QString& path) {
+  WhenModal<DFtxs>([path](DFtxs* dialog) {
     dialog->IdNom->setText(path);
     QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
   });
@@ -119,9 +119,7 @@ class Form1MenusTests : public QObject {
     form.show();
     QString seenTitle;
     QString seenName;
-    QTimer::singleShot(0, &form, [&] {
-      auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
-      if (!dialog) return;
+    WhenModal<DFtxs>([&](DFtxs* dialog) {
       seenTitle = dialog->windowTitle();
       seenName = dialog->EtNom->text();
       QTest::mouseClick(dialog->BtFuig, Qt::LeftButton);
@@ -143,7 +141,7 @@ class Form1MenusTests : public QObject {
     WriteAll(Path("broken.jpg"), "not a picture at all");
     Form1 form(Seams{&messages_, &processes_});
 
-    ChooseInNextDialog(this, Path("pic.jpg"));
+    ChooseInNextDialog(Path("pic.jpg"));
     form.OpObr->trigger();
     FGraf* spare = VisibleSpare(form);
     QVERIFY(spare != nullptr);
@@ -152,13 +150,13 @@ class Form1MenusTests : public QObject {
     QCOMPARE(QDir::currentPath(), QDir(form.ProgramFolder).absolutePath());
 
     for (const char* name : {"PIC2.JPG", "notes.txt"}) {
-      ChooseInNextDialog(this, Path(QString::fromLatin1(name)));
+      ChooseInNextDialog(Path(QString::fromLatin1(name)));
       form.OpObr->trigger();
       QCOMPARE(processes_.LastCommandLine(), QStringLiteral("cmd.exe /c ") + QDir::toNativeSeparators(Path(QString::fromLatin1(name))));
     }
     QCOMPARE(processes_.Started.size(), 2);
 
-    ChooseInNextDialog(this, Path("broken.jpg"));
+    ChooseInNextDialog(Path("broken.jpg"));
     form.OpObr->trigger();
     QVERIFY(messages_.LastText().contains(QStringLiteral("cannot be read")));
     QCOMPARE(processes_.Started.size(), 2);
@@ -192,7 +190,7 @@ class Form1MenusTests : public QObject {
     auto* sheet = form.findChild<FWorksheet*>();
     QVERIFY(sheet && sheet->isVisible() && !sheet->isModal());
     QTest::keyClicks(sheet->EdSeed, QStringLiteral("42"));
-    ChooseInNextDialog(this, Path("monday.txt"));
+    ChooseInNextDialog(Path("monday.txt"));
     QTest::mouseClick(sheet->BtText, Qt::LeftButton);
     const QByteArray text = ReadAll(Path("monday.txt"));
     QVERIFY(text.startsWith("Complex numbers\r\n"));
@@ -248,5 +246,5 @@ class Form1MenusTests : public QObject {
   }
 };
 
-QTEST_MAIN(Form1MenusTests)
+ZORBIT_WINDOW_TEST_MAIN(Form1MenusTests)
 #include "tst_form1_menus.moc"

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "panel_actions.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -16,12 +17,9 @@ using PickWay = void (*)(QComboBox*, const QString&);
 // selection moves.
 void PickByTyping(QComboBox* selector, const QString& letter) {
   selector->setFocus(Qt::TabFocusReason);
-  QApplication::setKeyboardInputInterval(1);
-  QTest::qWait(5);
+  selector->view()->keyboardSearch(QString());
   QTest::keyClicks(selector, letter);
 }
-
-void Key(Form1& f, int i) { QTest::mouseClick(f.Combined->BtN[i], Qt::LeftButton); }
 
 // Types the formula and selects `selected` characters before its end, with Shift+Left.
 void TypeAndSelectEnd(Form1& f, const QString& formula, int selected) {
@@ -165,5 +163,5 @@ class PickTests : public QObject {
   }
 };
 
-QTEST_MAIN(PickTests)
+ZORBIT_WINDOW_TEST_MAIN(PickTests)
 #include "tst_form1_picks.moc"

@@ -7,6 +7,7 @@
 #include "graphics/operation_graphs.h"
 #include "graphics/plane.h"
 #include "panel_actions.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -229,5 +230,5 @@ class PowerRootTests : public QObject {
   }
 };
 
-QTEST_MAIN(PowerRootTests)
+ZORBIT_WINDOW_TEST_MAIN(PowerRootTests)
 #include "tst_form1_power_root.moc"

@@ -8,19 +8,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <cstring>
 
 #include "panel_actions.h"
+#include "platform/testing/complex_values.h"
 #include "session/session_file.h"
 #include "session/session_keeper.h"
+#include "platform/testing/environment.h"
 
 namespace {
-
-bool SameBits(double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0; }
-
-bool SameBits(const Cplx& x, const Cplx& y) {
-  return SameBits(x.Re, y.Re) && SameBits(x.Im, y.Im) && SameBits(x.Mod, y.Mod) && SameBits(x.Arg, y.Arg);
-}
 
 // The keys go where the user's keyboard goes: to the widget with the focus.
 void Keys(int key, Qt::KeyboardModifiers modifiers) {
@@ -38,13 +33,6 @@ std::vector<Cplx> OnDisk(const Form1Driver& d) {
   if (!file.open(QIODevice::ReadOnly)) return complexes;
   if (ParseSession(file.readAll(), complexes) != SessionFault::None) complexes.clear();
   return complexes;
-}
-
-bool SameStore(const std::vector<Cplx>& x, const std::vector<Cplx>& y) {
-  if (x.size() != y.size()) return false;
-  for (std::size_t i = 0; i < x.size(); ++i)
-    if (!SameBits(x[i], y[i])) return false;
-  return true;
 }
 
 }  // namespace
@@ -158,8 +146,8 @@ class Form1SessionTests : public QObject {
     d.ClickRow(0, 0);  // "a" open while the change is undone
     QCOMPARE(f.Stored->EditIndex, std::int16_t(1));
     f.OpUndo->trigger();
-    QVERIFY(SameStore(f.Stored->Contents(), before));
-    QVERIFY(SameStore(OnDisk(d), before));
+    QVERIFY(SameBits(f.Stored->Contents(), before));
+    QVERIFY(SameBits(OnDisk(d), before));
     QCOMPARE(f.Stored->EditIndex, std::int16_t(0));
     QVERIFY(f.Entry->EdN[0]->text().isEmpty());
     QVERIFY(f.Power->PZ[0]->text().isEmpty());
@@ -199,7 +187,7 @@ class Form1SessionTests : public QObject {
 
     d.Open();
     Form1& f = *d.form;
-    QVERIFY(SameStore(f.Stored->Contents(), left));
+    QVERIFY(SameBits(f.Stored->Contents(), left));
     QCOMPARE(d.Column(2), polar);
     QCOMPARE(d.Column(0), (QStringList{"a", "b", "c", "d", "e"}));
     // The selectors as after a store, the panels empty, nothing to undo.
@@ -216,7 +204,7 @@ class Form1SessionTests : public QObject {
     QTest::keyClick(f.Stored->LZ[0], Qt::Key_Delete);
     QCOMPARE(OnDisk(d).size(), std::size_t(4));
     f.OpUndo->trigger();
-    QVERIFY(SameStore(f.Stored->Contents(), left));
+    QVERIFY(SameBits(f.Stored->Contents(), left));
   }
 
   void ADamagedFileIsSetAsideWithAMessage() {
@@ -309,5 +297,5 @@ class Form1SessionTests : public QObject {
   }
 };
 
-QTEST_MAIN(Form1SessionTests)
+ZORBIT_WINDOW_TEST_MAIN(Form1SessionTests)
 #include "tst_form1_session.moc"

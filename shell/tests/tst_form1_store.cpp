@@ -9,6 +9,7 @@
 
 #include "panel_actions.h"
 #include "platform/picture_box.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -375,5 +376,5 @@ class Form1StoreTests : public QObject {
   }
 };
 
-QTEST_MAIN(Form1StoreTests)
+ZORBIT_WINDOW_TEST_MAIN(Form1StoreTests)
 #include "tst_form1_store.moc"

@@ -11,9 +11,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "graphics/tests/line_helpers.h"
 #include "graphics/operation_graphs.h"
 #include "panel_actions.h"
+#include "platform/testing/plane_lines.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -42,19 +43,14 @@ Surface& RedrawAlone(Form1& f, int k) {
 }
 
 // The lines of window k's picture in a colour, in the user coordinates of its last drawing.
+std::vector<UserLine> LinesOf(Form1& f, int k) {
+  return UserLines(f.Binary->GraphWindows[k]->PBox->surface(), f.Binary->GraphScales[k]);
+}
 std::vector<UserLine> LinesOf(Form1& f, int k, const QColor& color) {
-  const Surface& s = f.Binary->GraphWindows[k]->PBox->surface();
-  const PlaneScale& scale = f.Binary->GraphScales[k];
   std::vector<UserLine> lines;
-  for (const UserLine& line : UserLines(s, scale))
+  for (const UserLine& line : LinesOf(f, k))
     if (line.Color == color && !line.Dotted) lines.push_back(line);
   return lines;
-}
-
-bool HasArrowTo(const std::vector<UserLine>& lines, double x, double y) {
-  return std::any_of(lines.begin(), lines.end(), [&](const UserLine& l) {
-    return Near(l.X1, 0, 1e-6) && Near(l.Y1, 0, 1e-6) && Near(l.X2, x, 1e-6) && Near(l.Y2, y, 1e-6);
-  });
 }
 
 }  // namespace
@@ -144,15 +140,14 @@ class GraphWindowTests : public QObject {
     Calculate(f);
     RedrawAlone(f, 2);
     QVERIFY(Near(std::min(f.Binary->GraphScales[2].XMax, f.Binary->GraphScales[2].YMax), 2.2, 1e-9));
-    const auto blue = LinesOf(f, 2, OperandBlue);
-    QVERIFY(HasArrowTo(blue, 1, 1));
-    QVERIFY(HasArrowTo(blue, 1, -1));
-    QVERIFY(HasArrowTo(LinesOf(f, 2, ResultRed), 2, 0));
+    QVERIFY(HasArrowTo(LinesOf(f, 2), OperandBlue, 1, 1));
+    QVERIFY(HasArrowTo(LinesOf(f, 2), OperandBlue, 1, -1));
+    QVERIFY(HasArrowTo(LinesOf(f, 2), ResultRed, 2, 0));
     // The sum's window shows the sum.
     RedrawAlone(f, 0);
-    QVERIFY(HasArrowTo(LinesOf(f, 0, ResultRed), 2, 0));
+    QVERIFY(HasArrowTo(LinesOf(f, 0), ResultRed, 2, 0));
     RedrawAlone(f, 1);
-    QVERIFY(HasArrowTo(LinesOf(f, 1, ResultRed), 0, 2));
+    QVERIFY(HasArrowTo(LinesOf(f, 1), ResultRed, 0, 2));
   }
 
   void ResizingRedrawsToFillTheWindow() {
@@ -168,7 +163,7 @@ class GraphWindowTests : public QObject {
     QVERIFY(!s.Recorded().empty());
     QCOMPARE(s.Recorded().front().What, SurfaceOp::Kind::Clear);
     QVERIFY(Near(s.ScaleWidth(), PixelsToTwips(600), 1));
-    QVERIFY(HasArrowTo(LinesOf(f, 3, ResultRed), -1, 2));
+    QVERIFY(HasArrowTo(LinesOf(f, 3), ResultRed, -1, 2));
   }
 
   void AWindowClosedByHandComesBackAtTheNextCalculation() {
@@ -218,7 +213,7 @@ class GraphWindowTests : public QObject {
     QCOMPARE(VisibleGraphWindows(f), 4);
     // The fresh windows draw the last calculation, Z1 = Z2 = 3+4i: the sum is 6+8i.
     RedrawAlone(f, 0);
-    QVERIFY(HasArrowTo(LinesOf(f, 0, ResultRed), 6, 8));
+    QVERIFY(HasArrowTo(LinesOf(f, 0), ResultRed, 6, 8));
   }
 
   void AllZeroShowsTheDefaultPlane() {
@@ -240,7 +235,7 @@ class GraphWindowTests : public QObject {
     Form1& f = *d.form;
     Calculate(f);
     const Surface& s = RedrawAlone(f, 3);
-    QVERIFY(HasArrowTo(LinesOf(f, 3, OperandBlue), 2, 1));
+    QVERIFY(HasArrowTo(LinesOf(f, 3), OperandBlue, 2, 1));
     QVERIFY(LinesOf(f, 3, ResultRed).empty());
     QString printed;
     for (const SurfaceOp& op : s.Recorded())
@@ -275,5 +270,5 @@ class GraphWindowTests : public QObject {
   }
 };
 
-QTEST_MAIN(GraphWindowTests)
+ZORBIT_WINDOW_TEST_MAIN(GraphWindowTests)
 #include "tst_graph_windows.moc"

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "platform/testing/complex_values.h"
 
-Cplx Polar(double mod, double arg) { return MakePolarCplx(mod, arg); }
+namespace {
 
 TEST(CartText, SignComesFromTheValue) {
   EXPECT_EQ(CartText(MakeCplx(3, 4)), "3+4i");

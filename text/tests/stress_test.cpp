@@ -96,24 +96,26 @@ std::vector<std::string> Adversarial() {
   return {
       std::string(n, '('),  std::string(n, ')'),  repeat("1+"),    repeat("1-"),
       repeat("1*"),         repeat("2^"),         repeat("8/"),    repeat("(1+"),
-      repeat("(") + "1" + repeat(")"),            repeat("pi"),    repeat(","),
-      repeat("9"),          "1e" + repeat("9"),   repeat(" "),     repeat("\xC2\xB0"),
+      repeat("(") + std::string("1") + repeat(")"),            repeat("pi"),    repeat(","),
+      repeat("9"),          std::string("1e") + repeat("9"),   repeat(" "),     repeat("\xC2\xB0"),
       repeat("x+"),         repeat("1)+("),       repeat("\x01\x7F\xFF"),
       repeat("1, "),        repeat("(1,2)"),      repeat("0."),    std::string(n, '\0'),
       repeat("-"),          repeat("2^-"),        repeat("+i"),    repeat("(") + "i",
-      repeat("1+") + "i",   repeat("pi") + "i",   "1" + repeat(" ") + "i",      repeat("1e-5+2i"),
+      repeat("1+") + "i",   repeat("pi") + "i",   std::string("1") + repeat(" ") + "i",      repeat("1e-5+2i"),
       repeat("\u2212"),    repeat("\u03C0"),    repeat("1; "),   repeat("1\t"),  repeat("(") + "3, 4" + repeat(")"),
-      repeat("\u2220"),    repeat("1 000 "),     repeat("2,5 "),  repeat("j"),     "5, " + repeat("53\u00B08'"),
-      "5, .\u00B08'",  "5, " + std::string(n / 2, '9') + "\u00B0" + std::string(n / 2, '9') + "'",
+      repeat("\u2220"),    repeat("1 000 "),     repeat("2,5 "),  repeat("j"),     std::string("5, ") + repeat("53\u00B08'"),
+      "5, .\u00B08'",  std::string("5, ") + std::string(n / 2, '9') + "\u00B0" + std::string(n / 2, '9') + "'",
   };
 }
 
-TEST(ReaderStress, AdversarialTextsReturnQuickly) {
+// A guard against a reader that goes quadratic or worse, generous enough for an unoptimised
+// sanitizer build on a busy machine; how fast the readers are is timed in bench/numbers_bench.cpp.
+TEST(ReaderStress, AdversarialTextsReturn) {
   for (const std::string& text : Adversarial()) {
     const auto start = std::chrono::steady_clock::now();
     Feed(text);
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(elapsed, std::chrono::seconds(1)) << text.substr(0, 12);
+    EXPECT_LT(elapsed, std::chrono::seconds(20)) << text.substr(0, 12);
   }
 }
 

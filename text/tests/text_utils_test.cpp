@@ -57,7 +57,6 @@ TEST(FirstOfChars, TheOrderOfTheSetWins) {
   EXPECT_EQ(FirstOfChars(", ", "abc"), 0u);
   EXPECT_EQ(FirstOfChars("\u00B0", "12\u00B0"), 3u);
   EXPECT_EQ(FirstOfChars("x\u00B0", "\u00B0\u00B0x"), 3u);
-  EXPECT_EQ(CharLength("5\u00B0"), 2u);
 }
 
 }  // namespace

@@ -22,20 +22,12 @@
 #include "tools/tools_menu.h"
 
 #include "platform/testing/file_bytes.h"
+#include "platform/testing/list_rows.h"
+#include "platform/testing/modal.h"
+#include "platform/testing/tool_records.h"
+#include "platform/testing/environment.h"
 
 namespace {
-
-QByteArray Records(int count) {
-  QByteArray bytes;
-  for (int i = 1; i <= count; ++i) bytes += "T" + QByteArray::number(i) + "\r\nf" + QByteArray::number(i) + "\r\nw\r\np\r\n";
-  return bytes;
-}
-
-QStringList Titles(const QListWidget* list) {
-  QStringList titles;
-  for (int i = 0; i < list->count(); ++i) titles << list->item(i)->text();
-  return titles;
-}
 
 void ClickLine(QListWidget* list, int row) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
@@ -58,7 +50,7 @@ class FToolsTests : public QObject {
   FTools* Open(QWidget* window) {
     FTools* editor = OpenToolsEditor(window, language_, seams_);
     QApplication::setActiveWindow(editor);
-    if (!QTest::qWaitForWindowActive(editor)) qWarning("the editor did not become active");
+    if (!QTest::qWaitForWindowActive(editor)) QTest::qFail("the editor did not become active", __FILE__, __LINE__);
     return editor;
   }
 
@@ -84,7 +76,7 @@ class FToolsTests : public QObject {
       QCOMPARE(editor->windowTitle(), QString::fromUtf8("Edici\u00f3n utilidades"));
       QCOMPARE(editor->Ped->title(), QStringLiteral("Utilidad"));
       QCOMPARE(editor->Et[2]->text(), QStringLiteral("Directorio de trabajo"));
-      QCOMPARE(Titles(editor->Lst), (QStringList{"T1", "T2", "T3"}));
+      QCOMPARE(Rows(editor->Lst), (QStringList{"T1", "T2", "T3"}));
       QVERIFY(editor->Lst->selectedItems().isEmpty());
       QVERIFY(editor->Ed[1]->y() >= editor->Et[1]->geometry().bottom());  // each field under its label
       ClickLine(editor->Lst, 0);
@@ -126,14 +118,12 @@ class FToolsTests : public QObject {
     QPointer<FTools> editor = Open(&window);
     ClickLine(editor->Lst, 1);
     QCOMPARE(editor->CurrentTool, 2);
-    if (qEnvironmentVariableIsSet("ZORBIT_SHOTS"))
-      editor->grab().save(qEnvironmentVariable("ZORBIT_SHOTS") + QStringLiteral("/ftools.png"));
     QCOMPARE(editor->Ed[0]->text(), QStringLiteral("T2"));
     QCOMPARE(editor->Ed[1]->text(), QStringLiteral("f2"));
     editor->Ed[0]->selectAll();
     QTest::keyClicks(editor->Ed[0], QStringLiteral("Gimp, images"));
     QTest::mouseClick(editor->OkEd, Qt::LeftButton);
-    QCOMPARE(Titles(editor->Lst), (QStringList{"T1", "Gimp, images", "T3"}));
+    QCOMPARE(Rows(editor->Lst), (QStringList{"T1", "Gimp, images", "T3"}));
     QCOMPARE(editor->CurrentTool, 0);
     QVERIFY(editor->Ed[0]->text().isEmpty() && editor->Ed[1]->text().isEmpty());
     QVERIFY(editor->Lst->selectedItems().isEmpty());
@@ -166,7 +156,7 @@ class FToolsTests : public QObject {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" notes.txt"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter on the confirm button
-    QCOMPARE(Titles(editor->Lst), QStringList{"Editor"});
+    QCOMPARE(Rows(editor->Lst), QStringList{"Editor"});
     QTest::mouseClick(editor->BtOk, Qt::LeftButton);
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(ReadAll(Path("Tools.rel")), QByteArray("Editor\r\ngedit\r\n\r\n notes.txt\r\n\r\n"));
@@ -205,7 +195,7 @@ class FToolsTests : public QObject {
       QVERIFY(messages_.LastText().contains(QStringLiteral("\"notes.txt\"")));
       QVERIFY(messages_.LastText().contains(QStringLiteral("\"--wide\"")));
       QVERIFY(messages_.LastText().contains(lang == 0 ? QStringLiteral("no parameters") : QStringLiteral("no admet")));
-      QCOMPARE(Titles(editor->Lst), (QStringList{"Script", "Notes", "Notes, wide"}));
+      QCOMPARE(Rows(editor->Lst), (QStringList{"Script", "Notes", "Notes, wide"}));
       QTest::mouseClick(editor->BtEsc, Qt::LeftButton);
       QTRY_VERIFY(editor.isNull());
     }
@@ -241,8 +231,6 @@ class FToolsTests : public QObject {
       // The frame's caption sits above its first label.
       const int captionBottom = QFontMetrics(editor->Ped->font()).height();
       QVERIFY2(editor->Et[0]->y() >= captionBottom, qPrintable(editor->Ped->title() + " on " + editor->Et[0]->text()));
-      if (const QString shots = qEnvironmentVariable("ZORBIT_SHOT_DIR"); !shots.isEmpty())
-        editor->grab().save(QDir(shots).filePath(QStringLiteral("ftools-%1.png").arg(lang)));
       editor->resize(10, 10);
       QApplication::processEvents();
       QVERIFY(editor->width() >= editor->minimumSizeHint().width());
@@ -269,7 +257,7 @@ class FToolsTests : public QObject {
     QCOMPARE(editor->Lst->count(), 3);
     messages_.QueueAnswer(MsgAnswer::Yes);
     QTest::mouseClick(editor->BtBrr, Qt::LeftButton);
-    QCOMPARE(Titles(editor->Lst), (QStringList{"T2", "T3"}));
+    QCOMPARE(Rows(editor->Lst), (QStringList{"T2", "T3"}));
     QCOMPARE(editor->CurrentTool, 0);
     QVERIFY(editor->Lst->selectedItems().isEmpty());
     QTest::mouseClick(editor->BtBrr, Qt::LeftButton);
@@ -330,9 +318,7 @@ class FToolsTests : public QObject {
     FTools* editor = Open(&window);
     const QString start = QDir::currentPath();
     bool dialogSeen = false;
-    QTimer::singleShot(0, this, [&] {
-      auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget());
-      if (!dialog) return;
+    WhenModal<DFtxs>([&](DFtxs* dialog) {
       dialogSeen = true;
       dialog->IdNom->setText(Path("Prog/app"));
       QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
@@ -343,15 +329,12 @@ class FToolsTests : public QObject {
     QCOMPARE(editor->Ed[2]->text(), QDir::toNativeSeparators(Path("Prog")));
     QCOMPARE(QDir::currentPath(), start);
     // Cancel changes nothing.
-    QTimer::singleShot(0, this, [&] {
-      if (auto* dialog = qobject_cast<DFtxs*>(QApplication::activeModalWidget()))
-        QTest::mouseClick(dialog->BtFuig, Qt::LeftButton);
-    });
+    WhenModal<DFtxs>([](DFtxs* dialog) { QTest::mouseClick(dialog->BtFuig, Qt::LeftButton); });
     QTest::mouseClick(editor->BtCerc, Qt::LeftButton);
     QCOMPARE(editor->Ed[1]->text(), QStringLiteral("app"));
     editor->close();
   }
 };
 
-QTEST_MAIN(FToolsTests)
+ZORBIT_WINDOW_TEST_MAIN(FToolsTests)
 #include "tst_ftools.moc"

@@ -7,6 +7,7 @@
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
 #include "tools/run_tool.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ class RunToolTests : public QObject {
     QCOMPARE(Last().Program, dir_.filePath(QStringLiteral("My Tools/bin/mytool")));
     QCOMPARE(Last().Arguments, QStringList{"-v"});
     RunTool(2, seams_);
-    QCOMPARE(Last().Program, DesktopOpenCommand({}, {}).Program);
+    QVERIFY(Last().OpenOnDesktop);
     QCOMPARE(Last().Arguments, QStringList{QDir::toNativeSeparators(dir_.filePath(QStringLiteral("My Tools/notes.txt")))});
     RunTool(3, seams_);
     QCOMPARE(Last().Program, dir_.filePath(QStringLiteral("My Tools/bin/mytool")));
@@ -105,7 +106,7 @@ class RunToolTests : public QObject {
     MakeFile(folder + "/my notes.txt", false);
     RunTool({"Notes", "my notes.txt", folder, ""}, seams_);
     QCOMPARE(Last().CommandLine, folder + Sep + "my notes.txt");
-    QCOMPARE(Last().Program, DesktopOpenCommand({}, {}).Program);
+    QVERIFY(Last().OpenOnDesktop);
     QCOMPARE(Last().Arguments, QStringList{folder + "/my notes.txt"});
     QCOMPARE(LastStyle(), WindowStyle::MinimizedFocus);
     QVERIFY(!QFileInfo::exists(QStringLiteral("temp.bat")));
@@ -160,5 +161,5 @@ class RunToolTests : public QObject {
   }
 };
 
-QTEST_MAIN(RunToolTests)
+ZORBIT_WINDOW_TEST_MAIN(RunToolTests)
 #include "tst_run_tool.moc"

@@ -11,16 +11,8 @@
 #include "tools/tools_menu.h"
 
 #include "platform/testing/file_bytes.h"
-
-namespace {
-
-QByteArray Records(int count) {
-  QByteArray bytes;
-  for (int i = 1; i <= count; ++i) bytes += "T" + QByteArray::number(i) + "\r\nf\r\nw\r\np\r\n";
-  return bytes;
-}
-
-}  // namespace
+#include "platform/testing/tool_records.h"
+#include "platform/testing/environment.h"
 
 class ToolsFileTests : public QObject {
   Q_OBJECT
@@ -88,8 +80,8 @@ class ToolsFileTests : public QObject {
     QTest::newRow("short last record, bare LF") << QByteArray("A\nfa\nwa\npa\nB\r\nfb") << true << 2 << "fb";
     QTest::newRow("8-bit text of older lists") << QByteArray("C\xe0lcul\r\nc\xe0lcul.exe\r\n\r\n\r\n\r\n") << true << 1
                                                  << QStringLiteral("càlcul.exe");
-    QTest::newRow("twelve") << Records(12) + "\r\n" << true << 12 << "f";
-    QTest::newRow("thirteen") << Records(13) + "\r\n" << false << 12 << "f";
+    QTest::newRow("twelve") << Records(12) + "\r\n" << true << 12 << "f12";
+    QTest::newRow("thirteen") << Records(13) + "\r\n" << false << 12 << "f12";
   }
 
   void LoadReadsUpToTheEndMarkAndNeverMoreThanTwelve() {
@@ -161,5 +153,5 @@ class ToolsFileTests : public QObject {
   }
 };
 
-QTEST_MAIN(ToolsFileTests)
+ZORBIT_WINDOW_TEST_MAIN(ToolsFileTests)
 #include "tst_tools_file.moc"

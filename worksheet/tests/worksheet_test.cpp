@@ -13,6 +13,9 @@
 #include "core/power_root.h"
 #include "worksheet/sheet_text.h"
 
+#include "platform/testing/complex_values.h"
+#include "platform/testing/store_of.h"
+
 namespace {
 
 WorksheetOptions Seeded(std::uint64_t seed, std::array<int, ExerciseKindCount> counts = {5, 5, 5, 5, 5}) {
@@ -35,23 +38,6 @@ void ExpectSameCplx(const Cplx& got, const Cplx& want, const std::string& what) 
   EXPECT_EQ(got.Mod, want.Mod) << what;
   EXPECT_EQ(got.Arg, want.Arg) << what;
 }
-
-ComplexStore StoreOf(const std::vector<Cplx>& letters) {
-  ComplexStore store;
-  for (const Cplx& z : letters) store.Append(z);
-  return store;
-}
-
-// A source that hands out the values it was given, in order, then starts again.
-class ScriptedSource final : public UniformSource {
- public:
-  explicit ScriptedSource(std::vector<double> values) : values_(std::move(values)) {}
-  double Next() override { return values_[next_++ % values_.size()]; }
-
- private:
-  std::vector<double> values_;
-  std::size_t next_ = 0;
-};
 
 }  // namespace
 

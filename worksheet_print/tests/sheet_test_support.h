@@ -27,7 +27,7 @@ inline QString PdfText(const QString& path, bool layout = false) {
   QStringList arguments = {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")};
   if (layout) arguments.prepend(QStringLiteral("-layout"));
   process.start(QStringLiteral("pdftotext"), arguments);
-  if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("<pdftotext failed>");
+  if (!process.waitForFinished(20000) || process.exitCode() != 0) return QStringLiteral("<pdftotext failed>");
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 

@@ -14,12 +14,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "exercises/tests/modal_support.h"
+#include "platform/testing/modal.h"
 #include "platform/testing/file_bytes.h"
 #include "platform/testing/recording_seams.h"
 #include "worksheet/sheet_text.h"
 #include "worksheet_print/fworksheet.h"
 #include "worksheet_print/tests/sheet_test_support.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -255,5 +256,5 @@ class FWorksheetTest : public QObject {
   }
 };
 
-QTEST_MAIN(FWorksheetTest)
+ZORBIT_WINDOW_TEST_MAIN(FWorksheetTest, QStringLiteral("pdftotext"))
 #include "tst_fworksheet.moc"

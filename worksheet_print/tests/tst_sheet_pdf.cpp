@@ -12,6 +12,7 @@
 #include "worksheet_print/sheet_output.h"
 #include "worksheet_print/tests/sheet_test_support.h"
 #include "worksheet_print/twips_painter.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ class SheetPdfTest : public QObject {
     QVERIFY(WriteSheetPdf(pdf, drawn));
     QProcess images;
     images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    QVERIFY(images.waitForFinished(60000));
+    QVERIFY(images.waitForFinished(20000));
     // The listing is two heading lines and one line per embedded picture.
     QCOMPARE(QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')).size(), 2);
   }
@@ -166,5 +167,5 @@ class SheetPdfTest : public QObject {
   }
 };
 
-QTEST_MAIN(SheetPdfTest)
+ZORBIT_WINDOW_TEST_MAIN(SheetPdfTest, QStringLiteral("pdftotext"))
 #include "tst_sheet_pdf.moc"

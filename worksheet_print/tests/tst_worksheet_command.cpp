@@ -6,30 +6,9 @@
 #include <QtTest>
 
 #include "platform/testing/file_bytes.h"
+#include "platform/testing/run_zorbit.h"
 #include "worksheet_print/tests/sheet_test_support.h"
-
-namespace {
-
-struct Outcome {
-  int Code = -1;
-  QByteArray Out;
-  QByteArray Err;
-};
-
-// Runs the real program as a teacher's script would, with no display at all.
-Outcome Zorbit(const QStringList& arguments, const QString& folder) {
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
-  process.setProcessEnvironment(environment);
-  process.setWorkingDirectory(folder);
-  process.start(QDir(qEnvironmentVariable("ZORBIT_PROGRAM_DIR")).filePath(QStringLiteral("Zorbit")), arguments);
-  if (!process.waitForFinished(120000)) return {};
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-          process.readAllStandardError()};
-}
-
-}  // namespace
+#include "platform/testing/environment.h"
 
 class WorksheetCommandTest : public QObject {
   Q_OBJECT
@@ -37,12 +16,12 @@ class WorksheetCommandTest : public QObject {
  private slots:
   void WritesAPdfWithoutADisplayAndSaysNothing() {
     QTemporaryDir dir;
-    const Outcome run = Zorbit({QStringLiteral("--worksheet"), QStringLiteral("out.pdf"), QStringLiteral("--seed"),
+    const Outcome run = RunZorbit({QStringLiteral("--worksheet"), QStringLiteral("out.pdf"), QStringLiteral("--seed"),
                                 QStringLiteral("9"), QStringLiteral("--graphs")},
                                dir.path());
     QCOMPARE(run.Code, 0);
-    QCOMPARE(run.Out, QByteArray());
-    QCOMPARE(run.Err, QByteArray());
+    QVERIFY(run.Out.isEmpty());
+    QVERIFY(run.Err.isEmpty());
     const QString text = PdfText(dir.filePath(QStringLiteral("out.pdf")));
     QVERIFY(text.contains(QStringLiteral("\n20.")));
     QVERIFY(text.contains(QStringLiteral("Answers")));
@@ -55,8 +34,8 @@ class WorksheetCommandTest : public QObject {
     const QStringList args = {QStringLiteral("--exercises"), QStringLiteral("13"), QStringLiteral("--seed"),
                               QStringLiteral("123456789"), QStringLiteral("--decimals"), QStringLiteral("4"),
                               QStringLiteral("--language"), QStringLiteral("en")};
-    QCOMPARE(Zorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("a.txt")} + args, dir.path()).Code, 0);
-    QCOMPARE(Zorbit(args + QStringList{QStringLiteral("--worksheet"), QStringLiteral("b.TXT")}, dir.path()).Code, 0);
+    QCOMPARE(RunZorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("a.txt")} + args, dir.path()).Code, 0);
+    QCOMPARE(RunZorbit(args + QStringList{QStringLiteral("--worksheet"), QStringLiteral("b.TXT")}, dir.path()).Code, 0);
     const QByteArray a = ReadAll(dir.filePath(QStringLiteral("a.txt")));
     QCOMPARE(ReadAll(dir.filePath(QStringLiteral("b.TXT"))), a);
     // 13 exercises spread 4, 3, 3, 3 over the four kinds of the calculator.
@@ -67,7 +46,7 @@ class WorksheetCommandTest : public QObject {
 
   void KindsChooseTheExercises() {
     QTemporaryDir dir;
-    QCOMPARE(Zorbit({QStringLiteral("--worksheet"), QStringLiteral("k.txt"), QStringLiteral("--kinds"),
+    QCOMPARE(RunZorbit({QStringLiteral("--worksheet"), QStringLiteral("k.txt"), QStringLiteral("--kinds"),
                      QStringLiteral("roots,forms"), QStringLiteral("--exercises"), QStringLiteral("5"),
                      QStringLiteral("--language"), QStringLiteral("en")},
                     dir.path())
@@ -84,8 +63,8 @@ class WorksheetCommandTest : public QObject {
     const QStringList args = QStringLiteral("--versions 3 --exercises 4 --kinds binary,forms --language es --title Álgebra "
                                             "--instructions Despacio. --space some --polar-operands --working --seed 7")
                                  .split(QLatin1Char(' '));
-    QCOMPARE(Zorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("v.txt")} + args, dir.path()).Code, 0);
-    QCOMPARE(Zorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("v.pdf")} + args, dir.path()).Code, 0);
+    QCOMPARE(RunZorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("v.txt")} + args, dir.path()).Code, 0);
+    QCOMPARE(RunZorbit(QStringList{QStringLiteral("--worksheet"), QStringLiteral("v.pdf")} + args, dir.path()).Code, 0);
     const QString text = QString::fromUtf8(ReadAll(dir.filePath(QStringLiteral("v.txt"))));
     const QString pdf = PdfText(dir.filePath(QStringLiteral("v.pdf")));
     QStringList sheets;
@@ -131,7 +110,7 @@ class WorksheetCommandTest : public QObject {
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {
-      const Outcome run = Zorbit(c.args, dir.path());
+      const Outcome run = RunZorbit(c.args, dir.path());
       const QString what = c.args.join(QLatin1Char(' '));
       QVERIFY2(run.Code == 2, qPrintable(what));
       QVERIFY2(run.Out.isEmpty(), qPrintable(what));
@@ -143,12 +122,12 @@ class WorksheetCommandTest : public QObject {
 
   void AFileThatCannotBeWrittenEndsWithCode1() {
     QTemporaryDir dir;
-    const Outcome run = Zorbit({QStringLiteral("--worksheet"), QStringLiteral("missing/out.pdf")}, dir.path());
+    const Outcome run = RunZorbit({QStringLiteral("--worksheet"), QStringLiteral("missing/out.pdf")}, dir.path());
     QCOMPARE(run.Code, 1);
     QVERIFY(run.Err.contains("missing/out.pdf"));
     QCOMPARE(run.Err.count('\n'), 1);
   }
 };
 
-QTEST_GUILESS_MAIN(WorksheetCommandTest)
+ZORBIT_GUILESS_TEST_MAIN(WorksheetCommandTest, QStringLiteral("pdftotext"))
 #include "tst_worksheet_command.moc"

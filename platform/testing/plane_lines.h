@@ -38,3 +38,20 @@ inline bool SameAngle(double a, double b, double tolerance = 0.01) {
   const double d = std::remainder(a - b, 360.0);
   return std::fabs(d) <= tolerance;
 }
+
+// The three solid lines of an arrow from the origin to (x, y) in that colour: the shaft, then the
+// two barbs from its tip.
+inline bool HasArrowTo(const std::vector<UserLine>& lines, const QColor& color, double x, double y) {
+  std::vector<UserLine> solid;
+  for (const UserLine& l : lines)
+    if (l.Color == color && !l.Dotted) solid.push_back(l);
+  for (std::size_t i = 0; i + 2 < solid.size(); ++i) {
+    const UserLine& shaft = solid[i];
+    if (!Near(shaft.X1, 0, 1e-6) || !Near(shaft.Y1, 0, 1e-6) || !Near(shaft.X2, x, 1e-6) || !Near(shaft.Y2, y, 1e-6))
+      continue;
+    const UserLine& b1 = solid[i + 1];
+    const UserLine& b2 = solid[i + 2];
+    if (Near(b1.X1, x, 1e-6) && Near(b1.Y1, y, 1e-6) && Near(b2.X1, x, 1e-6) && Near(b2.Y1, y, 1e-6)) return true;
+  }
+  return false;
+}
