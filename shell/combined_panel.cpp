@@ -140,10 +140,11 @@ bool CombinedPanel::eventFilter(QObject* watched, QEvent* event) {
   return QGroupBox::eventFilter(watched, event);
 }
 
-// A key's caption replaces the selection of the string, or goes in at its caret.
+// A key's caption replaces the selection of the string, or goes in at its caret, as they were
+// when the focus left the string for the key.
 void CombinedPanel::BtN_Click(int index) {
   if (index < 0 || index >= static_cast<int>(BtN.size())) return;
-  TxtOp->insert(BtN[index]->text());
+  InsertWhereLeft(BtN[index]->text());
 }
 
 // A shown value always belongs to the string shown.
@@ -161,13 +162,17 @@ void CombinedPanel::TxtOp_KeyDown(int keyCode, Qt::KeyboardModifiers) {
 // went to the selector, or goes in at the caret. A string changed since then keeps its caret.
 void CombinedPanel::LstZ_Click() {
   if (LstZ->currentIndex() < 0) return;
+  InsertWhereLeft(LstZ->currentText());
+}
+
+void CombinedPanel::InsertWhereLeft(const QString& text) {
   if (!TxtOp->hasFocus() && TxtOp->text() == left_.Text) {
     if (left_.Length > 0)
       TxtOp->setSelection(left_.Start, left_.Length);
     else
       TxtOp->setCursorPosition(left_.Caret);
   }
-  TxtOp->insert(LstZ->currentText());
+  TxtOp->insert(text);
   left_ = {TxtOp->text(), -1, 0, TxtOp->cursorPosition()};
 }
 

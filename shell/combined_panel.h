@@ -76,6 +76,9 @@ class CombinedPanel : public QGroupBox {
     int Length = 0;
     int Caret = 0;
   };
+  // Puts text in place of the selection the string had when the focus left it (a key or a
+  // selector took it), or at its caret then; a string changed since keeps its own caret.
+  void InsertWhereLeft(const QString& text);
   StringPlace left_;
 
   StorePanel& store_;

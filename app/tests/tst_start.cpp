@@ -22,7 +22,8 @@ class StartTests : public QObject {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(zorbit.processId()));
     QVERIFY(maps.open(QIODevice::ReadOnly));
     const QByteArray loaded = maps.readAll();
-    for (const char* needless : {"/imageformats/", "/iconengines/", "libQt6Svg", "libjpeg"})
+    // Qt SVG itself is linked for the graphs' SVG save, so it is mapped; its plugins must not be.
+    for (const char* needless : {"/imageformats/", "/iconengines/", "libjpeg"})
       QVERIFY2(!loaded.contains(needless), needless);
     QVERIFY(zorbit.waitForFinished(60000));
     QCOMPARE(zorbit.exitCode(), 0);

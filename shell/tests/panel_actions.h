@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QtTest>
 #include <array>
 
