@@ -32,24 +32,13 @@ constexpr double FarTwips = 1e7;
 
 bool Near(double v) { return std::fabs(v) <= FarTwips; }
 
-// Cuts the segment to the square of half-side FarTwips (Liang-Barsky); false when none is left.
+// Cuts the segment to the square of half-side FarTwips; false when none is left.
 bool ClipFar(double& x1, double& y1, double& x2, double& y2) {
   double t0 = 0;
   double t1 = 1;
+  if (!ClipSegment(x1, y1, x2, y2, -FarTwips, -FarTwips, FarTwips, FarTwips, t0, t1)) return false;
   const double dx = x2 - x1;
   const double dy = y2 - y1;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x1 + FarTwips, FarTwips - x1, y1 + FarTwips, FarTwips - y1};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, t);
-    else t1 = std::min(t1, t);
-    if (t0 > t1) return false;
-  }
   const double ox = x1;
   const double oy = y1;
   x1 = ox + t0 * dx;
@@ -331,4 +320,25 @@ PlaneScale NewPlane(Surface& surface, double xmin, double ymin, double xmax, dou
   surface.Clear();
   DrawAxesAndTicks(scale, surface);
   return scale;
+}
+
+bool ClipSegment(double x1, double y1, double x2, double y2, double xmin, double ymin, double xmax, double ymax,
+                 double& t0, double& t1) {
+  t0 = 0;
+  t1 = 1;
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  return true;
 }

@@ -29,6 +29,11 @@ double MapX(const PlaneScale& scale, double x);
 double MapY(const PlaneScale& scale, double y);
 
 // Lines in user coordinates, in the surface's fore colour.
+// Liang-Barsky: the part t0..t1 (0 <= t0 <= t1 <= 1) of the segment from (x1, y1) to (x2, y2) that
+// lies in the box xmin..xmax, ymin..ymax; false when none of it does.
+bool ClipSegment(double x1, double y1, double x2, double y2, double xmin, double ymin, double xmax, double ymax,
+                 double& t0, double& t1);
+
 void PlaneLine(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2);
 // A dotted line; the surface's line style is restored afterwards.
 void DottedLine(const PlaneScale& scale, Surface& surface, double x1, double y1, double x2, double y2);

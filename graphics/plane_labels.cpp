@@ -8,25 +8,11 @@
 namespace {
 constexpr double Pi = 3.14159265358979;
 
-// True when the segment crosses the box (Liang-Barsky).
+// True when the segment crosses the box.
 bool Crosses(const QPointF& a, const QPointF& b, const QRectF& box) {
   double t0 = 0;
   double t1 = 1;
-  const double dx = b.x() - a.x();
-  const double dy = b.y() - a.y();
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, t);
-    else t1 = std::min(t1, t);
-    if (t0 > t1) return false;
-  }
-  return true;
+  return ClipSegment(a.x(), a.y(), b.x(), b.y(), box.left(), box.top(), box.right(), box.bottom(), t0, t1);
 }
 
 double OverlapArea(const QRectF& a, const QRectF& b) {
