@@ -20,7 +20,6 @@ namespace {
 // Who made this release and where to write to them.
 const char* const ContactLine = "\u00a9 2026 the Zorbit team\nzorbit@example.org";
 
-int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
 // The program's family at the size and weight each label was designed with.
 QFont LabelFont(double points, bool bold) {

@@ -6,12 +6,11 @@
 
 #include "core/power_root.h"
 #include "text/pasted_text.h"
+#include "text/ascii.h"
 #include "text/real_reader.h"
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool StartsOperand(char c) { return IsLetter(c) || IsDigit(c) || c == '.' || c == '('; }
 

@@ -32,7 +32,6 @@ constexpr LangTable SeeIt = {"Do you want see it?", "Veure?", "\u00bfVer?"};
 constexpr LangTable NotSavedTitle = {"Not saved", "No guardat", "No guardado"};
 }  // namespace ProblemTexts
 
-int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
 QString ForTheBox(const std::string& text) {
   QString s = ToQ(text);

@@ -35,7 +35,6 @@ constexpr LangTable BtPdf = {"Save as PDF…", "Guardar com a PDF…", "Guardar 
 constexpr LangTable NotSaved = {"Not saved", "No guardat", "No guardado"};
 }  // namespace WorkingTexts
 
-int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
 }  // namespace
 

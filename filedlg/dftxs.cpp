@@ -79,7 +79,6 @@ QString TypeExtension(const QString& typeText) {
   return ext;
 }
 
-int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
 // A volume a user keeps files on: not the system's own mounts (memory file systems, packaged
 // programs, boot and run-time folders) and not a single file mounted into place.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/cplx.h"
 #include "core/power_root.h"
 #include "graphics/plane.h"
 #include "graphics/plane_labels.h"
@@ -113,7 +114,7 @@ void DrawArcs(const PlaneScale& scale, Surface& surface, PlaneLabels& labels, co
   }
   for (const auto& [r, arc] : drawn) {
     // The middle of the first turn, the label outwards from it.
-    const double middle = std::clamp(arc->Degrees, -360.0, 360.0) / 2 * 3.14159265358979 / 180;
+    const double middle = std::clamp(arc->Degrees, -360.0, 360.0) / 2 * PiValue / 180;
     const double x = r * std::cos(middle);
     const double y = r * std::sin(middle);
     labels.Add(x, y, x, y, arc->Text, arc->Color);

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
+#include "core/cplx.h"
 
 namespace {
-constexpr double Pi = 3.14159265358979;
 
 // Beyond this a bound is treated as out of reach: twice it still fits in a double.
 constexpr double LargestBound = std::numeric_limits<double>::max() / 8;
@@ -143,7 +143,7 @@ void DottedLine(const PlaneScale& scale, Surface& surface, double x1, double y1,
 }
 
 void PlaneRay(const PlaneScale& scale, Surface& surface, double x, double y, double length, double angle) {
-  const double a = angle * Pi / 180;
+  const double a = angle * PiValue / 180;
   PlaneLine(scale, surface, x, y, x + length * std::cos(a), y + length * std::sin(a));
 }
 
@@ -154,9 +154,9 @@ void PlaneArrow(const PlaneScale& scale, Surface& surface, double x1, double y1,
   PlaneLine(scale, surface, x1, y1, x2, y2);
   double theta;
   if (x1 != x2) theta = std::atan((y2 - y1) / (x2 - x1));
-  else theta = (y2 >= y1) ? Pi / 2 : -Pi / 2;
-  if (x2 < x1) theta += Pi;
-  const double c = (theta - Pi) * 180 / Pi;
+  else theta = (y2 >= y1) ? PiValue / 2 : -PiValue / 2;
+  if (x2 < x1) theta += PiValue;
+  const double c = (theta - PiValue) * 180 / PiValue;
   double l = std::sqrt((y2 - y1) * (y2 - y1) + (x2 - x1) * (x2 - x1)) / 4;
   if (!(l >= m)) l = m;
   PlaneRay(scale, surface, x2, y2, l, c + 20);
@@ -173,8 +173,8 @@ void PlaneArc(const PlaneScale& scale, Surface& surface, double radius, double f
     const double t = from + sweep * i / segments;
     const double wound = std::max(0.0, std::fabs(t - from) - 360);
     const double r = radius + grow * wound;
-    x = r * std::cos(t * Pi / 180);
-    y = r * std::sin(t * Pi / 180);
+    x = r * std::cos(t * PiValue / 180);
+    y = r * std::sin(t * PiValue / 180);
   };
   double x0, y0;
   at(0, x0, y0);

@@ -5,8 +5,9 @@
 #include <cmath>
 #include <limits>
 
+#include "core/cplx.h"
+
 namespace {
-constexpr double Pi = 3.14159265358979;
 
 // True when the segment crosses the box.
 bool Crosses(const QPointF& a, const QPointF& b, const QRectF& box) {
@@ -52,7 +53,7 @@ QRectF PlaneLabels::Add(double x, double y, double dx, double dy, const QString&
   const double h = surface_.TextHeight();
   const QPointF at(MapX(scale_, x), MapY(scale_, y));
   // The preferred direction on the surface, where y runs downwards.
-  double angle = (dx == 0 && dy == 0) ? -45 : std::atan2(-dy, dx) * 180 / Pi;
+  double angle = (dx == 0 && dy == 0) ? -45 : std::atan2(-dy, dx) * 180 / PiValue;
   if (!std::isfinite(angle)) angle = -45;
   const QRectF picture(0, 0, scale_.SurfaceWidth, scale_.SurfaceHeight);
   QRectF best;
@@ -61,7 +62,7 @@ QRectF PlaneLabels::Add(double x, double y, double dx, double dy, const QString&
   int rank = 0;
   for (double distance : {gap, 3 * gap, 6 * gap}) {
     for (double turn : {0, 30, -30, 60, -60, 90, -90, 135, -135, 180}) {
-      const double a = (angle + turn) * Pi / 180;
+      const double a = (angle + turn) * PiValue / 180;
       const double ux = std::cos(a);
       const double uy = std::sin(a);
       // Far enough along the direction for the box's nearest edge to stand `distance` off.

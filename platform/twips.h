@@ -11,3 +11,5 @@ double TwipsToPixels(double twips);
 double PixelsToTwips(double pixels);
 // A whole number of logical pixels, rounded.
 int TwipsToPixelsRounded(double twips);
+// The same, short, for windows that place many controls by hand.
+inline int Px(double twips) { return TwipsToPixelsRounded(twips); }

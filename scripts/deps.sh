@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages Zorbit needs, only those that are missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgtest-dev libbenchmark-dev
-          ccache xdg-utils fonts-dejavu-core fonts-liberation2 poppler-utils
+packages=(cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgtest-dev
+          libbenchmark-dev ccache xdg-utils fonts-dejavu-core fonts-liberation2 poppler-utils
           desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do

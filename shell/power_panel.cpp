@@ -24,7 +24,7 @@ namespace {
 const QString IncorporateHint = QStringLiteral("dbl click: incorpora");
 
 // A real exponent as a plain number: 2, 0.5, 0.333333333333333.
-QString PlainNumber(double v) { return QLocale::c().toString(v, 'g', 15); }
+QString ExponentText(double v) { return QLocale::c().toString(v, 'g', 15); }
 
 // Why a power could not be calculated, in the user's terms.
 QString PowerFailureReason(const Cplx& base, double n) {
@@ -148,7 +148,7 @@ void PowerPanel::OkPot_Click() {
   emit Calculated();
   graph_.ShowPower(Last.Base, Last.Exponent, Last.Result);
   graph_.SetCaption(QStringLiteral("(") + ToQ(CartText(Last.Base, 2)) + QStringLiteral(")^") +
-                    PlainNumber(Last.Exponent));
+                    ExponentText(Last.Exponent));
 }
 
 // The hint grows with the text it belongs to: an empty box has none.

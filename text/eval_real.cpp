@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "text/ascii.h"
 #include "text/real_reader.h"
 
 namespace {
@@ -13,9 +14,7 @@ namespace {
 constexpr std::string_view PiDigits = "3.14159265358979";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 std::size_t SkipBlanks(std::string_view s, std::size_t i) {
   while (i < s.size() && IsBlank(s[i])) ++i;

@@ -8,13 +8,13 @@
 
 #include "text/format_real.h"
 #include "text/pasted_text.h"
+#include "text/ascii.h"
 #include "text/real_reader.h"
 
 namespace {
 
 constexpr std::string_view Blanks = " \t\n";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlankOnly(std::string_view s) { return s.find_first_not_of(Blanks) == std::string_view::npos; }
 
 void SetError(ExprError* error, std::string cause, std::size_t start, std::size_t length) {

@@ -64,7 +64,6 @@ const char* const BrowseTypes = "*.exe|*.*";
 const char* const BrowseTypes = "*.*|*.exe";
 #endif
 
-int Px(double twips) { return TwipsToPixelsRounded(twips); }
 
 // The confirm button's picture: a green tick.
 QIcon TickIcon() {
