@@ -126,7 +126,13 @@ bool Surface::Repeats(const SurfaceOp& op) {
   return false;
 }
 
+void Surface::SetKeepingBackground(bool on) {
+  keeping_ = on;
+  if (!on) ForgetBackground();
+}
+
 void Surface::KeepAsBackground() {
+  if (!keeping_) return;
   if (repeating_ && waiting_ == backgroundOps_.size() && drawn_.size() == waiting_) {
     // Drawn exactly as the kept background: its picture is this one.
     painter_.End();
@@ -140,14 +146,9 @@ void Surface::KeepAsBackground() {
     ForgetBackground();
     return;
   }
-  // Drawn a second time the same way: worth its memory from now on.
-  if (backgroundImage_.isNull() && back_ == backgroundBack_ && drawn_ == backgroundOps_) {
-    backgroundImage_ = Image();
-    return;
-  }
   backgroundOps_ = drawn_;
   backgroundBack_ = back_;
-  backgroundImage_ = QImage();
+  backgroundImage_ = Image();
 }
 
 void Surface::ForgetBackground() {
@@ -211,7 +212,7 @@ void Surface::Clear() {
   CurrentX = 0;
   CurrentY = 0;
   Record({SurfaceOp::Kind::Clear, 0, 0, 0, 0, back_, false, {}, {}, 0});
-  repeating_ = !backgroundImage_.isNull() && back_ == backgroundBack_;
+  repeating_ = keeping_ && !backgroundImage_.isNull() && back_ == backgroundBack_;
   Changed();
 }
 

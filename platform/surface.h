@@ -95,10 +95,12 @@ class Surface {
   // when it is first drawn on or asked for, filled with the back colour of that moment; until
   // then resizing costs nothing (graph windows made at load may never be shown).
   const QImage& Image() const;
-  // What has been drawn since the last clear is a background that the next pictures start with
-  // (a plane's axes and numbers, while only the arrows move). Once the same background has been
-  // drawn twice, its image is kept, and a picture that draws it again from a clear takes the
-  // image instead of painting it: the same pixels, without the cost of the lines and texts.
+  // While on (a point is being dragged), what has been drawn since the last clear when
+  // KeepAsBackground is called is kept as a background with its image: a picture that draws the
+  // same again from a clear (a plane's axes and numbers, while only the arrows move) takes the
+  // image instead of painting it, the same pixels without the cost of the lines and texts. Off,
+  // the background and its memory are let go.
+  void SetKeepingBackground(bool on);
   void KeepAsBackground();
   // Replaces the picture with an image file (drawn at the top left); false when it cannot be read.
   bool LoadPicture(const QString& path);
@@ -174,7 +176,7 @@ class Surface {
   mutable QString metricsName_;
   mutable double metricsSize_ = -1;
   mutable QHash<QString, double> widths_;  // pixels, in the current font
-  // The background: its operations from a clear, and once drawn twice, the picture they make.
+  // The background: its operations from a clear, and the picture they make.
   std::vector<SurfaceOp> backgroundOps_;
   QColor backgroundBack_;
   QImage backgroundImage_;
@@ -182,6 +184,7 @@ class Surface {
   // this index are not painted yet.
   mutable std::size_t waiting_ = 0;
   bool repeating_ = false;
+  bool keeping_ = false;
   bool drawnWhole_ = true;        // drawn_ holds the whole picture
 
 };

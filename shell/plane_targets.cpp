@@ -48,6 +48,7 @@ bool PanelPlane::Begin(int tip) {
   caption_ = graph_.EtZ->text();
   shows_ = graph_.Showing();
   shown_ = graph_.Shown();
+  graph_.PBox0->surface().SetKeepingBackground(true);
   return true;
 }
 
@@ -67,6 +68,7 @@ void PanelPlane::KeepingTheView(const std::function<void()>& change) {
 }
 
 void PanelPlane::Commit(bool enter) {
+  graph_.PBox0->surface().SetKeepingBackground(false);
   if (graph_.Showing() != GraphPanel::Shows::Complex) return;
   const Cplx z = graph_.Shown();
   if (store_.StoredComplexOpen()) {
@@ -87,6 +89,7 @@ void PanelPlane::Commit(bool enter) {
 }
 
 void PanelPlane::Cancel() {
+  graph_.PBox0->surface().SetKeepingBackground(false);
   if (shows_ == GraphPanel::Shows::Complex) graph_.ShowMoved(shown_);
   else graph_.Redraw();
   graph_.SetCaption(caption_);
@@ -169,6 +172,11 @@ std::vector<QPointF> BinaryPlane::Tips() const {
   return {QPointF(binary_.Last.Z1.Re, binary_.Last.Z1.Im), QPointF(binary_.Last.Z2.Re, binary_.Last.Z2.Im)};
 }
 
+void BinaryPlane::KeepBackgrounds(bool on) {
+  for (int k = 0; k < 4; ++k)
+    if (PlaneBox* box = Box(k)) box->surface().SetKeepingBackground(on);
+}
+
 bool BinaryPlane::Begin() {
   if (Tips().empty()) return false;
   last_ = binary_.Last;
@@ -184,6 +192,7 @@ bool BinaryPlane::Begin() {
     if (PlaneBox* box = Box(k)) {
       views_[static_cast<std::size_t>(k)] = box->View.Window();
       box->View.Keep(box->Scale());
+      box->surface().SetKeepingBackground(true);
       binary_.DrawBinaryGraph(k);
     }
   }
@@ -212,6 +221,7 @@ void BinaryPlane::Move(int tip, const Cplx& z) {
 }
 
 void BinaryPlane::Commit() {
+  KeepBackgrounds(false);
   const std::array<int, 2> letters = Slots();
   const Cplx z1 = binary_.Last.Z1;
   const Cplx z2 = binary_.Last.Z2;
@@ -227,6 +237,7 @@ void BinaryPlane::Commit() {
 }
 
 void BinaryPlane::Cancel() {
+  KeepBackgrounds(false);
   binary_.Last = last_;
   binary_.BinaryResultsReady = ready_;
   GridClear(*binary_.ResultsTable);

@@ -69,6 +69,8 @@ class BinaryPlane {
   void Commit();
   void Cancel();
   void ShowOperands(const Cplx& z1, const Cplx& z2);
+  // The windows' planes are kept as backgrounds while a drag lasts, and let go after.
+  void KeepBackgrounds(bool on);
   PlaneBox* Box(int k) const;
 
   BinaryPanel& binary_;
