@@ -222,11 +222,6 @@ class PowerRootTests : public QObject {
     QCOMPARE(d.messages.LastText(), QStringLiteral("Only integers >= 2"));
     QCOMPARE(f.Roots->LstRels[0]->count(), 0);
     QVERIFY(!f.Roots->BtGR->isEnabled());
-    // The graph panel's roots drawing itself copes with a first root of modulus 0.
-    Surface& panel = f.Graph->PBox0->surface();
-    panel.StartRecording();
-    const PlaneScale scale = DrawRootsGraph(panel, Cplx{}, 90, 4);
-    QCOMPARE(ArrowsFromOrigin(panel, scale, PanelBlue), 0);
   }
 };
 

@@ -279,25 +279,6 @@ class Form1StoreTests : public QObject {
     QCOMPARE(d.form->Stored->Store().Count(), 26);
   }
 
-  void OnlyTheUsersPickStartsThePowerPanelAfresh() {
-    Form1Driver d;
-    d.Enter(0, QStringLiteral("1, 1"));
-    d.Enter(0, QStringLiteral("2, 2"));
-    d.form->Power->OkPot->click();
-    QVERIFY(!d.form->Power->PZ[0]->text().isEmpty());
-    // The store's own re-selection after a new entry keeps the result.
-    d.Enter(0, QStringLiteral("3, 3"));
-    QVERIFY(!d.form->Power->PZ[0]->text().isEmpty());
-    QCOMPARE(d.form->Power->IdZ[0]->text(), QStringLiteral("1+1i"));
-    // A pick with the keyboard is the user's.
-    d.form->LstZ[2]->setFocus();
-    QTest::keyClick(d.form->LstZ[2], Qt::Key_Down);
-    QCOMPARE(d.form->LstZ[2]->currentIndex(), 1);
-    QVERIFY(d.form->Power->PZ[0]->text().isEmpty());
-    QCOMPARE(d.form->Power->IdZ[0]->text(), QStringLiteral("2+2i"));
-    QCOMPARE(d.form->Roots->ZR[0]->text(), QStringLiteral("1+1i"));
-  }
-
   // A second click on the open row opens it again: an unsaved edit of the boxes is dropped and
   // the graph panel shows the complex once more.
   void ClickingTheOpenRowOpensItAgain() {
