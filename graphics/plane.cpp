@@ -319,6 +319,8 @@ PlaneScale NewPlane(Surface& surface, double xmin, double ymin, double xmax, dou
   SetPlaneWindow(scale, surface, xmin, ymin, xmax, ymax);
   surface.Clear();
   DrawAxesAndTicks(scale, surface);
+  // While a point is dragged the plane stays where it is: only what is drawn on it changes.
+  surface.KeepAsBackground();
   return scale;
 }
 

@@ -71,12 +71,14 @@ Surface::Surface(double scaleWidth, double scaleHeight, double pixelRatio)
 Surface::~Surface() { painter_.End(); }
 
 const QImage& Surface::Image() const {
+  const QImage& picture = Picture();
   painter_.End();
-  return Picture();
+  return picture;
 }
 
 QPainter& Surface::Painting() {
-  if (!painter_.Painter) painter_.Painter = std::make_unique<QPainter>(&Picture());
+  QImage& picture = Picture();  // paints what waited first, on a painter of its own
+  if (!painter_.Painter) painter_.Painter = std::make_unique<QPainter>(&picture);
   return *painter_.Painter;
 }
 
@@ -94,10 +96,69 @@ QImage FreshPicture(double scaleWidth, double scaleHeight, double ratio, const Q
 
 QImage& Surface::Picture() const {
   if (image_.isNull()) image_ = FreshPicture(scaleWidth_, scaleHeight_, pixelRatio_, back_);
+  if (waiting_ > 0) PaintWaiting();
   return image_;
 }
 
+void Surface::PaintWaiting() const {
+  const std::size_t count = waiting_;
+  waiting_ = 0;
+  if (!painter_.Painter) painter_.Painter = std::make_unique<QPainter>(&image_);
+  QPainter& painter = *painter_.Painter;
+  painter.setClipping(false);  // only unclipped operations wait
+  for (std::size_t i = 0; i < count && i < drawn_.size(); ++i) {
+    const SurfaceOp& op = drawn_[i];
+    const double ascent =
+        op.What == SurfaceOp::Kind::Text ? QFontMetricsF(MakeFont(op.FontName, op.FontSize), &image_).ascent() : 0;
+    PaintOp(painter, op, ascent);
+  }
+}
+
+bool Surface::Repeats(const SurfaceOp& op) {
+  if (!repeating_) return false;
+  if (clip_.isEmpty() && waiting_ < backgroundOps_.size() && drawn_.size() == waiting_ + 1 &&
+      backgroundOps_[waiting_] == op) {
+    ++waiting_;
+    return true;
+  }
+  repeating_ = false;
+  if (waiting_ > 0) PaintWaiting();
+  return false;
+}
+
+void Surface::KeepAsBackground() {
+  if (repeating_ && waiting_ == backgroundOps_.size() && drawn_.size() == waiting_) {
+    // Drawn exactly as the kept background: its picture is this one.
+    painter_.End();
+    image_ = backgroundImage_;
+    waiting_ = 0;
+    repeating_ = false;
+    return;
+  }
+  repeating_ = false;
+  if (!drawnWhole_ || !clip_.isEmpty() || drawn_.empty()) {
+    ForgetBackground();
+    return;
+  }
+  // Drawn a second time the same way: worth its memory from now on.
+  if (backgroundImage_.isNull() && back_ == backgroundBack_ && drawn_ == backgroundOps_) {
+    backgroundImage_ = Image();
+    return;
+  }
+  backgroundOps_ = drawn_;
+  backgroundBack_ = back_;
+  backgroundImage_ = QImage();
+}
+
+void Surface::ForgetBackground() {
+  if (waiting_ > 0) PaintWaiting();
+  repeating_ = false;
+  backgroundOps_.clear();
+  backgroundImage_ = QImage();
+}
+
 void Surface::Reallocate() {
+  ForgetBackground();
   painter_.End();
   if (image_.isNull()) return;  // nothing drawn yet: the picture is made at its size when needed
   QImage fresh = FreshPicture(scaleWidth_, scaleHeight_, pixelRatio_, back_);
@@ -124,6 +185,7 @@ void Surface::SetOuterSize(double width, double height) {
 
 void Surface::SetPixelRatio(double ratio) {
   if (ratio <= 0 || ratio == pixelRatio_) return;
+  ForgetBackground();
   pixelRatio_ = ratio;
   painter_.End();
   image_ = QImage();  // a new resolution: what was drawn is drawn again by the owner
@@ -143,16 +205,18 @@ void Surface::Record(const SurfaceOp& op) {
 }
 
 void Surface::Clear() {
+  waiting_ = 0;  // a new picture: what waited is no longer to be painted
   painter_.End();
   Picture().fill(back_);
   CurrentX = 0;
   CurrentY = 0;
   Record({SurfaceOp::Kind::Clear, 0, 0, 0, 0, back_, false, {}, {}, 0});
+  repeating_ = !backgroundImage_.isNull() && back_ == backgroundBack_;
   Changed();
 }
 
 void Surface::Replay(QPainter& painter) const {
-  painter_.End();
+  Image();  // what waited is painted and the picture's painter closed
   painter.save();
   if (!drawnWhole_ || !clip_.isEmpty()) {
     painter.drawImage(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), Picture());
@@ -183,9 +247,11 @@ void Surface::Line(double x1, double y1, double x2, double y2) {
                      phase_};
   if (patterned) phase_ += std::hypot(x2 - x1, y2 - y1) / TwipsPerPixel();
   Record(op);
-  QPainter& painter = Painting();
-  ApplyClip(painter);
-  PaintOp(painter, op, 0);
+  if (!Repeats(op)) {
+    QPainter& painter = Painting();
+    ApplyClip(painter);
+    PaintOp(painter, op, 0);
+  }
   CurrentX = x2;
   CurrentY = y2;
   Changed();
@@ -196,7 +262,7 @@ void Surface::Print(const QString& text) {
   const SurfaceOp op{SurfaceOp::Kind::Text, CurrentX, CurrentY, CurrentX + width, CurrentY + TextHeight(), fore_,
                      false, text, fontName_, fontSize_};
   Record(op);
-  if (!text.isEmpty()) {
+  if (!Repeats(op) && !text.isEmpty()) {
     QPainter& painter = Painting();
     ApplyClip(painter);
     PaintOp(painter, op, Metrics().ascent());
@@ -224,11 +290,20 @@ const QFontMetricsF& Surface::Metrics() const {
                                                image_.isNull() ? &StandIn() : &image_);
     metricsName_ = fontName_;
     metricsSize_ = fontSize_;
+    widths_.clear();
   }
   return *metrics_;
 }
 
-double Surface::TextWidth(const QString& text) const { return PixelsToTwips(Metrics().horizontalAdvance(text)); }
+double Surface::TextWidth(const QString& text) const {
+  // Shaping a text is the slow part of drawing a plane, and its numbers come back every time.
+  const QFontMetricsF& metrics = Metrics();
+  if (const auto known = widths_.constFind(text); known != widths_.cend()) return PixelsToTwips(*known);
+  if (widths_.size() > 2000) widths_.clear();
+  const double pixels = metrics.horizontalAdvance(text);
+  widths_.insert(text, pixels);
+  return PixelsToTwips(pixels);
+}
 
 double Surface::TextHeight(const QString& text) const {
   (void)text;
@@ -238,6 +313,7 @@ double Surface::TextHeight(const QString& text) const {
 bool Surface::LoadPicture(const QString& path) {
   QImage picture;
   if (!picture.load(path)) return false;
+  ForgetBackground();
   painter_.End();
   Picture().fill(back_);
   QPainter painter(&Picture());
@@ -252,8 +328,7 @@ bool Surface::SaveBitmap(const QString& path) const { return SaveImage(path, "BM
 
 bool Surface::SaveImage(const QString& path, const char* format, int quality) const {
   // Saved files carry the picture as seen, flattened on the back colour.
-  painter_.End();
-  QImage flat = Picture().convertToFormat(QImage::Format_RGB32);
+  QImage flat = Image().convertToFormat(QImage::Format_RGB32);
   flat.setDevicePixelRatio(1.0);
   return flat.save(path, format, quality);
 }

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -25,6 +26,8 @@ struct SurfaceOp {
   double Width = 1;     // a line's width in logical pixels
   bool Dashed = false;  // a line drawn in dashes
   double Phase = 0;     // where in its pattern a dashed or dotted line starts, in logical pixels
+
+  bool operator==(const SurfaceOp&) const = default;
 };
 
 // A picture surface with a retained picture: what is drawn on it stays, so it can be repainted,
@@ -92,6 +95,11 @@ class Surface {
   // when it is first drawn on or asked for, filled with the back colour of that moment; until
   // then resizing costs nothing (graph windows made at load may never be shown).
   const QImage& Image() const;
+  // What has been drawn since the last clear is a background that the next pictures start with
+  // (a plane's axes and numbers, while only the arrows move). Once the same background has been
+  // drawn twice, its image is kept, and a picture that draws it again from a clear takes the
+  // image instead of painting it: the same pixels, without the cost of the lines and texts.
+  void KeepAsBackground();
   // Replaces the picture with an image file (drawn at the top left); false when it cannot be read.
   bool LoadPicture(const QString& path);
   bool SaveBitmap(const QString& path) const;
@@ -117,6 +125,11 @@ class Surface {
   void ApplyClip(class QPainter& painter) const;
   // The metrics of the current font, kept while the font stays: measuring is frequent.
   const QFontMetricsF& Metrics() const;
+  // True when `op`, just recorded, repeats the kept background: it waits, unpainted.
+  bool Repeats(const SurfaceOp& op);
+  // Paints the operations that waited, once the picture has left the kept background.
+  void PaintWaiting() const;
+  void ForgetBackground();
 
   double scaleWidth_;
   double scaleHeight_;
@@ -160,6 +173,15 @@ class Surface {
   mutable std::shared_ptr<QFontMetricsF> metrics_;
   mutable QString metricsName_;
   mutable double metricsSize_ = -1;
+  mutable QHash<QString, double> widths_;  // pixels, in the current font
+  // The background: its operations from a clear, and once drawn twice, the picture they make.
+  std::vector<SurfaceOp> backgroundOps_;
+  QColor backgroundBack_;
+  QImage backgroundImage_;
+  // While a picture repeats the kept background from its clear, the operations of drawn_ before
+  // this index are not painted yet.
+  mutable std::size_t waiting_ = 0;
+  bool repeating_ = false;
   bool drawnWhole_ = true;        // drawn_ holds the whole picture
 
 };

@@ -178,11 +178,13 @@ bool BinaryPlane::Begin() {
     operandTexts_[static_cast<std::size_t>(f)] = binary_.IdZ1[static_cast<std::size_t>(f)]->text();
     operandTexts_[static_cast<std::size_t>(f) + 2] = binary_.IdZ2[static_cast<std::size_t>(f)]->text();
   }
-  // Every window stays where it is while the operands move.
+  // Every window stays where it is while the operands move. Drawn again on the kept view, each
+  // keeps its plane as a background, so that the moves only draw what moves.
   for (int k = 0; k < 4; ++k) {
     if (PlaneBox* box = Box(k)) {
       views_[static_cast<std::size_t>(k)] = box->View.Window();
       box->View.Keep(box->Scale());
+      binary_.DrawBinaryGraph(k);
     }
   }
   return true;

@@ -52,6 +52,49 @@ class PlatformTests : public QObject {
     QVERIFY(surface.TextWidth(QStringLiteral("3+4i")) > width * 1.5);
   }
 
+  // A kept background gives the same pixels as drawing it, whether the picture goes on past the
+  // background or leaves it half way; a new size forgets it.
+  void KeptBackgroundGivesThePicturesItWouldDraw_data() {
+    QTest::addColumn<bool>("leaves");
+    QTest::newRow("goes on past the background") << false;
+    QTest::newRow("leaves it half way") << true;
+  }
+  void KeptBackgroundGivesThePicturesItWouldDraw() {
+    QFETCH(bool, leaves);
+    const double px = PixelsToTwips(1);
+    const auto draw = [&](Surface& surface, bool keep, double arrow) {
+      surface.Clear();
+      surface.SetForeColor(Qt::black);
+      surface.Line(0, 20 * px, 99 * px, 20 * px);
+      surface.SetForeColor(leaves ? Qt::green : Qt::black);
+      surface.Line(50 * px, 0, 50 * px, 39 * px);
+      surface.SetForeColor(Qt::black);
+      surface.CurrentX = 60 * px;
+      surface.CurrentY = 22 * px;
+      surface.Print(QStringLiteral("2"));
+      if (keep) surface.KeepAsBackground();
+      surface.SetForeColor(Qt::red);
+      surface.Line(50 * px, 20 * px, arrow * px, 5 * px);
+    };
+    Surface kept(100 * px, 40 * px);
+    draw(kept, true, 90);
+    draw(kept, true, 80);  // drawn twice: its image is kept from here
+    draw(kept, true, 70);
+    Surface plain(100 * px, 40 * px);
+    draw(plain, false, 70);
+    QCOMPARE(kept.Image(), plain.Image());
+    leaves = !leaves;  // the second line changes colour: the background is left there
+    draw(kept, true, 60);
+    draw(plain, false, 60);
+    QCOMPARE(kept.Image(), plain.Image());
+    QCOMPARE(kept.Image().pixelColor(50, 30), QColor(leaves ? Qt::green : Qt::black));
+    kept.SetScaleSize(120 * px, 40 * px);
+    plain.SetScaleSize(120 * px, 40 * px);
+    draw(kept, true, 110);
+    draw(plain, false, 110);
+    QCOMPARE(kept.Image(), plain.Image());
+  }
+
   void ZeroSizedSurfaceNeverFails() {
     Surface surface(0, 0);
     surface.Line(0, 0, 10, 10);
