@@ -460,9 +460,3 @@ bool ParsePairEntry(const std::string& text, RealPair& pair, Notice& notice, Exp
   notice.Show("wrong expression");
   return false;
 }
-
-bool ParseCartEntry(const std::string& text, RealPair& pair, Notice& notice, ExprError* error) {
-  if (ReadCartEntry(text, pair, error)) return true;
-  notice.Show("wrong expression");
-  return false;
-}

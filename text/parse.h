@@ -46,4 +46,3 @@ bool ParsePairEntry(const std::string& text, RealPair& pair, Notice& notice, Exp
 // a "," may only be a decimal comma between two digits there ("2,5-0,5i"). An "i" elsewhere
 // ("4i+3", "3+i4") and a "°" or "∠" (they belong to the polar box) are refused with what to type.
 bool ReadCartEntry(const std::string& text, RealPair& pair, ExprError* error = nullptr);
-bool ParseCartEntry(const std::string& text, RealPair& pair, Notice& notice, ExprError* error = nullptr);

@@ -11,6 +11,7 @@
 #include "about/fquant.h"
 #include "about/program_icon.h"
 #include "about/program_icon_drawing.h"
+#include "platform/testing/layout_checks.h"
 #include "platform/testing/environment.h"
 
 class AboutTests : public QObject {
@@ -67,12 +68,7 @@ class AboutTests : public QObject {
     QVERIFY(about.cmdOK->width() >= about.cmdOK->sizeHint().width());
     const QList<QWidget*> controls = {about.picIcon, about.lblTitle, about.lblDescription, about.lblVersion,
                                       about.Line1, about.lblDisclaimer, about.cmdOK};
-    for (int i = 0; i < controls.size(); ++i) {
-      QVERIFY2(about.rect().contains(controls[i]->geometry()), qPrintable(controls[i]->objectName() + " outside"));
-      for (int j = i + 1; j < controls.size(); ++j)
-        QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                 qPrintable(controls[i]->objectName() + " lies on " + controls[j]->objectName()));
-    }
+    QVERIFY2(Overlap(controls).isEmpty(), qPrintable(Overlap(controls)));
     QVERIFY(about.lblTitle->geometry().bottom() < about.lblDescription->y());
     QVERIFY(about.lblDescription->geometry().bottom() < about.lblVersion->y());
     QVERIFY(about.lblVersion->geometry().bottom() < about.Line1->y());

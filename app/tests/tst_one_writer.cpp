@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "session/store_owner.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -87,5 +88,6 @@ class OneWriterTests : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(OneWriterTests)
+// The program started here opens its window on the offscreen platform, in the DejaVu fonts.
+ZORBIT_WINDOW_TEST_MAIN(OneWriterTests)
 #include "tst_one_writer.moc"

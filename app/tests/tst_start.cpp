@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "platform/testing/environment.h"
+
 class StartTests : public QObject {
   Q_OBJECT
 
@@ -31,5 +33,6 @@ class StartTests : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(StartTests)
+// The program started here opens its window on the offscreen platform, in the DejaVu fonts.
+ZORBIT_WINDOW_TEST_MAIN(StartTests)
 #include "tst_start.moc"

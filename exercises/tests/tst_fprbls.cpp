@@ -26,6 +26,7 @@
 #include "lang/language.h"
 
 #include "platform/testing/file_bytes.h"
+#include "platform/testing/layout_checks.h"
 #include "platform/testing/environment.h"
 
 namespace {
@@ -317,19 +318,10 @@ class FPrblsTest : public QObject {
           QVERIFY(window.height() >= window.minimumSizeHint().height());
         }
         const QString where = QStringLiteral("%1%2: ").arg(languages[lang], smallest ? " smallest" : "");
-        for (QWidget* caption : {static_cast<QWidget*>(window.EtEn), static_cast<QWidget*>(window.EtResp),
-                                 static_cast<QWidget*>(window.BtG)})
-          QVERIFY2(caption->width() >= caption->sizeHint().width() &&
-                       caption->height() >= caption->sizeHint().height(),
-                   qPrintable(where + caption->objectName() + " cut"));
+        const QString cut = CutCaption({window.EtEn, window.EtResp, window.BtG});
+        QVERIFY2(cut.isEmpty(), qPrintable(where + cut));
         const QList<QWidget*> controls = {window.EtEn, window.BtG, window.IdEn, window.EtResp, window.IdResp};
-        for (int i = 0; i < controls.size(); ++i) {
-          QVERIFY2(window.rect().contains(controls[i]->geometry()),
-                   qPrintable(where + controls[i]->objectName() + " outside the window"));
-          for (int j = i + 1; j < controls.size(); ++j)
-            QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                     qPrintable(where + controls[i]->objectName() + " lies on " + controls[j]->objectName()));
-        }
+        QVERIFY2(Overlap(controls).isEmpty(), qPrintable(where + Overlap(controls)));
         QVERIFY2(window.EtEn->geometry().bottom() < window.IdEn->y(), qPrintable(where + "statement above its heading"));
         QVERIFY2(window.EtResp->geometry().bottom() < window.IdResp->y(), qPrintable(where + "answer above its heading"));
         // The answer's four lines show without scrolling in the window as it opens.

@@ -34,5 +34,5 @@ class PlaneViewTests : public QObject {
   }
 };
 
-QTEST_MAIN(PlaneViewTests)
+QTEST_GUILESS_MAIN(PlaneViewTests)
 #include "tst_plane_view.moc"

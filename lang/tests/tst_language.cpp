@@ -5,17 +5,14 @@
 #include <QtTest>
 
 #include "lang/language.h"
+#include "platform/testing/file_bytes.h"
 
 class LanguageTests : public QObject {
   Q_OBJECT
 
   // A fresh folder holding "Lng.txt" with these bytes (no file when `content` is null).
   static QString FolderWith(QTemporaryDir& dir, const char* content) {
-    if (content != nullptr) {
-      QFile file(dir.filePath(QStringLiteral("Lng.txt")));
-      file.open(QIODevice::WriteOnly);
-      file.write(content);
-    }
+    if (content != nullptr) WriteAll(dir.filePath(QStringLiteral("Lng.txt")), content);
     return dir.path();
   }
 

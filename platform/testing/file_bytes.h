@@ -18,3 +18,8 @@ inline void WriteAll(const QString& path, const QByteArray& bytes) {
   QVERIFY(file.open(QIODevice::WriteOnly));
   QCOMPARE(file.write(bytes), bytes.size());
 }
+// A file its owner may run: a stand-in for a program the code under test starts.
+inline void WriteProgram(const QString& path, const QByteArray& bytes) {
+  WriteAll(path, bytes);
+  QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner));
+}

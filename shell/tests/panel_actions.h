@@ -8,7 +8,9 @@
 #include <QtTest>
 #include <array>
 
+#include "filedlg/dftxs.h"
 #include "form1_driver.h"
+#include "graphics/fgraf.h"
 #include "graphics/text_grid.h"
 #include "platform/picture_box.h"
 #include "platform/testing/list_rows.h"
@@ -115,4 +117,19 @@ inline void PickWithKeys(QComboBox* selector, const QString& letter) {
   for (int k = 0; k < selector->findText(letter); ++k) QTest::keyClick(list, Qt::Key_Down);
   QTest::keyClick(list, Qt::Key_Return);
   QTRY_VERIFY(!list->isVisible());
+}
+
+// Answers the next file dialog with `path`, as a user typing it into the name field.
+inline void ChooseInNextDialog(const QString& path) {
+  WhenModal<DFtxs>([path](DFtxs* dialog) {
+    dialog->IdNom->setText(path);
+    QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
+  });
+}
+
+// The spare graph window on show, where Open... shows a picture.
+inline FGraf* VisibleSpare(Form1& form) {
+  for (FGraf* window : form.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!window->Linked() && window->isVisible()) return window;
+  return nullptr;
 }

@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "panel_actions.h"
+#include "platform/testing/environment.h"
 
 // Pastes text into box as the user does, with Ctrl+V, after emptying it.
 static void Paste(QLineEdit* box, const QString& text) {
@@ -57,5 +58,5 @@ class EntryReadingTests : public QObject {
   }
 };
 
-QTEST_MAIN(EntryReadingTests)
+ZORBIT_WINDOW_TEST_MAIN(EntryReadingTests)
 #include "tst_entry_reading.moc"

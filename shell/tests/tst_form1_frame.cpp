@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
@@ -221,25 +220,6 @@ class Form1FrameTests : public QObject {
     const QImage& picture = f.Graph->PBox0->surface().Image();
     for (int y = 0; y < picture.height(); y += 3)
       for (int x = 0; x < picture.width(); x += 3) QCOMPARE(picture.pixelColor(x, y), QColor(Qt::white));
-  }
-
-  void ClosingTheWindowUnloadsTheGraphWindowsFirst() {
-    Form1Driver d;
-    std::array<QPointer<FGraf>, 4> windows;
-    for (int k = 0; k < 4; ++k) {
-      QVERIFY(d.form->Binary->GraphWindows[k] != nullptr);
-      QVERIFY(!d.form->Binary->GraphWindows[k]->isVisible());  // created hidden at load
-      windows[k] = d.form->Binary->GraphWindows[k];
-    }
-    windows[0]->show();
-    windows[2]->show();
-    d.form->close();
-    for (int k = 0; k < 4; ++k) {
-      QVERIFY(d.form->Binary->GraphWindows[k] == nullptr);
-      QVERIFY(windows[k].isNull() || !windows[k]->isVisible());
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (const QPointer<FGraf>& window : windows) QVERIFY(window.isNull());
   }
 
   void TheGraphPanelShowsTheDefaultPlaneAtLoad() {

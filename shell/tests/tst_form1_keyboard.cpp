@@ -16,10 +16,7 @@
 
 #include "about/fquant.h"
 #include "exercises/fprbls.h"
-#include "filedlg/dftxs.h"
-#include "graphics/fgraf.h"
 #include "panel_actions.h"
-#include "platform/testing/modal.h"
 #include "shell/help_window.h"
 #include "platform/testing/environment.h"
 
@@ -167,14 +164,9 @@ class KeyboardTests : public QObject {
     picture.fill(Qt::blue);
     const QString path = d.folder.filePath(QStringLiteral("pic.jpg"));
     QVERIFY(picture.save(path, "JPG"));
-    WhenModal<DFtxs>([path](DFtxs* dialog) {
-      dialog->IdNom->setText(path);
-      QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
-    });
+    ChooseInNextDialog(path);
     f.OpObr->trigger();
-    FGraf* shown = nullptr;
-    for (FGraf* window : f.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly))
-      if (window->isVisible() && !window->Linked()) shown = window;
+    FGraf* shown = VisibleSpare(f);
     QVERIFY(shown != nullptr);
     QVERIFY(Activate(shown));
     QTest::keyClick(shown, Qt::Key_Escape);

@@ -16,43 +16,16 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "filedlg/dftxs.h"
-#include "graphics/fgraf.h"
-#include "platform/picture_box.h"
-#include "platform/program_folder.h"
-#include "platform/testing/recording_seams.h"
 #include "about/fquant.h"
-#include "shell/binary_panel.h"
-#include "shell/combined_panel.h"
-#include "shell/entry_panel.h"
-#include "shell/form1.h"
-#include "shell/graph_panel.h"
+#include "panel_actions.h"
 #include "shell/help_window.h"
-#include "shell/power_panel.h"
-#include "shell/roots_panel.h"
-#include "shell/store_panel.h"
 #include "tools/ftools.h"
 #include "worksheet_print/fworksheet.h"
 
 #include "platform/testing/file_bytes.h"
-#include "platform/testing/modal.h"
 #include "platform/testing/environment.h"
 
 namespace {
-
-// Answers the next file dialog with `path`, as a user typing it into the name field.
-void ChooseInNextDialog(const QString& path) {
-  WhenModal<DFtxs>([path](DFtxs* dialog) {
-    dialog->IdNom->setText(path);
-    QTest::mouseClick(dialog->BtOk, Qt::LeftButton);
-  });
-}
-
-FGraf* VisibleSpare(Form1& form) {
-  for (FGraf* window : form.findChildren<FGraf*>(QString(), Qt::FindDirectChildrenOnly))
-    if (!window->Linked() && window->isVisible()) return window;
-  return nullptr;
-}
 
 // Chooses an item of a menu of the menu bar with the mouse.
 void ChooseFromMenu(Form1& form, QMenu* menu, QAction* item) {
@@ -89,7 +62,8 @@ class Form1MenusTests : public QObject {
   }
 
   // "cat" or "esp" on the command line, or in "Lng.txt", is the language from the start: the file
-  // dialog and the help speak it before the tools editor has ever been opened.
+  // dialog and the help speak it before the tools editor has ever been opened. Which word wins is
+  // the language's own table.
   void TheSettledLanguageAppliesFromTheStart_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("file");  // "Lng.txt", none when empty
@@ -99,9 +73,6 @@ class Form1MenusTests : public QObject {
     QTest::newRow("command line cat") << QStringList{"Zorbit", "cat"} << QByteArray() << "Obrir" << "Nom" << "1";
     QTest::newRow("Lng.txt esp") << QStringList{"Zorbit"} << QByteArray("esp, more\r\n") << "Abrir" << "Nombre"
                                  << "2";
-    QTest::newRow("the command line wins") << QStringList{"Zorbit", "engl"} << QByteArray("cat\r\n") << "Open"
-                                           << "Name" << "0";
-    QTest::newRow("neither") << QStringList{"Zorbit"} << QByteArray() << "Open" << "Name" << "0";
   }
   void TheSettledLanguageAppliesFromTheStart() {
     QFETCH(QStringList, arguments);

@@ -6,6 +6,8 @@
 
 #include "form1_driver.h"
 #include "shell/setup_keeper.h"
+#include "platform/testing/environment.h"
+#include "platform/testing/file_bytes.h"
 
 namespace {
 
@@ -50,9 +52,7 @@ class Form1SetUpTests : public QObject {
     for (const auto& f : files) {
       Form1Driver d;
       const QString file = d.folder.filePath(QStringLiteral("Zorbit.conf"));
-      QFile written(file);
-      QVERIFY(written.open(QIODevice::WriteOnly) && written.write(f.bytes) == f.bytes.size());
-      written.close();
+      WriteAll(file, f.bytes);
       Start(d, file);
       QVERIFY(d.form->screen()->availableGeometry().contains(d.form->frameGeometry()));
       QCOMPARE(d.form->Entry->Decimals, 2);
@@ -93,5 +93,5 @@ class Form1SetUpTests : public QObject {
   }
 };
 
-QTEST_MAIN(Form1SetUpTests)
+ZORBIT_WINDOW_TEST_MAIN(Form1SetUpTests)
 #include "tst_form1_setup.moc"

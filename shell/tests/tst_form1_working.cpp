@@ -7,6 +7,7 @@
 
 #include "exercises/fworking.h"
 #include "panel_actions.h"
+#include "platform/testing/environment.h"
 
 class Form1WorkingTest : public QObject {
   Q_OBJECT
@@ -61,5 +62,5 @@ class Form1WorkingTest : public QObject {
   }
 };
 
-QTEST_MAIN(Form1WorkingTest)
+ZORBIT_WINDOW_TEST_MAIN(Form1WorkingTest)
 #include "tst_form1_working.moc"

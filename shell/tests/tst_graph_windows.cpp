@@ -216,18 +216,6 @@ class GraphWindowTests : public QObject {
     QVERIFY(HasArrowTo(LinesOf(f, 0), ResultRed, 6, 8));
   }
 
-  void AllZeroShowsTheDefaultPlane() {
-    Form1Driver d;
-    StoreAll(d, {"0, 0"});
-    Form1& f = *d.form;
-    Calculate(f);
-    QCOMPARE(VisibleGraphWindows(f), 4);
-    const Surface& s = RedrawAlone(f, 0);
-    QVERIFY(Near(std::min(f.Binary->GraphScales[0].XMax, f.Binary->GraphScales[0].YMax), 5, 1e-9));
-    QVERIFY(LinesOf(f, 0, ResultRed).empty());
-    QVERIFY(s.Width() > 0 && s.Height() > 0);
-  }
-
   // Z2 = 0: the quotient's window shows the operands and says that there is no quotient.
   void TheQuotientWindowWithoutAQuotient() {
     Form1Driver d;

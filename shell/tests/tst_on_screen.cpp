@@ -11,6 +11,7 @@
 #include "filedlg/dftxs.h"
 #include "form1_driver.h"
 #include "platform/on_screen.h"
+#include "platform/testing/environment.h"
 
 class OnScreenTests : public QObject {
   Q_OBJECT
@@ -37,5 +38,5 @@ class OnScreenTests : public QObject {
   }
 };
 
-QTEST_MAIN(OnScreenTests)
+ZORBIT_WINDOW_TEST_MAIN(OnScreenTests)
 #include "tst_on_screen.moc"

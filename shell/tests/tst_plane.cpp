@@ -8,6 +8,7 @@
 #include "graphics/plane_box.h"
 #include "panel_actions.h"
 #include "shell/plane_targets.h"
+#include "platform/testing/environment.h"
 
 namespace {
 
@@ -200,5 +201,5 @@ class PlaneTests : public QObject {
   }
 };
 
-QTEST_MAIN(PlaneTests)
+ZORBIT_WINDOW_TEST_MAIN(PlaneTests)
 #include "tst_plane.moc"

@@ -25,6 +25,7 @@
 #include "platform/testing/list_rows.h"
 #include "platform/testing/modal.h"
 #include "platform/testing/tool_records.h"
+#include "platform/testing/layout_checks.h"
 #include "platform/testing/environment.h"
 
 namespace {
@@ -167,13 +168,8 @@ class FToolsTests : public QObject {
   // A document tool's parameters never reach the desktop's application: the editor says so as
   // the tool is confirmed, in the editor's language, and keeps the tool as typed.
   void ParametersOfADocumentToolAreReported() {
-    QFile notes(Path("notes.txt"));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.close();
-    QFile script(Path("run.sh"));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.close();
-    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    WriteAll(Path("notes.txt"), {});
+    WriteProgram(Path("run.sh"), {});
     ToolsWindow window;
     for (int lang : {0, 1}) {
       language_.SetIndex(static_cast<std::int16_t>(lang));
@@ -209,20 +205,13 @@ class FToolsTests : public QObject {
       language_.SetIndex(static_cast<std::int16_t>(lang));
       QPointer<FTools> editor = Open(&window);
       QApplication::processEvents();
-      const QList<QLabel*> labels = {editor->EtTools, editor->Et[0], editor->Et[1], editor->Et[2], editor->Et[3]};
-      for (QLabel* label : labels) {
-        QVERIFY2(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height(),
-                 qPrintable(label->objectName() + " cut: " + label->text()));
-      }
+      const QString cut = CutCaption({editor->EtTools, editor->Et[0], editor->Et[1], editor->Et[2], editor->Et[3]});
+      QVERIFY2(cut.isEmpty(), qPrintable(cut));
       QList<QWidget*> inFrame = {editor->Et[0], editor->Ed[0], editor->Et[1], editor->BtCerc, editor->Ed[1],
                                  editor->Et[2], editor->Ed[2], editor->Et[3], editor->Ed[3], editor->OkEd};
       QList<QWidget*> outside = {editor->EtTools, editor->Lst, editor->BtNou, editor->BtBrr, editor->Ped,
                                  editor->BtEsc, editor->BtOk};
-      for (const QList<QWidget*>& group : {inFrame, outside})
-        for (int i = 0; i < group.size(); ++i)
-          for (int j = i + 1; j < group.size(); ++j)
-            QVERIFY2(!group[i]->geometry().intersects(group[j]->geometry()),
-                     qPrintable(group[i]->objectName() + " lies on " + group[j]->objectName()));
+      for (const QList<QWidget*>& group : {inFrame, outside}) QVERIFY2(Overlap(group).isEmpty(), qPrintable(Overlap(group)));
       // The leaving buttons show their captions whole and stand apart.
       for (QPushButton* button : {editor->BtEsc, editor->BtOk})
         QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->objectName() + " cut"));

@@ -8,17 +8,14 @@
 #include "platform/testing/recording_seams.h"
 #include "tools/run_tool.h"
 #include "platform/testing/environment.h"
+#include "platform/testing/file_bytes.h"
 
 namespace {
 
 const QString Sep = QDir::separator();
 
 void MakeFile(const QString& path, bool executable) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write("#!/bin/sh\n");
-  file.close();
-  if (executable) QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+  executable ? WriteProgram(path, "#!/bin/sh\n") : WriteAll(path, "#!/bin/sh\n");
 }
 
 }  // namespace

@@ -59,10 +59,7 @@ class ToolsFileTests : public QObject {
     plain.Tools = {{"A", "", "", ""}, {QStringLiteral("\uFEFFB"), "", "", ""}};
     QVERIFY(SaveTools(plain, File("Tools.rel")));
     QCOMPARE(ReadAll(File("Tools.rel")), QByteArray("A\r\n\r\n\r\n\r\n\xEF\xBB\xBF" "B\r\n\r\n\r\n\r\n\r\n"));
-    QFile edited(File("Tools.rel"));
-    QVERIFY(edited.open(QIODevice::WriteOnly));
-    edited.write("\xEF\xBB\xBFNotes\r\nnotes.txt\r\n\r\n\r\n\r\n");
-    edited.close();
+    WriteAll(File("Tools.rel"), "\xEF\xBB\xBFNotes\r\nnotes.txt\r\n\r\n\r\n\r\n");
     ToolsList back;
     QVERIFY(LoadTools(back, File("Tools.rel")));
     QCOMPARE(back.ToolCount(), 1);

@@ -98,7 +98,6 @@ class FWorksheetTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage shot = window.grab().toImage();
     QVERIFY(HasDrawing(shot));
-    shot.save(dir_.filePath(QStringLiteral("worksheet-window.png")));
   }
 
   void SavingAsTextWritesTheSheetTheOptionsMake() {
