@@ -66,6 +66,7 @@ int main(int argc, char* argv[]) {
   if (!QTest::qWaitForWindowExposed(&form)) return 2;
   QApplication::processEvents();
   const long shown = ResidentKilobytes();
+  const QSize first = form.size();
   long before = shown;
 
   std::mt19937 random(seed);
@@ -109,7 +110,8 @@ int main(int argc, char* argv[]) {
         for (QWidget* window : QApplication::topLevelWidgets())
           if (window != &form && window->isVisible() && pick(2) == 0) window->close();
       },
-      [&] { form.resize(form.width() + pick(81) - 40, form.height() + pick(61) - 30); },
+      // A size near the first one: a walk of steps would end anywhere, and its pictures with it.
+      [&] { form.resize(first.width() + pick(161) - 80, first.height() + pick(121) - 60); },
   };
   constexpr int WarmUp = 1000;
   for (int i = 0; i < WarmUp + actions; ++i) {
