@@ -12,15 +12,6 @@
 
 namespace {
 
-// Resident memory of this process in kB, read where Linux keeps it; 0 elsewhere.
-long ResidentKilobytes() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-  return 0;
-}
-
 // Watches the native window: the first expose paints it, so the turn of the event loop after
 // that expose is the moment the user sees the window.
 class ShownProbe : public QObject {
@@ -49,6 +40,14 @@ class ShownProbe : public QObject {
 };
 
 }  // namespace
+
+long ResidentKilobytes() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+  return 0;
+}
 
 void ExitWhenShown(QWidget& window) {
   window.winId();  // the native window exists from here on

@@ -3,6 +3,9 @@
 
 class QWidget;
 
+// Resident memory of this process in kB, read where Linux keeps it; 0 elsewhere.
+long ResidentKilobytes();
+
 // For the start-up benchmark (bench/startup), which sets ZORBIT_EXIT_WHEN_SHOWN: once `window`
 // has been painted on screen for the first time, writes "shown_ns <wall clock in ns>" to
 // standard output; a second later, with the event loop running all the while, writes

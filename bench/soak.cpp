@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,6 +21,7 @@
 #include <random>
 #include <vector>
 
+#include "app/shown_probe.h"
 #include "platform/program_folder.h"
 #include "platform/testing/recording_seams.h"
 #include "shell/binary_panel.h"
@@ -33,14 +33,6 @@
 #include "shell/store_panel.h"
 
 namespace {
-
-long ResidentKilobytes() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-  return 0;
-}
 
 void Type(QLineEdit* box, const QString& text) {
   box->setFocus();

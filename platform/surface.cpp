@@ -61,6 +61,16 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, double ascent) {
     painter.drawText(QPointF(op.X1 / k, op.Y1 / k + ascent), op.Text);
   }
 }
+
+// Paints the first `count` operations again, each text at the ascent of its own font on `device`.
+void PaintOps(QPainter& painter, const std::vector<SurfaceOp>& ops, std::size_t count, const QPaintDevice* device) {
+  for (std::size_t i = 0; i < count && i < ops.size(); ++i) {
+    const SurfaceOp& op = ops[i];
+    const double ascent =
+        op.What == SurfaceOp::Kind::Text ? QFontMetricsF(MakeFont(op.FontName, op.FontSize), device).ascent() : 0;
+    PaintOp(painter, op, ascent);
+  }
+}
 }  // namespace
 
 Surface::Surface(double scaleWidth, double scaleHeight, double pixelRatio)
@@ -106,12 +116,7 @@ void Surface::PaintWaiting() const {
   if (!painter_.Painter) painter_.Painter = std::make_unique<QPainter>(&image_);
   QPainter& painter = *painter_.Painter;
   painter.setClipping(false);  // only unclipped operations wait
-  for (std::size_t i = 0; i < count && i < drawn_.size(); ++i) {
-    const SurfaceOp& op = drawn_[i];
-    const double ascent =
-        op.What == SurfaceOp::Kind::Text ? QFontMetricsF(MakeFont(op.FontName, op.FontSize), &image_).ascent() : 0;
-    PaintOp(painter, op, ascent);
-  }
+  PaintOps(painter, drawn_, count, &image_);
 }
 
 bool Surface::Repeats(const SurfaceOp& op) {
@@ -223,11 +228,7 @@ void Surface::Replay(QPainter& painter) const {
     painter.drawImage(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), Picture());
   } else {
     painter.fillRect(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), back_);
-    for (const SurfaceOp& op : drawn_) {
-      const double ascent =
-          op.What == SurfaceOp::Kind::Text ? QFontMetricsF(MakeFont(op.FontName, op.FontSize), &Picture()).ascent() : 0;
-      PaintOp(painter, op, ascent);
-    }
+    PaintOps(painter, drawn_, drawn_.size(), &Picture());
   }
   painter.restore();
 }

@@ -118,11 +118,10 @@ bool ReadPart(std::string_view text, std::size_t from, std::size_t to, double& v
 // An "i" or "j" of the imaginary unit that does not end the text, as in "4i+3" or "3+i4": not the
 // "i" of "pi", and not inside a word.
 std::size_t StrayUnit(std::string_view t, std::size_t last) {
-  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
   for (std::size_t k = 0; k < last; ++k) {
     if (t[k] != 'i' && t[k] != 'j') continue;
     if (t[k] == 'i' && k > 0 && t[k - 1] == 'p') continue;
-    if ((k > 0 && letter(t[k - 1])) || (k + 1 < t.size() && letter(t[k + 1]))) continue;
+    if ((k > 0 && IsLetter(t[k - 1])) || (k + 1 < t.size() && IsLetter(t[k + 1]))) continue;
     return k;
   }
   return std::string_view::npos;

@@ -6,6 +6,7 @@
 
 #include "calc/eval_combined.h"
 #include "core/power_root.h"
+#include "text/ascii.h"
 #include "text/parse.h"
 #include "text/real_reader.h"
 #include "working/steps.h"
@@ -27,8 +28,6 @@ const Phrase ZeroToNegative = {"0 to a negative power is not defined",
 const Phrase ConjugateNote = {"the conjugate changes the sign of the imaginary part",
                               "el conjugat canvia el signe de la part imaginària",
                               "el conjugado cambia el signo de la parte imaginaria"};
-
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // The reading stops: the formula cannot be read, or a step has no value (already written).
 struct Stop {};
@@ -126,10 +125,9 @@ class StepReader {
   }
 
   Value Operation(OpCode op, const Value& a, const Value& b) {
-    static const char* const signs[4] = {" + ", " − ", "·", " ÷ "};
     const std::string name = NextName();
     Line shown;
-    shown << a.Name << signs[op] << b.Name;
+    shown << a.Name << OpSigns[static_cast<std::size_t>(op)] << b.Name;
     if (op == OpDivide && b.Z.Mod == 0) {
       Line line;
       (line << name << " = ").Append(shown);
@@ -144,7 +142,7 @@ class StepReader {
     if (op == OpDivide) {
       QuotientRhs(line, a.Z, b.Z, r, st_);
     } else {
-      line << " = " << Paren(Cart(a.Z, st_)) << signs[op] << Paren(Cart(b.Z, st_));
+      line << " = " << Paren(Cart(a.Z, st_)) << OpSigns[static_cast<std::size_t>(op)] << Paren(Cart(b.Z, st_));
       if (op == OpMultiply) {
         ProductRhs(line, a.Z, b.Z, r, st_);
       } else {
@@ -153,7 +151,7 @@ class StepReader {
     }
     steps_.push_back(line);
     Line display;
-    display.Append(a.Display) << signs[op];
+    display.Append(a.Display) << OpSigns[static_cast<std::size_t>(op)];
     display.Append(b.Display);
     return {r, name, display};
   }

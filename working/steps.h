@@ -16,6 +16,9 @@ namespace working_detail {
 // A phrase in English, Catalan and Spanish (UTF-8).
 using Phrase = std::array<const char*, 3>;
 
+// The signs of the four operations, by OpCode, as a working writes them between operands.
+inline constexpr std::array<const char*, 4> OpSigns = {" + ", " − ", "·", " ÷ "};
+
 // What every step needs: the decimals and the language.
 struct Style {
   int Decimals = 2;

@@ -31,8 +31,6 @@ const Phrase FractionalExponent = {"a fractional exponent: the principal value, 
 const Phrase RadicandHeading = {"Radicand", "Radicand", "Radicando"};
 const Phrase RootsHeading = {"Roots", "Arrels", "Raíces"};
 
-const char* const OpSigns[4] = {" + ", " − ", "·", " ÷ "};
-
 std::string Subscript(int k) {
   static const char* const digits[10] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
   std::string text;

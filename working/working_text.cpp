@@ -3,6 +3,7 @@
 #include <map>
 #include <string_view>
 
+#include "text/ascii.h"
 #include "working/working.h"
 
 namespace {
@@ -52,7 +53,7 @@ std::pair<std::string, std::string> Marks(const std::string& text, Script place)
   bool simple = true;
   for (std::size_t k = text.rfind("−", 0) == 0 ? 3 : 0; k < text.size(); ++k) {
     const char c = text[k];
-    if (!((c >= '0' && c <= '9') || c == '.')) simple = false;
+    if (!(IsDigit(c) || c == '.')) simple = false;
   }
   const std::string mark = place == Script::Super ? "^" : "_";
   if (text.size() > 1 && text.front() == '(' && text.back() == ')') simple = true;
