@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/shown_probe.h"
 #include "app/startup_style.h"
+#include "platform/font_warmup.h"
 #include "platform/on_screen.h"
 #include "platform/program_folder.h"
 #include "platform/seams.h"
@@ -36,6 +37,8 @@ int AnswerCommandLine(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
   if (const int code = AnswerCommandLine(argc, argv); code >= 0) return code;
+  // The fonts' configuration is read while the application connects to the display.
+  FontWarmUp fonts;
   SafeApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorbit"));
   // QSettings() then opens the user's Zorbit settings file, whichever window asks.
@@ -49,10 +52,12 @@ int main(int argc, char* argv[]) {
     case OwnerClaim::Unguarded: break;
     case OwnerClaim::HandedOver: std::printf("%s\n", qPrintable(HandedOverText())); return 0;
     case OwnerClaim::Unanswered:
+      fonts.Wait();
       std::fprintf(stderr, "%s\n", qPrintable(UnansweredText()));
       DefaultSeams().Messages->Show(UnansweredText(), QStringLiteral("Zorbit"), MsgButtons::Ok, MsgIcon::Warning);
       return 1;
   }
+  fonts.Wait();
   QApplication::setStyle(new StartupStyle(QApplication::style()->name()));
   QApplication::setWindowIcon(ProgramIcon());
   KeepWindowsOnScreen(app);

@@ -50,7 +50,7 @@ class DeferredIconEngine : public QIconEngine {
 
 QIcon StartupStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
   if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
-    return QProxyStyle::standardIcon(icon, option, widget);
+    return Form1Style::standardIcon(icon, option, widget);
   // The option and the widget may be gone by then; the picture depends on the layout direction,
   // which is the application's.
   const QPointer<const QStyle> base(baseStyle());

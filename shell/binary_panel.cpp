@@ -67,11 +67,18 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
   OpGrfs = Named(new QCheckBox(QStringLiteral("Graphs"), this), QStringLiteral("OpGrfs"));
   OpGrfs->setToolTip(QStringLiteral("Draw the four operations in their graph windows"));
   OpGrfs->setChecked(true);
-  OpGrfs->setStyleSheet(QStringLiteral("QCheckBox#OpGrfs { background-color: %1; }").arg(PanelColors::Binary.name()));
+  QPalette card = OpGrfs->palette();
+  // Its box and its ground take the panel's colour.
+  for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
+    card.setColor(role, PanelColors::Binary);
+  OpGrfs->setPalette(card);
+  OpGrfs->setAutoFillBackground(true);
 
   Text1 = Named(new QTextEdit(this), QStringLiteral("Text1"));
   Text1->setReadOnly(true);
   Text1->setFrameShape(QFrame::NoFrame);
+  // The names stand on the panel's own colour.
+  Text1->viewport()->setAutoFillBackground(false);
   Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Text1->setFocusPolicy(Qt::NoFocus);

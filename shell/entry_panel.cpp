@@ -98,7 +98,12 @@ EntryPanel::EntryPanel(Seams seams, const Language& language, QWidget* parent)
   example_ = Hint(this, QStringLiteral("e.g.  3, 4   or   5 , 53.13"));
   example->addWidget(example_, 1);
   EtEdit = Label(this, QString(), QStringLiteral("EtEdit"));
-  EtEdit->setStyleSheet(QStringLiteral("QLabel#EtEdit { color: #8a4b00; font-weight: bold; }"));
+  QPalette notice = EtEdit->palette();
+  notice.setColor(QPalette::WindowText, QColor(0x8a, 0x4b, 0x00));
+  EtEdit->setPalette(notice);
+  QFont bold = EtEdit->font();
+  bold.setBold(true);
+  EtEdit->setFont(bold);
   EtEdit->setWordWrap(true);
   EtEdit->hide();
   example->addWidget(EtEdit, 1);

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <QScreen>
 #include <QScrollArea>
@@ -30,6 +31,7 @@
 #include "shell/combined_panel.h"
 #include "shell/entry_panel.h"
 #include "shell/form1_look.h"
+#include "shell/form1_style.h"
 #include "shell/graph_panel.h"
 #include "shell/plane_targets.h"
 #include "shell/panel_widgets.h"
@@ -83,12 +85,29 @@ class FillViewport : public QObject {
   QScrollArea* scroll_;
 };
 
+// The client area's background picture: a soft gradient. It is painted rather than put in the
+// palette, which the panels would inherit: a style takes the window colour of a gradient as black.
+class Paper : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QLinearGradient paper(0, 0, 0.4, 1);
+    paper.setCoordinateMode(QGradient::ObjectBoundingMode);
+    paper.setColorAt(0, QColor(246, 248, 252));
+    paper.setColorAt(1, QColor(222, 229, 240));
+    QPainter(this).fillRect(rect(), paper);
+  }
+};
+
 // A coloured card behind a panel, in the panel's colours.
 QFrame* Shape(QWidget* parent, const char* name, QWidget* panel) {
   auto* shape = Named(new QFrame(parent), QLatin1String(name));
   const QColor color = panel->property("panelColor").value<QColor>();
-  shape->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; }")
-                           .arg(shape->objectName(), color.name(), color.darker(125).name()));
+  shape->setProperty("panelColor", color);
+  shape->setProperty("cardBorder", color.darker(125));
+  shape->setProperty("cardRadius", 8);
   new ShapeBehind(shape, panel);
   return shape;
 }
@@ -99,12 +118,11 @@ Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
     : QMainWindow(parent), seams_(seams), arguments_(std::move(arguments)) {
   if (seams_.Messages == nullptr) seams_.Messages = DefaultSeams().Messages;
   if (seams_.Processes == nullptr) seams_.Processes = DefaultSeams().Processes;
+  Form1Style::Install();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("ZORBIT: Elementary calculations with complex numbers."));
-  QFont font(Form1FontFamily());
-  font.setPointSizeF(Form1FontSize);
-  setFont(font);
-  setStyleSheet(Form1StyleSheet());
+  // The controls write in the desktop's font; the store's columns and the results table set the
+  // program's own.
   CreatePanels();
   CreateMenus();
   ConnectPanels();
@@ -128,17 +146,8 @@ Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
 Form1::~Form1() { disconnect(qApp, nullptr, this, nullptr); }
 
 void Form1::CreatePanels() {
-  auto* client = new QWidget(this);
+  auto* client = new Paper(this);
   client->setObjectName(QStringLiteral("Client"));
-  // The background picture: a soft gradient.
-  QLinearGradient paper(0, 0, 0.4, 1);
-  paper.setCoordinateMode(QGradient::ObjectBoundingMode);
-  paper.setColorAt(0, QColor(246, 248, 252));
-  paper.setColorAt(1, QColor(222, 229, 240));
-  QPalette palette = client->palette();
-  palette.setBrush(QPalette::Window, QBrush(paper));
-  client->setPalette(palette);
-  client->setAutoFillBackground(true);
   // Where the window is smaller than its panels need (a small screen, a large scale), the client
   // area scrolls rather than running off the screen.
   auto* scroll = new QScrollArea(this);

@@ -107,36 +107,3 @@ QIcon ButtonIcon(ButtonPicture picture) {
   icon.addPixmap(Draw(picture, 2.0));
   return icon;
 }
-
-QString Form1StyleSheet() {
-  return QStringLiteral(R"(
-QGroupBox {
-  border: none; border-radius: 6px; margin: 0; padding-top: 16px;
-  font-weight: bold; color: #2e4060;
-}
-QGroupBox::title { subcontrol-origin: padding; subcontrol-position: top left; left: 9px; top: 4px; }
-QGroupBox#PPot, QGroupBox#PRoot {
-  background-color: rgba(255, 255, 255, 120); border: 1px solid rgba(90, 70, 140, 60);
-}
-QFrame#MarcEdN, QFrame#MarcBin, QFrame#MarcUn, QFrame#FLst, QFrame#Shape5 {
-  border-radius: 8px;
-}
-QFrame#PGraf { border-radius: 6px; }
-QLineEdit { border: 1px solid #aab6c8; border-radius: 3px; padding: 1px 4px; background: white;
-  selection-background-color: #3b78c8; }
-QLineEdit:focus { border: 1px solid #3b78c8; }
-QLineEdit[readOnly="true"] { background: #f7f9fc; color: #1d2a3e; }
-QListWidget { border: 1px solid #aab6c8; background: white; }
-QListWidget::item:selected { background: #3b78c8; color: white; }
-QTextEdit#Text1 { border: none; background: transparent; }
-QToolButton { border: 1px solid #aab6c8; border-radius: 4px; background: #fdfdfe; }
-QToolButton:hover { background: #eaf2fd; border-color: #3b78c8; }
-QToolButton:pressed { background: #d5e5fa; }
-QToolButton:disabled { background: #eef0f3; border-color: #c9ced6; }
-QPushButton { border: 1px solid #aab6c8; border-radius: 4px; background: #fdfdfe; padding: 0; }
-QPushButton:hover { background: #eaf2fd; border-color: #3b78c8; }
-QPushButton:pressed { background: #d5e5fa; }
-QPushButton:disabled { color: #a0a6b0; background: #eef0f3; border-color: #c9ced6; }
-QLabel[hint="true"] { color: #6a7588; }
-)");
-}

@@ -26,6 +26,3 @@ inline const QColor Graph{236, 241, 246};
 // The pictures of the picture buttons, drawn so that they stay crisp at any scaling.
 enum class ButtonPicture { Incorporate, Random, Help, Calculate, Exercise, SaveImage };
 QIcon ButtonIcon(ButtonPicture picture);
-
-// The window-wide style sheet: panel cards, boxes, lists and buttons.
-QString Form1StyleSheet();

@@ -13,8 +13,11 @@
 
 GraphPanel::GraphPanel(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("PGraf"));
-  setStyleSheet(QStringLiteral("QFrame#PGraf { background-color: %1; border: 1px solid #b4bfcf; }")
-                    .arg(PanelColors::Graph.name()));
+  setProperty("panelColor", PanelColors::Graph);
+  setProperty("cardBorder", QColor(0xb4, 0xbf, 0xcf));
+  // The border's pixel stays clear of what the panel holds.
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
   EtZ = ::Box(this, QStringLiteral("EtZ"), true);
   EtZ->setAlignment(Qt::AlignCenter);
   BtGrf = PictureButton(this, QStringLiteral("BtGrf"), ButtonPicture::SaveImage, QStringLiteral("Save the graph"));

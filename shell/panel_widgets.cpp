@@ -2,6 +2,8 @@
 #include "shell/panel_widgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +21,9 @@ QLabel* Label(QWidget* parent, const QString& text, const QString& name) {
 
 QLabel* Hint(QWidget* parent, const QString& text) {
   QLabel* label = Label(parent, text);
-  label->setProperty("hint", true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, QColor(0x6a, 0x75, 0x88));
+  label->setPalette(palette);
   label->setWordWrap(true);
   return label;
 }
@@ -55,8 +59,15 @@ QComboBox* Combo(QWidget* parent, const QString& name, bool editable, int width)
 
 void MakePanel(QGroupBox* panel, const char* name, const QColor& color) {
   panel->setObjectName(QLatin1String(name));
-  panel->setStyleSheet(QStringLiteral("QGroupBox#%1 { background-color: %2; }").arg(QLatin1String(name), color.name()));
   panel->setProperty("panelColor", color);
+}
+
+void MakeInnerPanel(QGroupBox* panel) {
+  panel->setProperty("panelColor", QColor(255, 255, 255, 120));
+  panel->setProperty("cardBorder", QColor(90, 70, 140, 60));
+  // The border takes room from the contents: the panel measures them again.
+  QEvent restyled(QEvent::StyleChange);
+  QCoreApplication::sendEvent(panel, &restyled);
 }
 
 QGridLayout* PanelGrid(QGroupBox* panel) {

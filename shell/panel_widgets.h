@@ -42,6 +42,8 @@ QToolButton* PictureButton(QWidget* parent, const QString& name, ButtonPicture p
 QComboBox* Combo(QWidget* parent, const QString& name, bool editable, int width);
 // A panel card in its colour; the colour is kept as the "panelColor" property for its shape.
 void MakePanel(QGroupBox* panel, const char* name, const QColor& color);
+// A panel inside another one: a pale card with a thin border.
+void MakeInnerPanel(QGroupBox* panel);
 // The grid of a panel card: its margins keep the controls clear of the caption and the edges.
 QGridLayout* PanelGrid(QGroupBox* panel);
 // A row of controls with the panels' spacing and no margins.

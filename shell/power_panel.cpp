@@ -37,6 +37,7 @@ QString PowerFailureReason(const Cplx& base, double n) {
 PowerPanel::PowerPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidget* parent)
     : QGroupBox(QStringLiteral("Power of   Z   "), parent), store_(store), graph_(graph), seams_(seams) {
   setObjectName(QStringLiteral("PPot"));
+  MakeInnerPanel(this);
   LstZ = Combo(this, Indexed("LstZ", 2), false, 48);
   LstNp = Combo(this, QStringLiteral("LstNp"), true, 48);
   LstNp->setToolTip(QStringLiteral("Exponent: any real number"));

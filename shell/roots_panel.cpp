@@ -39,6 +39,7 @@ bool ReadRootIndex(const QString& text, std::int16_t& n, ExprError& error) {
 RootsPanel::RootsPanel(StorePanel& store, GraphPanel& graph, Seams seams, QWidget* parent)
     : QGroupBox(QStringLiteral("n Root             "), parent), store_(store), graph_(graph), seams_(seams) {
   setObjectName(QStringLiteral("PRoot"));
+  MakeInnerPanel(this);
   LstZ = Combo(this, Indexed("LstZ", 3), false, 48);
   LstNr = Combo(this, QStringLiteral("LstNr"), true, 48);
   LstNr->setToolTip(QStringLiteral("Index: a whole number of at least 2"));

@@ -6,7 +6,10 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -14,6 +17,7 @@
 
 #include "form1_driver.h"
 #include "platform/picture_box.h"
+#include "platform/program_font.h"
 #include "platform/twips.h"
 #include "platform/testing/environment.h"
 
@@ -168,8 +172,49 @@ class Form1FrameTests : public QObject {
     QCOMPARE(f.Combined->BtN[16]->y(), f.Combined->BtN[0]->y());
     QCOMPARE(f.Combined->BtN[12]->y(), f.Combined->TxtOp->y());
     // The shapes take their panels' colours.
-    QVERIFY(f.MarcEdN->styleSheet().contains(f.Entry->property("panelColor").value<QColor>().name()));
-    QVERIFY(f.FLst->styleSheet().contains(f.Stored->property("panelColor").value<QColor>().name()));
+    QCOMPARE(f.MarcEdN->property("panelColor"), f.Entry->property("panelColor"));
+    QCOMPARE(f.FLst->property("panelColor"), f.Stored->property("panelColor"));
+  }
+
+  // The window's look: a button's face follows its state, boxes keep their text clear of their
+  // rounded border, and a window of the family writes in the desktop's font. Widgets outside the
+  // family are left to the desktop's style.
+  void TheLookFollowsTheStateAndStaysInTheFamily() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    const auto face = [](QWidget* button) {
+      const QImage image = button->grab().toImage();
+      return image.pixelColor(3, image.height() / 2);
+    };
+    QPushButton* equals = f.Combined->OkCmb;
+    QCOMPARE(face(equals), QColor(0xfd, 0xfd, 0xfe));
+    QTest::mousePress(equals, Qt::LeftButton);
+    QVERIFY(equals->isDown());
+    QCOMPARE(face(equals), QColor(0xd5, 0xe5, 0xfa));
+    QTest::mouseRelease(equals, Qt::LeftButton, {}, QPoint(-20, -20));  // let go outside: no click
+    auto* add = f.findChild<QPushButton*>(QStringLiteral("BtNou"));
+    QVERIFY(!add->isEnabled());
+    QCOMPARE(face(add), QColor(0xee, 0xf0, 0xf3));
+
+    QStyleOptionFrame option;
+    QLineEdit* box = f.Entry->EdN[0];
+    option.initFrom(box);
+    QCOMPARE(box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box), box->rect().adjusted(5, 2, -5, -2));
+    QLineEdit stranger;
+    stranger.resize(box->size());
+    option.initFrom(&stranger);
+    const QStyle* desktop = static_cast<QProxyStyle*>(stranger.style())->baseStyle();
+    QCOMPARE(stranger.style()->subElementRect(QStyle::SE_LineEditContents, &option, &stranger),
+             desktop->subElementRect(QStyle::SE_LineEditContents, &option, &stranger));
+
+    QWidget owned(&f, Qt::Window);
+    owned.setFont(ProgramFont(14));
+    auto* plain = new QLabel(QStringLiteral("plain"), &owned);
+    auto* own = new QLabel(QStringLiteral("own"), &owned);
+    own->setFont(ProgramFont(20));
+    owned.show();
+    QCOMPARE(plain->font(), QApplication::font(plain));
+    QCOMPARE(own->font().pointSizeF(), 20.0);
   }
 
   // A larger window: the graph panel takes the room, its picture follows and is drawn again at

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: MIT
+#include "shell/form1_style.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QToolButton>
+
+namespace {
+
+namespace Look {
+const QColor Edge{0xaa, 0xb6, 0xc8};
+const QColor Focus{0x3b, 0x78, 0xc8};  // also the selection
+const QColor Face{0xfd, 0xfd, 0xfe};
+const QColor Hover{0xea, 0xf2, 0xfd};
+const QColor Pressed{0xd5, 0xe5, 0xfa};
+const QColor DisabledFace{0xee, 0xf0, 0xf3};
+const QColor DisabledEdge{0xc9, 0xce, 0xd6};
+const QColor DisabledText{0xa0, 0xa6, 0xb0};
+const QColor Caption{0x2e, 0x40, 0x60};
+const QColor ReadOnlyFace{0xf7, 0xf9, 0xfc};
+const QColor ReadOnlyText{0x1d, 0x2a, 0x3e};
+}  // namespace Look
+
+// Room above a group box's contents for its caption, and where the caption stands.
+constexpr int CaptionRoom = 16;
+constexpr QPoint CaptionAt{11, 4};
+constexpr int GroupRadius = 6;
+// A box's border and the room between it and the text.
+constexpr int BoxBorder = 1;
+constexpr QMargins BoxPadding{4, 1, 4, 1};
+
+// Whether the widget belongs to the main window or to a window it owns.
+bool InFamily(const QWidget* widget) {
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget())
+    if (w->inherits("Form1")) return true;
+  return false;
+}
+
+// A line edit of its own, not the text part of a combo box or a spin box.
+const QLineEdit* OwnBox(const QWidget* widget) {
+  const auto* box = qobject_cast<const QLineEdit*>(widget);
+  if (box == nullptr || !InFamily(box)) return nullptr;
+  const QWidget* parent = box->parentWidget();
+  if (qobject_cast<const QComboBox*>(parent) != nullptr || qobject_cast<const QAbstractSpinBox*>(parent) != nullptr)
+    return nullptr;
+  return box;
+}
+
+// A rounded card; a border, when given, lies on the rectangle's outermost pixels.
+void PaintCard(QPainter* painter, QRectF rect, const QColor& fill, const QColor& border, qreal radius) {
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing);
+  if (border.isValid()) {
+    painter->setPen(QPen(border, 1));
+    rect.adjust(0.5, 0.5, -0.5, -0.5);
+  } else {
+    painter->setPen(Qt::NoPen);
+  }
+  painter->setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
+  painter->drawRoundedRect(rect, radius, radius);
+  painter->restore();
+}
+
+QColor PropertyColor(const QWidget* widget, const char* name) {
+  const QVariant value = widget->property(name);
+  return value.canConvert<QColor>() ? value.value<QColor>() : QColor();
+}
+
+void PaintButtonPanel(QPainter* painter, const QStyleOption& option) {
+  const bool enabled = option.state & QStyle::State_Enabled;
+  const bool hover = option.state & QStyle::State_MouseOver;
+  const bool sunken = option.state & QStyle::State_Sunken;
+  const QColor fill = !enabled ? Look::DisabledFace : sunken ? Look::Pressed : hover ? Look::Hover : Look::Face;
+  const QColor edge = !enabled ? Look::DisabledEdge : hover ? Look::Focus : Look::Edge;
+  PaintCard(painter, option.rect, fill, edge, 4);
+}
+
+QFont CaptionFont(const QWidget* widget) {
+  QFont font = widget != nullptr ? widget->font() : QApplication::font();
+  font.setBold(true);
+  return font;
+}
+
+void SetColor(QPalette& palette, QPalette::ColorRole role, const QColor& color) {
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, role, color);
+}
+
+}  // namespace
+
+Form1Style::Form1Style(const QString& key) : QProxyStyle(key) {}
+
+void Form1Style::Install() {
+  if (qobject_cast<Form1Style*>(QApplication::style()) == nullptr)
+    QApplication::setStyle(new Form1Style(QApplication::style()->name()));
+}
+
+void Form1Style::polish(QWidget* widget) {
+  QProxyStyle::polish(widget);
+  if (!InFamily(widget)) return;
+  // The family's controls write in the desktop's font, whatever font their window set for itself;
+  // a font a control sets for itself stays, and reaches what it holds.
+  const QWidget* parent = widget->parentWidget();
+  if (parent != nullptr && parent->isWindow() && !widget->isWindow() && !widget->testAttribute(Qt::WA_SetFont) &&
+      widget->font() != QApplication::font(widget))
+    widget->setFont(QApplication::font(widget));
+  if (qobject_cast<QAbstractButton*>(widget) != nullptr) widget->setAttribute(Qt::WA_Hover);
+  QPalette palette = widget->palette();
+  if (const QLineEdit* box = OwnBox(widget)) {
+    SetColor(palette, QPalette::Base, box->isReadOnly() ? Look::ReadOnlyFace : QColor(Qt::white));
+    if (box->isReadOnly()) SetColor(palette, QPalette::Text, Look::ReadOnlyText);
+    SetColor(palette, QPalette::Highlight, Look::Focus);
+  } else if (qobject_cast<QListWidget*>(widget) != nullptr) {
+    SetColor(palette, QPalette::Base, Qt::white);
+    SetColor(palette, QPalette::Highlight, Look::Focus);
+    SetColor(palette, QPalette::HighlightedText, Qt::white);
+  } else if (qobject_cast<QPushButton*>(widget) != nullptr) {
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, Look::DisabledText);
+  } else {
+    return;
+  }
+  widget->setPalette(palette);
+}
+
+void Form1Style::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const {
+  if (element == PE_PanelLineEdit && OwnBox(widget) != nullptr) {
+    const bool readOnly = static_cast<const QLineEdit*>(widget)->isReadOnly();
+    PaintCard(painter, option->rect, readOnly ? Look::ReadOnlyFace : QColor(Qt::white),
+              option->state & State_HasFocus ? Look::Focus : Look::Edge, 3);
+    return;
+  }
+  if (element == PE_PanelButtonTool && qobject_cast<const QToolButton*>(widget) != nullptr && InFamily(widget)) {
+    PaintButtonPanel(painter, *option);
+    return;
+  }
+  QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void Form1Style::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const {
+  if (element == CE_PushButtonBevel && qobject_cast<const QPushButton*>(widget) != nullptr && InFamily(widget)) {
+    PaintButtonPanel(painter, *option);
+    return;
+  }
+  if (element == CE_ShapedFrame && widget != nullptr && InFamily(widget)) {
+    if (qobject_cast<const QListWidget*>(widget) != nullptr) {
+      PaintCard(painter, option->rect, QColor(), Look::Edge, 0);
+      return;
+    }
+    if (const QColor fill = PropertyColor(widget, "panelColor"); fill.isValid()) {
+      const QVariant radius = widget->property("cardRadius");
+      PaintCard(painter, option->rect, fill, PropertyColor(widget, "cardBorder"),
+                radius.isValid() ? radius.toInt() : GroupRadius);
+      return;
+    }
+  }
+  QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void Form1Style::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                    const QWidget* widget) const {
+  const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+  if (control != CC_GroupBox || group == nullptr || (group->subControls & SC_GroupBoxCheckBox) || !InFamily(widget)) {
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    return;
+  }
+  const QColor fill = PropertyColor(widget, "panelColor");
+  const QColor border = PropertyColor(widget, "cardBorder");
+  if (fill.isValid() || border.isValid()) PaintCard(painter, option->rect, fill, border, GroupRadius);
+  if (group->text.isEmpty()) return;
+  painter->save();
+  painter->setFont(CaptionFont(widget));
+  painter->setPen(group->state & State_Enabled ? Look::Caption : Look::DisabledText);
+  painter->drawText(subControlRect(CC_GroupBox, option, SC_GroupBoxLabel, widget),
+                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, group->text);
+  painter->restore();
+}
+
+QRect Form1Style::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                                 const QWidget* widget) const {
+  const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+  if (control != CC_GroupBox || group == nullptr || (group->subControls & SC_GroupBoxCheckBox) || !InFamily(widget))
+    return QProxyStyle::subControlRect(control, option, sub, widget);
+  // A card's border takes its outermost pixels.
+  const int border = PropertyColor(widget, "cardBorder").isValid() ? 1 : 0;
+  switch (sub) {
+    case SC_GroupBoxContents: return option->rect.adjusted(border, border + CaptionRoom, -border, -border);
+    case SC_GroupBoxLabel: {
+      const QFontMetrics metrics(CaptionFont(widget));
+      return {option->rect.topLeft() + QPoint(border, border) + CaptionAt, metrics.size(Qt::TextShowMnemonic, group->text)};
+    }
+    case SC_GroupBoxFrame: return option->rect;
+    default: return {};
+  }
+}
+
+QRect Form1Style::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const {
+  if (element == SE_LineEditContents && OwnBox(widget) != nullptr)
+    return option->rect.marginsRemoved(BoxPadding + QMargins(BoxBorder, BoxBorder, BoxBorder, BoxBorder));
+  return QProxyStyle::subElementRect(element, option, widget);
+}
+
+QSize Form1Style::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                   const QWidget* widget) const {
+  if (type == CT_LineEdit && OwnBox(widget) != nullptr)
+    return size.grownBy(BoxPadding + QMargins(BoxBorder, BoxBorder, BoxBorder, BoxBorder));
+  // A push button is as large as its text and its border.
+  if (type == CT_PushButton && qobject_cast<const QPushButton*>(widget) != nullptr && InFamily(widget))
+    return size.grownBy(QMargins(BoxBorder, BoxBorder, BoxBorder, BoxBorder));
+  return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+int Form1Style::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+  if (metric == PM_DefaultFrameWidth && qobject_cast<const QListWidget*>(widget) != nullptr && InFamily(widget))
+    return 1;
+  return QProxyStyle::pixelMetric(metric, option, widget);
+}
