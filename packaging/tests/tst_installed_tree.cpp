@@ -8,6 +8,7 @@
 
 #include "graphics/save_graph.h"
 #include "platform/processes.h"
+#include "platform/modules.h"
 #include "platform/program_folder.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
@@ -41,6 +42,8 @@ class InstalledTreeTests : public QObject {
       QVERIFY2(QFileInfo(path).isExecutable() && InPrefix(path), qPrintable(path));
       QVERIFY2(!QFileInfo::exists(QDir(ExecutableFolder()).filePath(QString::fromUtf8(name))), name);
     }
+    // The SVG writer is a module that lies with them.
+    QVERIFY(ModuleFunction("zorbit_svg", "ZorbitSvgDevice") != nullptr);
     QFile manual(ManualPath());
     QVERIFY2(InPrefix(manual.fileName()), qPrintable(manual.fileName()));
     QVERIFY2(manual.open(QIODevice::ReadOnly), qPrintable(manual.fileName()));
