@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "shell/form1_look.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QWidget>
+#include <functional>
 
 #include "platform/program_font.h"
 
@@ -99,11 +101,52 @@ QPixmap Draw(ButtonPicture picture, qreal ratio) {
   return pixmap;
 }
 
+// An icon with a picture for ordinary screens and one for screens at 200 %, each drawn when first
+// shown: a window on one screen never draws the other.
+class TwoScaleIconEngine : public QIconEngine {
+ public:
+  explicit TwoScaleIconEngine(std::function<QPixmap(qreal)> draw) : draw_(std::move(draw)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    ForScale(painter->device()->devicePixelRatio()).paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return ForScale(1.0).pixmap(size, mode, state);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    return ForScale(scale).pixmap(size, scale, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return ForScale(1.0).actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return ForScale(1.0).availableSizes(mode, state);
+  }
+  bool isNull() override { return false; }
+  QString key() const override { return QStringLiteral("ZorbitTwoScale"); }
+  QIconEngine* clone() const override { return new TwoScaleIconEngine(*this); }
+
+ private:
+  // The pictures drawn so far; the one at 200 % is added for any scale above 100 %.
+  const QIcon& ForScale(qreal scale) {
+    const bool large = scale > 1.0;
+    if (!(large ? hasLarge_ : hasSmall_)) {
+      drawn_.addPixmap(draw_(large ? 2.0 : 1.0));
+      (large ? hasLarge_ : hasSmall_) = true;
+    }
+    return drawn_;
+  }
+
+  std::function<QPixmap(qreal)> draw_;
+  QIcon drawn_;
+  bool hasSmall_ = false;
+  bool hasLarge_ = false;
+};
+
 }  // namespace
 
+QIcon TwoScaleIcon(std::function<QPixmap(qreal ratio)> draw) { return QIcon(new TwoScaleIconEngine(std::move(draw))); }
+
 QIcon ButtonIcon(ButtonPicture picture) {
-  QIcon icon;
-  icon.addPixmap(Draw(picture, 1.0));
-  icon.addPixmap(Draw(picture, 2.0));
-  return icon;
+  return TwoScaleIcon([picture](qreal ratio) { return Draw(picture, ratio); });
 }

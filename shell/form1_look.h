@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QIcon>
 #include <QString>
+#include <functional>
 
 #include "platform/program_font.h"
 
@@ -26,3 +27,6 @@ inline const QColor Graph{236, 241, 246};
 // The pictures of the picture buttons, drawn so that they stay crisp at any scaling.
 enum class ButtonPicture { Incorporate, Random, Help, Calculate, Exercise, SaveImage };
 QIcon ButtonIcon(ButtonPicture picture);
+// An icon drawn by `draw` on a 24 x 24 canvas at the device pixel ratio it is given: at 100 % and
+// at 200 %, each when first shown.
+QIcon TwoScaleIcon(std::function<QPixmap(qreal ratio)> draw);

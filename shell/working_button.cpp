@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QToolButton>
 
+#include "shell/form1_look.h"
+
 namespace {
 
 // Follows the exercise button's enabled state onto the working button.
@@ -50,10 +52,7 @@ QToolButton* WorkingButton(QWidget* parent, const QString& name, QToolButton* ex
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
   button->setText(QStringLiteral("Working"));
-  QIcon icon;
-  icon.addPixmap(WorkingPicture(1.0));
-  icon.addPixmap(WorkingPicture(2.0));
-  button->setIcon(icon);
+  button->setIcon(TwoScaleIcon(WorkingPicture));
   button->setIconSize(QSize(20, 20));
   button->setToolButtonStyle(Qt::ToolButtonIconOnly);
   button->setToolTip(QStringLiteral("Working: the last calculation step by step"));

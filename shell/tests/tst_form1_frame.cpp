@@ -20,6 +20,7 @@
 #include "platform/program_font.h"
 #include "platform/twips.h"
 #include "platform/testing/environment.h"
+#include "shell/form1_look.h"
 
 class Form1FrameTests : public QObject {
   Q_OBJECT
@@ -215,6 +216,25 @@ class Form1FrameTests : public QObject {
     owned.show();
     QCOMPARE(plain->font(), QApplication::font(plain));
     QCOMPARE(own->font().pointSizeF(), 20.0);
+  }
+
+  // A button's picture is drawn for the scale it is shown at, once: a 100 % screen never draws the
+  // one for 200 %, which stays sharp where it is shown.
+  void AnIconIsDrawnForTheScaleItIsShownAtOnce() {
+    QList<qreal> drawn;
+    const QIcon icon = TwoScaleIcon([&drawn](qreal ratio) {
+      drawn << ratio;
+      QPixmap pixmap(qRound(24 * ratio), qRound(24 * ratio));
+      pixmap.setDevicePixelRatio(ratio);
+      pixmap.fill(Qt::blue);
+      return pixmap;
+    });
+    icon.pixmap(QSize(20, 20), 1.0);
+    icon.pixmap(QSize(20, 20), 1.0);
+    QCOMPARE(drawn, QList<qreal>({1.0}));
+    const QPixmap large = icon.pixmap(QSize(20, 20), 2.0);
+    QCOMPARE(large.width(), 48);  // the picture drawn for 200 %, not the other one enlarged
+    QCOMPARE(drawn, QList<qreal>({1.0, 2.0}));
   }
 
   // A larger window: the graph panel takes the room, its picture follows and is drawn again at
