@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -33,6 +31,7 @@ constexpr LangTable BtCopy = {"Copy", "Copiar", "Copiar"};
 constexpr LangTable BtPrint = {"Print…", "Imprimir…", "Imprimir…"};
 constexpr LangTable BtPdf = {"Save as PDF…", "Guardar com a PDF…", "Guardar como PDF…"};
 constexpr LangTable NotSaved = {"Not saved", "No guardat", "No guardado"};
+constexpr LangTable NotPrinted = {"Not printed", "No imprès", "No impreso"};
 }  // namespace WorkingTexts
 
 
@@ -87,35 +86,27 @@ void FWorking::SetWorking(ProblemKind kind, const Working& working, const Langua
 
 void FWorking::BtCopy_Click() { QGuiApplication::clipboard()->setText(plain_); }
 
-void FWorking::Print(QPrinter& printer) const {
+bool FWorking::Print(QPagedPaintDevice& printer) const {
   QTextDocument document;
   document.setDefaultFont(ProgramFont(10));
   document.setHtml(QStringLiteral("<h3>") + windowTitle().toHtmlEscaped() + QStringLiteral("</h3>") + html_);
   document.print(&printer);
+  return true;
 }
 
 void FWorking::BtPrint_Click() {
-  QPrinter printer(QPrinter::HighResolution);
-  bool go = false;
-  if (askPrinter_) {
-    go = askPrinter_(printer, this);
-  } else {
-    QPrintDialog dialog(&printer, this);
-    go = dialog.exec() == QDialog::Accepted;
-  }
-  if (go) Print(printer);
+  PrintRequest request;
+  request.Parent = this;
+  const auto print = [this](QPagedPaintDevice& printer) { return Print(printer); };
+  if (PrintPages(request, print, askPrinter_) == PrintOutcome::Failed)
+    seams_.Messages->Show(language_.Text(WorkingTexts::NotPrinted), windowTitle(), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 bool FWorking::SavePdf(const QString& path) const {
   // Written beside the target first: a file that was there stays whole when the writing fails.
   const QString part = path + QStringLiteral(".part");
   QFile::remove(part);
-  {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(part);
-    Print(printer);
-  }
+  PrintPagesToPdf(part, [this](QPagedPaintDevice& printer) { return Print(printer); });
   if (QFileInfo(part).size() <= 0) {
     QFile::remove(part);
     return false;

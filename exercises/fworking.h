@@ -6,10 +6,11 @@
 
 #include "calc/problem.h"
 #include "lang/language.h"
+#include "platform/printing.h"
 #include "platform/seams.h"
 #include "working/working.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
@@ -17,8 +18,6 @@ class QTextEdit;
 // The file dialog in save mode for the PDF: (parent, start folder) -> the chosen path, "" on
 // Cancel. Empty: the program's own file dialog.
 using AskPdfPath = std::function<QString(QWidget* parent, const QString& startFolder)>;
-// Sets up the printer for Print…, answering false on Cancel. Empty: the system's print dialog.
-using AskPrinter = std::function<bool(QPrinter& printer, QWidget* parent)>;
 
 // The working window: the working of a panel's last calculation, read-only, with Copy (plain
 // text), Print… and Save as PDF…. Its captions follow the language it is given.
@@ -47,7 +46,7 @@ class FWorking : public QDialog {
 
  private:
   // The working under its caption, as printed and saved.
-  void Print(QPrinter& printer) const;
+  bool Print(QPagedPaintDevice& printer) const;
 
   Seams seams_;
   AskPdfPath askPdf_;

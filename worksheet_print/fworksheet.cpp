@@ -11,9 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
@@ -21,6 +19,7 @@
 
 #include "exercises/fprbls.h"
 #include "filedlg/ask_file.h"
+#include "platform/printing.h"
 #include "platform/qtext.h"
 #include "worksheet/sheet_text.h"
 #include "worksheet_print/sheet_output.h"
@@ -297,35 +296,30 @@ const SheetLayout* FWorksheet::CurrentLayout() {
 void FWorksheet::BtPreview_Click() {
   const SheetLayout* layout = CurrentLayout();
   if (!layout) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(layout->PageSize);
-  QPrintPreviewDialog preview(&printer, this);
-  preview.setObjectName(QStringLiteral("FWorksheetPreview"));
-  preview.setWindowTitle(Title + QStringLiteral(" - Preview"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [layout](QPrinter* p) { PrintSheet(*p, *layout); });
+  const PrintRequest request{this, QStringLiteral("FWorksheetPreview"), Title + QStringLiteral(" - Preview"),
+                             layout->PageSize, true};
   // As large as a page wants, within the screen the window is on (a 1366 x 768 laptop too);
   // the preview can be resized from there.
   QSize size(900, 1000);
   if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size() * 0.92);
-  preview.resize(size);
-  preview.exec();
+  if (!PreviewPages(request, [layout](QPagedPaintDevice& printer) { return PrintSheet(printer, *layout); }, size))
+    Report(QStringLiteral("The sheet could not be printed."), Title);
 }
 
 void FWorksheet::BtPrint_Click() {
   const SheetLayout* layout = CurrentLayout();
   if (!layout) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(layout->PageSize);
-  QPrintDialog dialog(&printer, this);
-  dialog.setObjectName(QStringLiteral("FWorksheetPrint"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  // Paper other than the layout's gets a layout of its own, so nothing runs off the page.
-  const QPageSize chosen = printer.pageLayout().pageSize();
-  SheetLayout onPaper = chosen.isEquivalentTo(layout->PageSize)
-                            ? *layout
-                            : LayOutWorksheet(*sheet_, LayoutOptions{chosen, OpGraphs->isChecked(), PageOptions().Space});
-  if (!PrintSheet(printer, onPaper)) Report(QStringLiteral("The sheet could not be printed."), Title);
+  const PrintRequest request{this, QStringLiteral("FWorksheetPrint"), QString(), layout->PageSize, true};
+  const auto print = [this, layout](QPagedPaintDevice& printer) {
+    // Paper other than the layout's gets a layout of its own, so nothing runs off the page.
+    const QPageSize chosen = printer.pageLayout().pageSize();
+    const SheetLayout onPaper =
+        chosen.isEquivalentTo(layout->PageSize)
+            ? *layout
+            : LayOutWorksheet(*sheet_, LayoutOptions{chosen, OpGraphs->isChecked(), PageOptions().Space});
+    return PrintSheet(printer, onPaper);
+  };
+  if (PrintPages(request, print) == PrintOutcome::Failed) Report(QStringLiteral("The sheet could not be printed."), Title);
 }
 
 QString FWorksheet::AskPath(const QString& typeList, const QString& name) {

@@ -5,7 +5,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 
 #include "worksheet/sheet_text.h"
@@ -61,8 +60,7 @@ bool PaintSheet(QPagedPaintDevice& device, const SheetLayout& layout) {
   return PaintPages(painter, device, layout);
 }
 
-bool PrintSheet(QPrinter& printer, const SheetLayout& layout) {
-  printer.setFullPage(true);
+bool PrintSheet(QPagedPaintDevice& printer, const SheetLayout& layout) {
   printer.setPageSize(layout.PageSize);
   printer.setPageOrientation(QPageLayout::Portrait);
   return PaintSheet(printer, layout);

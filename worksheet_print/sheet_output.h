@@ -6,7 +6,6 @@
 #include "worksheet_print/sheet_layout.h"
 
 class QPainter;
-class QPrinter;
 class QPagedPaintDevice;
 
 // Draws one page of the layout; the painter is already scaled to twips.
@@ -17,8 +16,9 @@ void PaintSheetPage(QPainter& painter, const SheetPage& page);
 // be painted on.
 bool PaintSheet(QPagedPaintDevice& device, const SheetLayout& layout);
 
-// Makes the printer's paper the layout's and prints on it, the paper's corner as origin.
-bool PrintSheet(QPrinter& printer, const SheetLayout& layout);
+// Makes the printer's paper the layout's and prints on it; a printer set to its full page has the
+// paper's corner as origin.
+bool PrintSheet(QPagedPaintDevice& printer, const SheetLayout& layout);
 
 // Writes the layout as a PDF file; false with the reason in `error`.
 bool WriteSheetPdf(const QString& path, const SheetLayout& layout, QString* error = nullptr);

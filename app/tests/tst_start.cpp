@@ -24,8 +24,10 @@ class StartTests : public QObject {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(zorbit.processId()));
     QVERIFY(maps.open(QIODevice::ReadOnly));
     const QByteArray loaded = maps.readAll();
-    // Qt SVG is the SVG save's module's, loaded when a graph is first saved as SVG.
-    for (const char* needless : {"/imageformats/", "/iconengines/", "libjpeg", "libQt6Svg", "zorbit_svg"})
+    // Qt SVG and Qt Print Support come with the program's modules, loaded when a graph is first
+    // saved as SVG and when the user first prints.
+    for (const char* needless : {"/imageformats/", "/iconengines/", "libjpeg", "libQt6Svg", "zorbit_svg",
+                                 "libQt6PrintSupport", "zorbit_print"})
       QVERIFY2(!loaded.contains(needless), needless);
     QVERIFY(zorbit.waitForFinished(60000));
     QCOMPARE(zorbit.exitCode(), 0);

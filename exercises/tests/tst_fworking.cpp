@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "exercises/fworking.h"
+#include "platform/program_folder.h"
 #include "platform/testing/file_bytes.h"
 #include "platform/testing/recording_seams.h"
 #include "platform/testing/environment.h"
@@ -109,6 +110,15 @@ class FWorkingTest : public QObject {
                       In(0));
     QTest::mouseClick(window.BtPrint, Qt::LeftButton);
     QVERIFY(ReadAll(path).startsWith("%PDF-"));
+
+    // Printing is a module of its own: where it cannot be found, Print… says so.
+    QTemporaryDir elsewhere;
+    SetExecutableFolder(elsewhere.path());
+    QFile::remove(path);
+    QTest::mouseClick(window.BtPrint, Qt::LeftButton);
+    SetExecutableFolder(QString());
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(messages_.LastText(), QStringLiteral("Not printed"));
   }
 };
 

@@ -42,8 +42,9 @@ class InstalledTreeTests : public QObject {
       QVERIFY2(QFileInfo(path).isExecutable() && InPrefix(path), qPrintable(path));
       QVERIFY2(!QFileInfo::exists(QDir(ExecutableFolder()).filePath(QString::fromUtf8(name))), name);
     }
-    // The SVG writer is a module that lies with them.
+    // The SVG writer and printing are modules that lie with them.
     QVERIFY(ModuleFunction("zorbit_svg", "ZorbitSvgDevice") != nullptr);
+    QVERIFY(ModuleFunction("zorbit_print", "ZorbitPrintPages") != nullptr);
     QFile manual(ManualPath());
     QVERIFY2(InPrefix(manual.fileName()), qPrintable(manual.fileName()));
     QVERIFY2(manual.open(QIODevice::ReadOnly), qPrintable(manual.fileName()));
