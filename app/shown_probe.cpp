@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/shown_probe.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QTimer>
@@ -8,7 +9,6 @@
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -28,7 +28,9 @@ class ShownProbe : public QObject {
         QTimer::singleShot(1000, [] {
           std::printf("resident_kb %ld\n", ResidentKilobytes());
           std::fflush(stdout);
-          std::_Exit(0);
+          // An ordinary end, as when the user closes the window: the work folder's lock goes
+          // with it, and the next start does not find one left behind.
+          QCoreApplication::exit(0);
         });
       });
     }
