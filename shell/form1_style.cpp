@@ -11,6 +11,10 @@
 #include <QPushButton>
 #include <QStyleOption>
 #include <QToolButton>
+#include <array>
+#include <cmath>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -53,8 +57,9 @@ const QLineEdit* OwnBox(const QWidget* widget) {
   return box;
 }
 
-// A rounded card; a border, when given, lies on the rectangle's outermost pixels.
-void PaintCard(QPainter* painter, QRectF rect, const QColor& fill, const QColor& border, qreal radius) {
+// A rounded card, antialiased as a whole; a border, when given, lies on the rectangle's outermost
+// pixels.
+void PaintWholeCard(QPainter* painter, QRectF rect, const QColor& fill, const QColor& border, qreal radius) {
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing);
   if (border.isValid()) {
@@ -67,6 +72,69 @@ void PaintCard(QPainter* painter, QRectF rect, const QColor& fill, const QColor&
   painter->drawRoundedRect(rect, radius, radius);
   painter->restore();
 }
+
+// The four corners of an opaque card as pictures: the corners' squares of a small card of the
+// same colours and radius, drawn once per colours, radius and pixel ratio. They count clockwise
+// from the top left. The look has a few dozen such cards (panels, buttons and boxes in their
+// states), so they are kept for the program's life.
+using CardCorners = std::array<QPixmap, 4>;
+const CardCorners& CornersOf(const QColor& fill, const QColor& border, int radius, qreal ratio) {
+  static std::map<std::tuple<QRgb, QRgb, int, qreal>, CardCorners> kept;
+  const auto key = std::make_tuple(fill.isValid() ? fill.rgba() : 0, border.isValid() ? border.rgba() : 0, radius, ratio);
+  if (const auto found = kept.find(key); found != kept.end()) return found->second;
+  const int side = radius + 1;  // the square a corner's curve stays in
+  // Reaching well past the squares, so that each holds one corner's curve and nothing else.
+  const int small = 2 * side + 4;
+  QPixmap card(qRound(small * ratio), qRound(small * ratio));
+  card.setDevicePixelRatio(ratio);
+  card.fill(Qt::transparent);
+  QPainter painter(&card);
+  PaintWholeCard(&painter, QRectF(0, 0, small, small), fill, border, radius);
+  painter.end();
+  const int square = qRound(side * ratio);
+  const int far = card.width() - square;
+  const QPoint at[] = {{0, 0}, {far, 0}, {far, far}, {0, far}};
+  CardCorners corners;
+  for (int corner = 0; corner < 4; ++corner) {
+    corners[corner] = card.copy(QRect(at[corner], QSize(square, square)));
+    corners[corner].setDevicePixelRatio(ratio);
+  }
+  return kept.emplace(key, corners).first->second;
+}
+
+}  // namespace
+
+void PaintCard(QPainter* painter, const QRect& rect, const QColor& fill, const QColor& border, int radius) {
+  const int side = radius + 1;
+  const qreal ratio = painter->device()->devicePixelRatio();
+  // In parts only where a logical pixel is whole device pixels, so the parts meet without a seam.
+  const bool whole = ratio != std::floor(ratio) || painter->transform().type() > QTransform::TxTranslate;
+  const bool opaque = (!fill.isValid() || fill.alpha() == 255) && (!border.isValid() || border.alpha() == 255);
+  if (whole || !opaque || radius < 1 || rect.width() < 2 * side || rect.height() < 2 * side) {
+    PaintWholeCard(painter, rect, fill, border, radius);
+    return;
+  }
+  const int edge = border.isValid() ? 1 : 0;
+  const QRect across(rect.left() + side, rect.top(), rect.width() - 2 * side, rect.height());
+  const QRect down(rect.left(), rect.top() + side, rect.width(), rect.height() - 2 * side);
+  if (fill.isValid()) {
+    painter->fillRect(across.adjusted(0, edge, 0, -edge), fill);
+    painter->fillRect(down.adjusted(edge, 0, -edge, 0), fill);
+  }
+  if (edge != 0) {
+    painter->fillRect(QRect(across.left(), across.top(), across.width(), 1), border);
+    painter->fillRect(QRect(across.left(), across.bottom(), across.width(), 1), border);
+    painter->fillRect(QRect(down.left(), down.top(), 1, down.height()), border);
+    painter->fillRect(QRect(down.right(), down.top(), 1, down.height()), border);
+  }
+  const QPoint corners[] = {rect.topLeft(), QPoint(rect.right() + 1 - side, rect.top()),
+                            QPoint(rect.right() + 1 - side, rect.bottom() + 1 - side),
+                            QPoint(rect.left(), rect.bottom() + 1 - side)};
+  const CardCorners& pictures = CornersOf(fill, border, radius, ratio);
+  for (int which = 0; which < 4; ++which) painter->drawPixmap(corners[which], pictures[which]);
+}
+
+namespace {
 
 QColor PropertyColor(const QWidget* widget, const char* name) {
   const QVariant value = widget->property(name);

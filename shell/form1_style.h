@@ -10,6 +10,11 @@
 //
 // A card (a group box or a frame) takes its fill from its "panelColor" property and its border,
 // when it has one, from "cardBorder".
+// A card as the look draws it: rounded by `radius`, filled, and bordered on its outermost pixels
+// when `border` is valid. An opaque card is drawn in parts, its straight runs as plain rectangles
+// and its corners from pictures kept in QPixmapCache: a window's first paint draws many of them.
+void PaintCard(QPainter* painter, const QRect& rect, const QColor& fill, const QColor& border, int radius);
+
 class Form1Style : public QProxyStyle {
   Q_OBJECT
 

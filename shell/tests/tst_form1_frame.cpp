@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <functional>
 
 #include "form1_driver.h"
 #include "platform/picture_box.h"
@@ -21,6 +22,7 @@
 #include "platform/twips.h"
 #include "platform/testing/environment.h"
 #include "shell/form1_look.h"
+#include "shell/form1_style.h"
 
 class Form1FrameTests : public QObject {
   Q_OBJECT
@@ -235,6 +237,50 @@ class Form1FrameTests : public QObject {
     const QPixmap large = icon.pixmap(QSize(20, 20), 2.0);
     QCOMPARE(large.width(), 48);  // the picture drawn for 200 %, not the other one enlarged
     QCOMPARE(drawn, QList<qreal>({1.0, 2.0}));
+  }
+
+  // A card drawn in parts (plain runs, corners from pictures) has the pixels of the same card
+  // antialiased whole, on a screen at 100 % and at 200 %.
+  void ACardDrawnInPartsLooksAsOneDrawnWhole_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("fill");
+    QTest::addColumn<QColor>("border");
+    QTest::addColumn<int>("radius");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("panel") << QSize(250, 180) << QColor(226, 237, 251) << QColor() << 6 << 1.0;
+    QTest::newRow("button") << QSize(32, 28) << QColor(0xfd, 0xfd, 0xfe) << QColor(0xaa, 0xb6, 0xc8) << 4 << 1.0;
+    QTest::newRow("box at 200 %") << QSize(180, 24) << QColor(Qt::white) << QColor(0x3b, 0x78, 0xc8) << 3 << 2.0;
+    QTest::newRow("shape at 200 %") << QSize(90, 70) << QColor(252, 243, 218) << QColor(202, 194, 174) << 8 << 2.0;
+  }
+  void ACardDrawnInPartsLooksAsOneDrawnWhole() {
+    QFETCH(QSize, size);
+    QFETCH(QColor, fill);
+    QFETCH(QColor, border);
+    QFETCH(int, radius);
+    QFETCH(qreal, ratio);
+    const auto canvas = [&](const std::function<void(QPainter&)>& draw) {
+      QImage image(size * ratio + QSize(8, 8) * ratio, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(ratio);
+      image.fill(QColor(120, 160, 90));
+      QPainter painter(&image);
+      draw(painter);
+      return image;
+    };
+    const QRect card(QPoint(4, 4), size);
+    const QImage parts = canvas([&](QPainter& p) { PaintCard(&p, card, fill, border, radius); });
+    const QImage whole = canvas([&](QPainter& p) {
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(border.isValid() ? QPen(border, 1) : QPen(Qt::NoPen));
+      p.setBrush(fill);
+      const qreal inset = border.isValid() ? 0.5 : 0;
+      p.drawRoundedRect(QRectF(card).adjusted(inset, inset, -inset, -inset), radius, radius);
+    });
+    for (int y = 0; y < whole.height(); ++y)
+      for (int x = 0; x < whole.width(); ++x) {
+        const QColor a = parts.pixelColor(x, y), b = whole.pixelColor(x, y);
+        QVERIFY2(qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 && qAbs(a.blue() - b.blue()) <= 2,
+                 qPrintable(QStringLiteral("%1,%2: %3 against %4").arg(x).arg(y).arg(a.name(), b.name())));
+      }
   }
 
   // A larger window: the graph panel takes the room, its picture follows and is drawn again at
