@@ -76,10 +76,11 @@ void PaintWholeCard(QPainter* painter, QRectF rect, const QColor& fill, const QC
 // The four corners of an opaque card as pictures: the corners' squares of a small card of the
 // same colours and radius, drawn once per colours, radius and pixel ratio. They count clockwise
 // from the top left. The look has a few dozen such cards (panels, buttons and boxes in their
-// states), so they are kept for the program's life.
+// states), so they are kept for the program's life and never freed: a static map would free its
+// pictures after the application object is gone.
 using CardCorners = std::array<QPixmap, 4>;
 const CardCorners& CornersOf(const QColor& fill, const QColor& border, int radius, qreal ratio) {
-  static std::map<std::tuple<QRgb, QRgb, int, qreal>, CardCorners> kept;
+  static auto& kept = *new std::map<std::tuple<QRgb, QRgb, int, qreal>, CardCorners>;
   const auto key = std::make_tuple(fill.isValid() ? fill.rgba() : 0, border.isValid() ? border.rgba() : 0, radius, ratio);
   if (const auto found = kept.find(key); found != kept.end()) return found->second;
   const int side = radius + 1;  // the square a corner's curve stays in
