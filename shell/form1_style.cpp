@@ -36,9 +36,10 @@ const QColor ReadOnlyText{0x1d, 0x2a, 0x3e};
 constexpr int CaptionRoom = 16;
 constexpr QPoint CaptionAt{11, 4};
 constexpr int GroupRadius = 6;
-// A box's border and the room between it and the text.
-constexpr int BoxBorder = 1;
+// A box's border and the room between it and the text, then both together.
+constexpr QMargins BoxBorder{1, 1, 1, 1};
 constexpr QMargins BoxPadding{4, 1, 4, 1};
+constexpr QMargins BoxInset = BoxBorder + BoxPadding;
 
 // Whether the widget belongs to the main window or to a window it owns.
 bool InFamily(const QWidget* widget) {
@@ -157,6 +158,16 @@ QFont CaptionFont(const QWidget* widget) {
   return font;
 }
 
+// The group box the look draws: a plain one (no check box) of the family; null otherwise.
+const QStyleOptionGroupBox* FamilyGroup(QStyle::ComplexControl control, const QStyleOptionComplex* option,
+                                        const QWidget* widget) {
+  const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+  if (control != QStyle::CC_GroupBox || group == nullptr || (group->subControls & QStyle::SC_GroupBoxCheckBox) ||
+      !InFamily(widget))
+    return nullptr;
+  return group;
+}
+
 void SetColor(QPalette& palette, QPalette::ColorRole role, const QColor& color) {
   for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
     palette.setColor(group, role, color);
@@ -236,8 +247,8 @@ void Form1Style::drawControl(ControlElement element, const QStyleOption* option,
 
 void Form1Style::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                                     const QWidget* widget) const {
-  const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-  if (control != CC_GroupBox || group == nullptr || (group->subControls & SC_GroupBoxCheckBox) || !InFamily(widget)) {
+  const QStyleOptionGroupBox* group = FamilyGroup(control, option, widget);
+  if (group == nullptr) {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     return;
   }
@@ -255,9 +266,8 @@ void Form1Style::drawComplexControl(ComplexControl control, const QStyleOptionCo
 
 QRect Form1Style::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                                  const QWidget* widget) const {
-  const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-  if (control != CC_GroupBox || group == nullptr || (group->subControls & SC_GroupBoxCheckBox) || !InFamily(widget))
-    return QProxyStyle::subControlRect(control, option, sub, widget);
+  const QStyleOptionGroupBox* group = FamilyGroup(control, option, widget);
+  if (group == nullptr) return QProxyStyle::subControlRect(control, option, sub, widget);
   // A card's border takes its outermost pixels.
   const int border = PropertyColor(widget, "cardBorder").isValid() ? 1 : 0;
   switch (sub) {
@@ -273,17 +283,17 @@ QRect Form1Style::subControlRect(ComplexControl control, const QStyleOptionCompl
 
 QRect Form1Style::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const {
   if (element == SE_LineEditContents && OwnBox(widget) != nullptr)
-    return option->rect.marginsRemoved(BoxPadding + QMargins(BoxBorder, BoxBorder, BoxBorder, BoxBorder));
+    return option->rect.marginsRemoved(BoxInset);
   return QProxyStyle::subElementRect(element, option, widget);
 }
 
 QSize Form1Style::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                    const QWidget* widget) const {
   if (type == CT_LineEdit && OwnBox(widget) != nullptr)
-    return size.grownBy(BoxPadding + QMargins(BoxBorder, BoxBorder, BoxBorder, BoxBorder));
+    return size.grownBy(BoxInset);
   // A push button is as large as its text and its border.
   if (type == CT_PushButton && qobject_cast<const QPushButton*>(widget) != nullptr && InFamily(widget))
-    return size.grownBy(QMargins(BoxBorder, BoxBorder, BoxBorder, BoxBorder));
+    return size.grownBy(BoxBorder);
   return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
 

@@ -3,6 +3,11 @@
 
 #include <QProxyStyle>
 
+// A card as the look draws it: rounded by `radius`, filled, and bordered on its outermost pixels
+// when `border` is valid. An opaque card is drawn in parts, its straight runs as plain rectangles
+// and its corners from pictures kept per colours and radius: a window's first paint draws many.
+void PaintCard(QPainter* painter, const QRect& rect, const QColor& fill, const QColor& border, int radius);
+
 // The look of the main window and of every window it owns, drawn over the desktop's style: panel
 // cards with rounded corners in their colours, bold captions, boxes, lists and buttons with thin
 // rounded borders that turn blue under the mouse or the focus. Widgets outside the main window's
@@ -10,11 +15,6 @@
 //
 // A card (a group box or a frame) takes its fill from its "panelColor" property and its border,
 // when it has one, from "cardBorder".
-// A card as the look draws it: rounded by `radius`, filled, and bordered on its outermost pixels
-// when `border` is valid. An opaque card is drawn in parts, its straight runs as plain rectangles
-// and its corners from pictures kept in QPixmapCache: a window's first paint draws many of them.
-void PaintCard(QPainter* painter, const QRect& rect, const QColor& fill, const QColor& border, int radius);
-
 class Form1Style : public QProxyStyle {
   Q_OBJECT
 

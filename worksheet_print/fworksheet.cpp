@@ -26,6 +26,8 @@
 
 namespace {
 
+const QString NotPrinted = QStringLiteral("The sheet could not be printed.");
+
 const QString Title = QStringLiteral("Worksheet");
 const QString KindCaptions[ExerciseKindCount] = {QStringLiteral("Binary operations"), QStringLiteral("Power"),
                                                  QStringLiteral("Roots"), QStringLiteral("Combined formula"),
@@ -303,7 +305,7 @@ void FWorksheet::BtPreview_Click() {
   QSize size(900, 1000);
   if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size() * 0.92);
   if (!PreviewPages(request, [layout](QPagedPaintDevice& printer) { return PrintSheet(printer, *layout); }, size))
-    Report(QStringLiteral("The sheet could not be printed."), Title);
+    Report(NotPrinted, Title);
 }
 
 void FWorksheet::BtPrint_Click() {
@@ -319,7 +321,7 @@ void FWorksheet::BtPrint_Click() {
             : LayOutWorksheet(*sheet_, LayoutOptions{chosen, OpGraphs->isChecked(), PageOptions().Space});
     return PrintSheet(printer, onPaper);
   };
-  if (PrintPages(request, print) == PrintOutcome::Failed) Report(QStringLiteral("The sheet could not be printed."), Title);
+  if (PrintPages(request, print) == PrintOutcome::Failed) Report(NotPrinted, Title);
 }
 
 QString FWorksheet::AskPath(const QString& typeList, const QString& name) {
