@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include "session/owner_channel.h"
 
 // One store, one writer. The first Zorbit started on a work folder owns the folder's session: it
 // holds a lock file there ("Zorbit.lock") for as long as it runs, and listens for the programs
@@ -38,12 +39,9 @@ class StoreOwner : public QObject {
   void ArgumentsHanded(const QStringList& arguments);
 
  private:
-  bool Listen();
-  void Answer(class QLocalSocket* socket);
-
   QString folder_;
   QLockFile lock_;
-  QLocalServer server_;
+  OwnerListener listener_;
 };
 
 // The text a second start writes where it was started from.

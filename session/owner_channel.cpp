@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "session/owner_channel.h"
+
+#include <QDataStream>
+#include <QIODevice>
+
+namespace {
+
+// A message longer than this is not a command line.
+constexpr quint32 LongestMessage = 64 * 1024;
+
+}  // namespace
+
+QByteArray HandOverMessage(const QStringList& arguments) {
+  QByteArray body;
+  {
+    QDataStream stream(&body, QIODevice::WriteOnly);
+    stream << arguments;
+  }
+  QByteArray message;
+  QDataStream stream(&message, QIODevice::WriteOnly);
+  stream << static_cast<quint32>(body.size());
+  return message + body;
+}
+
+ReceivedMessage ReadHandOverMessage(const QByteArray& bytes) {
+  if (bytes.size() < 4) return {};
+  quint32 size = 0;
+  QDataStream head(bytes);
+  head >> size;
+  if (size > LongestMessage) return {ReceivedMessage::Refused, {}};
+  if (bytes.size() < 4 + static_cast<qsizetype>(size)) return {};
+  ReceivedMessage message{ReceivedMessage::Complete, {}};
+  QDataStream body(bytes.mid(4, size));
+  body >> message.Arguments;
+  if (body.status() != QDataStream::Ok) return {ReceivedMessage::Refused, {}};
+  return message;
+}
+
+QByteArray HandOverAnswer() { return QByteArrayLiteral("forward\n"); }
