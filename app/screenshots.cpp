@@ -39,10 +39,11 @@
 
 namespace {
 
-bool Save(QWidget& window, const QDir& folder, const QString& name) {
+// The whole window, or the part of it `area` says.
+bool Save(QWidget& window, const QDir& folder, const QString& name, const QRect& area = QRect(QPoint(0, 0), QSize(-1, -1))) {
   QApplication::processEvents();
   const QString path = folder.filePath(name + QStringLiteral(".png"));
-  const bool saved = window.grab().save(path);
+  const bool saved = window.grab(area).save(path);
   std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
   return saved;
 }
@@ -233,7 +234,9 @@ int main(int argc, char* argv[]) {
   Enter(form, 0, "0, 0");
   form.LstZ[1]->setCurrentIndex(4);
   form.Binary->OkOp2->click();
-  ok = Save(*form.Binary, folder, QStringLiteral("binary_division_by_zero")) && ok;
+  // The panel as it stands in the window, on its card.
+  const QRect card(form.Binary->mapTo(&form, QPoint(-3, -3)), form.Binary->size() + QSize(6, 6));
+  ok = Save(form, folder, QStringLiteral("binary_division_by_zero"), card) && ok;
   ok = Save(*form.Binary->GraphWindows[3], folder, QStringLiteral("graph_window_3_no_quotient")) && ok;
 
   processes.Succeed = false;

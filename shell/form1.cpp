@@ -109,6 +109,9 @@ QFrame* Shape(QWidget* parent, const char* name, QWidget* panel) {
   shape->setProperty("cardBorder", color.darker(125));
   shape->setProperty("cardRadius", 8);
   new ShapeBehind(shape, panel);
+  // The card covers the panel to its corners: the panel paints all its pixels, and the paper and
+  // the card are not painted under it.
+  panel->setAttribute(Qt::WA_OpaquePaintEvent);
   return shape;
 }
 

@@ -254,7 +254,12 @@ void Form1Style::drawComplexControl(ComplexControl control, const QStyleOptionCo
   }
   const QColor fill = PropertyColor(widget, "panelColor");
   const QColor border = PropertyColor(widget, "cardBorder");
-  if (fill.isValid() || border.isValid()) PaintCard(painter, option->rect, fill, border, GroupRadius);
+  // A group that paints all its pixels lies on a card of its own colour, which shows through no
+  // corner: it is filled edge to edge.
+  if (widget->testAttribute(Qt::WA_OpaquePaintEvent) && fill.isValid() && !border.isValid())
+    painter->fillRect(option->rect, fill);
+  else if (fill.isValid() || border.isValid())
+    PaintCard(painter, option->rect, fill, border, GroupRadius);
   if (group->text.isEmpty()) return;
   painter->save();
   painter->setFont(CaptionFont(widget));

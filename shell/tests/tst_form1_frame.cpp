@@ -220,6 +220,19 @@ class Form1FrameTests : public QObject {
     QCOMPARE(own->font().pointSizeF(), 20.0);
   }
 
+  // Neither the paper nor the card is painted under a panel: the panel covers itself to its corners.
+  void APanelLiesOnItsCardToItsCorners() {
+    Form1Driver d;
+    Form1& f = *d.form;
+    const QImage window = f.grab().toImage();
+    for (QWidget* panel : std::initializer_list<QWidget*>{f.Entry, f.Stored, f.Binary, f.POpUn, f.Combined}) {
+      const QColor color = panel->property("panelColor").value<QColor>();
+      const QRect area(panel->mapTo(&f, QPoint(0, 0)), panel->size());
+      for (const QPoint corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+        QCOMPARE(window.pixelColor(corner), color);
+    }
+  }
+
   // A button's picture is drawn for the scale it is shown at, once: a 100 % screen never draws the
   // one for 200 %, which stays sharp where it is shown.
   void AnIconIsDrawnForTheScaleItIsShownAtOnce() {
