@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The owner's socket where Unix sockets are not at hand (Windows): Qt Network's local server, a
-// named pipe.
+// The owner's socket elsewhere than Linux: Qt Network's local server (a named pipe on Windows).
 #include <QLocalServer>
 #include <QLocalSocket>
 

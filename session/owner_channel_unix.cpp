@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The owner's socket on Unix: a Unix domain socket where Qt's local sockets put theirs, watched
+// The owner's socket on Linux: a Unix domain socket where Qt's local sockets put theirs, watched
 // with Qt Core's socket notifiers. Qt Network would do the same, and would load itself, Kerberos
 // and the proxy library at every start for it.
 #include <fcntl.h>
