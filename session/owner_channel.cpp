@@ -30,6 +30,12 @@ ReceivedMessage ReadHandOverMessage(const QByteArray& bytes) {
   head >> size;
   if (size > LongestMessage) return {ReceivedMessage::Refused, {}};
   if (bytes.size() < 4 + static_cast<qsizetype>(size)) return {};
+  // Each string takes at least the four bytes of its length: a list said to hold more than its
+  // bytes can is refused before room is made for it.
+  QDataStream count(bytes.mid(4, 4));
+  quint32 strings = 0;
+  count >> strings;
+  if (size < 4 || strings > (size - 4) / 4) return {ReceivedMessage::Refused, {}};
   ReceivedMessage message{ReceivedMessage::Complete, {}};
   QDataStream body(bytes.mid(4, size));
   body >> message.Arguments;

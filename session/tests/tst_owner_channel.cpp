@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QtTest>
@@ -63,6 +64,33 @@ class OwnerChannelTests : public QObject {
     const ReceivedMessage message = ReadHandOverMessage(bytes);
     QCOMPARE(int(message.State), state);
     QCOMPARE(message.Arguments, arguments);
+  }
+
+  // Random bytes, and messages with random bytes changed, are read without harm. What reads as a
+  // message reads so from one length on, as the same arguments, and as the start of one before:
+  // the owner waits for the rest of a message, and takes or drops none for a part of it.
+  void AnyBytesAreReadWithoutHarm() {
+    QRandomGenerator random(20261208);
+    const QByteArray message = HandOverMessage({QStringLiteral("Zorbit"), QStringLiteral("cat"), QStringLiteral("x")});
+    for (int run = 0; run < 5000; ++run) {
+      QByteArray bytes = message;
+      if (run % 2 == 0) {
+        bytes.resize(random.bounded(64));
+        for (char& byte : bytes) byte = static_cast<char>(random.bounded(256));
+      } else {
+        for (int change = random.bounded(1, 4); change > 0; --change)
+          bytes[random.bounded(bytes.size())] = static_cast<char>(random.bounded(256));
+      }
+      const ReceivedMessage read = ReadHandOverMessage(bytes);
+      if (read.State != ReceivedMessage::Complete) continue;
+      bool whole = false;
+      for (qsizetype length = 0; length <= bytes.size(); ++length) {
+        const ReceivedMessage part = ReadHandOverMessage(bytes.left(length));
+        whole = whole || part.State != ReceivedMessage::Incomplete;
+        QCOMPARE(int(part.State), int(whole ? ReceivedMessage::Complete : ReceivedMessage::Incomplete));
+        if (whole) QCOMPARE(part.Arguments, read.Arguments);
+      }
+    }
   }
 
   // Both ways between this program and an earlier Zorbit, whose socket was Qt Network's.
