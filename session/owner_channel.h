@@ -23,13 +23,12 @@ class OwnerListener : public QObject {
   // is replaced: the caller holds the folder's lock, so no live owner listens there.
   bool Listen(const QString& name);
 
-  struct Private;
-
  signals:
   // A later start's arguments, the program's name first; it has been answered already.
   void Received(const QStringList& arguments);
 
  private:
+  struct Private;
   std::unique_ptr<Private> d_;
 };
 
