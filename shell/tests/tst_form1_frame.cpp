@@ -223,13 +223,11 @@ class Form1FrameTests : public QObject {
   // Neither the paper nor the card is painted under a panel: the panel covers itself to its corners.
   void APanelLiesOnItsCardToItsCorners() {
     Form1Driver d;
-    Form1& f = *d.form;
-    const QImage window = f.grab().toImage();
-    for (QWidget* panel : std::initializer_list<QWidget*>{f.Entry, f.Stored, f.Binary, f.POpUn, f.Combined}) {
-      const QColor color = panel->property("panelColor").value<QColor>();
-      const QRect area(panel->mapTo(&f, QPoint(0, 0)), panel->size());
+    const QImage window = d.form->grab().toImage();
+    for (QWidget* panel : std::initializer_list<QWidget*>{d.form->Entry, d.form->Stored, d.form->Binary, d.form->POpUn, d.form->Combined}) {
+      const QRect area(panel->mapTo(d.form.get(), QPoint(0, 0)), panel->size());
       for (const QPoint corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
-        QCOMPARE(window.pixelColor(corner), color);
+        QCOMPARE(window.pixelColor(corner), panel->property("panelColor").value<QColor>());
     }
   }
 
