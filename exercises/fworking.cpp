@@ -86,19 +86,20 @@ void FWorking::SetWorking(ProblemKind kind, const Working& working, const Langua
 
 void FWorking::BtCopy_Click() { QGuiApplication::clipboard()->setText(plain_); }
 
-bool FWorking::Print(QPagedPaintDevice& printer) const {
-  QTextDocument document;
-  document.setDefaultFont(ProgramFont(10));
-  document.setHtml(QStringLiteral("<h3>") + windowTitle().toHtmlEscaped() + QStringLiteral("</h3>") + html_);
-  document.print(&printer);
-  return true;
+DrawPages FWorking::Pages() const {
+  return [this](QPagedPaintDevice& printer) {
+    QTextDocument document;
+    document.setDefaultFont(ProgramFont(10));
+    document.setHtml(QStringLiteral("<h3>") + windowTitle().toHtmlEscaped() + QStringLiteral("</h3>") + html_);
+    document.print(&printer);
+    return true;
+  };
 }
 
 void FWorking::BtPrint_Click() {
   PrintRequest request;
   request.Parent = this;
-  const auto print = [this](QPagedPaintDevice& printer) { return Print(printer); };
-  if (PrintPages(request, print, askPrinter_) == PrintOutcome::Failed)
+  if (PrintPages(request, Pages(), askPrinter_) == PrintOutcome::Failed)
     seams_.Messages->Show(language_.Text(WorkingTexts::NotPrinted), windowTitle(), MsgButtons::Ok, MsgIcon::Warning);
 }
 
@@ -106,7 +107,7 @@ bool FWorking::SavePdf(const QString& path) const {
   // Written beside the target first: a file that was there stays whole when the writing fails.
   const QString part = path + QStringLiteral(".part");
   QFile::remove(part);
-  PrintPagesToPdf(part, [this](QPagedPaintDevice& printer) { return Print(printer); });
+  PrintPagesToPdf(part, Pages());
   if (QFileInfo(part).size() <= 0) {
     QFile::remove(part);
     return false;

@@ -10,7 +10,6 @@
 #include "platform/seams.h"
 #include "working/working.h"
 
-class QPagedPaintDevice;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
@@ -46,7 +45,7 @@ class FWorking : public QDialog {
 
  private:
   // The working under its caption, as printed and saved.
-  bool Print(QPagedPaintDevice& printer) const;
+  DrawPages Pages() const;
 
   Seams seams_;
   AskPdfPath askPdf_;

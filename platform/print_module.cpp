@@ -13,6 +13,11 @@ void SetUp(QPrinter& printer, const PrintRequest& request) {
   if (request.Paper.isValid()) printer.setPageSize(request.Paper);
 }
 
+void Name(QDialog& dialog, const PrintRequest& request) {
+  dialog.setObjectName(request.DialogName);
+  if (!request.DialogTitle.isEmpty()) dialog.setWindowTitle(request.DialogTitle);
+}
+
 }  // namespace
 
 extern "C" Q_DECL_EXPORT PrintOutcome ZorbitPrintPages(const PrintRequest& request, const DrawPages& paint,
@@ -24,8 +29,7 @@ extern "C" Q_DECL_EXPORT PrintOutcome ZorbitPrintPages(const PrintRequest& reque
     go = ask(printer, request.Parent);
   } else {
     QPrintDialog dialog(&printer, request.Parent);
-    dialog.setObjectName(request.DialogName);
-    if (!request.DialogTitle.isEmpty()) dialog.setWindowTitle(request.DialogTitle);
+    Name(dialog, request);
     go = dialog.exec() == QDialog::Accepted;
   }
   if (!go) return PrintOutcome::Cancelled;
@@ -37,8 +41,7 @@ extern "C" Q_DECL_EXPORT void ZorbitPreviewPages(const PrintRequest& request, co
   QPrinter printer(QPrinter::HighResolution);
   SetUp(printer, request);
   QPrintPreviewDialog preview(&printer, request.Parent);
-  preview.setObjectName(request.DialogName);
-  if (!request.DialogTitle.isEmpty()) preview.setWindowTitle(request.DialogTitle);
+  Name(preview, request);
   const bool fullPage = request.FullPage;
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint, fullPage](QPrinter* shown) {
     shown->setFullPage(fullPage);

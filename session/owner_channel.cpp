@@ -4,13 +4,6 @@
 #include <QDataStream>
 #include <QIODevice>
 
-namespace {
-
-// A message longer than this is not a command line.
-constexpr quint32 LongestMessage = 64 * 1024;
-
-}  // namespace
-
 QByteArray HandOverMessage(const QStringList& arguments) {
   QByteArray body;
   {
@@ -28,7 +21,7 @@ ReceivedMessage ReadHandOverMessage(const QByteArray& bytes) {
   quint32 size = 0;
   QDataStream head(bytes);
   head >> size;
-  if (size > LongestMessage) return {ReceivedMessage::Refused, {}};
+  if (size > LongestHandOverList) return {ReceivedMessage::Refused, {}};
   if (bytes.size() < 4 + static_cast<qsizetype>(size)) return {};
   // Each string takes at least the four bytes of its length: a list said to hold more than its
   // bytes can is refused before room is made for it.

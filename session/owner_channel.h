@@ -36,8 +36,12 @@ class OwnerListener : public QObject {
 // listens there or no answer came before `deadline`.
 bool HandOver(const QString& name, const QStringList& arguments, QDeadlineTimer deadline);
 
-// The message: the list's size in bytes, then the list, both as QDataStream writes them.
+// The message: the list's size in bytes, then the list, both as QDataStream writes them. A list
+// longer than LongestHandOverList is not a command line; so the first HandOverReadLimit bytes
+// decide any message.
 QByteArray HandOverMessage(const QStringList& arguments);
+inline constexpr quint32 LongestHandOverList = 64 * 1024;
+inline constexpr qsizetype HandOverReadLimit = 4 + LongestHandOverList;
 
 // What the bytes received so far hold: the whole message, the start of one, or what no later start
 // sends (a size beyond any command line, or a list that does not read), which the owner drops.

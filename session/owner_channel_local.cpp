@@ -29,7 +29,7 @@ OwnerListener::OwnerListener(QObject* parent) : QObject(parent), d_(std::make_un
     while (QLocalSocket* socket = d_->Server.nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
       connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        const ReceivedMessage message = ReadHandOverMessage(socket->peek(128 * 1024));
+        const ReceivedMessage message = ReadHandOverMessage(socket->peek(HandOverReadLimit));
         if (message.State == ReceivedMessage::Incomplete) return;  // the rest is on its way
         if (message.State == ReceivedMessage::Refused) {
           socket->abort();

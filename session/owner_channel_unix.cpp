@@ -127,7 +127,7 @@ struct OwnerListener::Private {
     for (auto& [fd, caller] : Callers) delete caller->Readable;
     Callers.clear();
     delete Incoming;
-    if (Listening) {
+    if (ListeningFd >= 0) {
       // As Qt's local server does on closing: the socket's file goes with the owner.
       ::close(ListeningFd);
       ::unlink(Path.constData());
@@ -158,8 +158,7 @@ struct OwnerListener::Private {
       const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
       if (n > 0) {
         caller.Bytes.append(chunk, n);
-        // Past the longest message the size already said it is one to refuse.
-        if (caller.Bytes.size() > 128 * 1024) break;
+        if (caller.Bytes.size() >= HandOverReadLimit) break;  // enough to decide
         continue;
       }
       if (n < 0 && errno == EINTR) continue;
@@ -185,8 +184,7 @@ struct OwnerListener::Private {
   }
 
   OwnerListener* Listener;
-  bool Listening = false;
-  int ListeningFd = -1;
+  int ListeningFd = -1;  // while listening
   QByteArray Path;
   QSocketNotifier* Incoming = nullptr;
   std::map<int, std::unique_ptr<Caller>> Callers;
@@ -197,7 +195,7 @@ OwnerListener::OwnerListener(QObject* parent) : QObject(parent), d_(std::make_un
 OwnerListener::~OwnerListener() = default;
 
 bool OwnerListener::Listen(const QString& name) {
-  if (d_->Listening) return false;
+  if (d_->ListeningFd >= 0) return false;
   const QByteArray path = SocketPath(name);
   sockaddr_un address;
   if (!MakeAddress(path, &address)) return false;
@@ -217,7 +215,6 @@ bool OwnerListener::Listen(const QString& name) {
     if (fd >= 0) ::close(fd);
     return false;
   }
-  d_->Listening = true;
   d_->ListeningFd = fd;
   d_->Path = path;
   d_->Incoming = new QSocketNotifier(fd, QSocketNotifier::Read, this);
