@@ -10,9 +10,6 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QToolButton>
 #include <algorithm>
 
@@ -24,6 +21,7 @@
 #include "platform/qtext.h"
 #include "platform/twips.h"
 #include "shell/panel_widgets.h"
+#include "shell/row_captions.h"
 #include "shell/store_panel.h"
 #include "shell/working_button.h"
 #include "text/complex_text.h"
@@ -74,22 +72,10 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
   OpGrfs->setPalette(card);
   OpGrfs->setAutoFillBackground(true);
 
-  Text1 = Named(new QTextEdit(this), QStringLiteral("Text1"));
-  Text1->setReadOnly(true);
-  Text1->setFrameShape(QFrame::NoFrame);
-  // The names stand on the panel's own colour.
-  Text1->viewport()->setAutoFillBackground(false);
-  Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Text1->setFocusPolicy(Qt::NoFocus);
-  Text1->document()->setDocumentMargin(0);
-  Text1->setPlainText(QStringLiteral(" Z1+Z2\n Z1- Z2\n Z1*Z2\n Z1/Z2"));
-  // One line per row of the results table beside it.
-  QTextCursor cursor(Text1->document());
-  cursor.select(QTextCursor::Document);
-  QTextBlockFormat rows;
-  rows.setLineHeight(TwipsToPixels(GridRowHeight), QTextBlockFormat::FixedHeight);
-  cursor.mergeBlockFormat(rows);
+  Text1 = Named(new RowCaptions({QStringLiteral(" Z1+Z2"), QStringLiteral(" Z1- Z2"), QStringLiteral(" Z1*Z2"),
+                                  QStringLiteral(" Z1/Z2")},
+                                 TwipsToPixels(GridRowHeight), this),
+                QStringLiteral("Text1"));
 
   PBTblOp2 = Named(new PictureBox(this, true), QStringLiteral("PBTblOp2"));
   TxtTblOp2 = Named(new QLineEdit(PBTblOp2), QStringLiteral("TxtTblOp2"));

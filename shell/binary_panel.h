@@ -15,8 +15,8 @@ class PictureBox;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QTextEdit;
 class QToolButton;
+class RowCaptions;
 class StorePanel;
 class TextGrid;
 
@@ -38,7 +38,7 @@ class BinaryPanel : public QGroupBox, public GraphSource {
   QToolButton* BtG2 = nullptr;
   QToolButton* BtW2 = nullptr;  // the working of the last calculation
   QCheckBox* OpGrfs = nullptr;
-  QTextEdit* Text1 = nullptr;
+  RowCaptions* Text1 = nullptr;  // the operations' names, one beside each row of the table
   PictureBox* PBTblOp2 = nullptr;
   QLineEdit* TxtTblOp2 = nullptr;
   std::unique_ptr<TextGrid> ResultsTable;

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOption>
@@ -306,4 +307,15 @@ int Form1Style::pixelMetric(PixelMetric metric, const QStyleOption* option, cons
   if (metric == PM_DefaultFrameWidth && qobject_cast<const QListWidget*>(widget) != nullptr && InFamily(widget))
     return 1;
   return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+int Form1Style::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* returnData) const {
+  // The main window's menu bar and client area are placed at once. With a duration, Qt moves them
+  // by an animation even when it lasts no time, and loads the animation framework at start for it;
+  // the window has no docks or tool bars, whose moves would show one.
+  if (hint == SH_Widget_Animation_Duration && widget != nullptr &&
+      qobject_cast<const QMainWindow*>(widget->parentWidget()) != nullptr && InFamily(widget))
+    return 0;
+  return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

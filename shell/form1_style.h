@@ -41,4 +41,6 @@ class Form1Style : public QProxyStyle {
                          const QWidget* widget = nullptr) const override;
   int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                   const QWidget* widget = nullptr) const override;
+  int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                QStyleHintReturn* returnData = nullptr) const override;
 };

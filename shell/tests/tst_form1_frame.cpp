@@ -10,7 +10,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionFrame>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include <cmath>
@@ -23,6 +22,7 @@
 #include "platform/testing/environment.h"
 #include "shell/form1_look.h"
 #include "shell/form1_style.h"
+#include "shell/row_captions.h"
 
 class Form1FrameTests : public QObject {
   Q_OBJECT
@@ -64,7 +64,7 @@ class Form1FrameTests : public QObject {
     QCOMPARE(f.Stored->Btrst->text(), QStringLiteral("rst"));
     QCOMPARE(f.Stored->BtNou->text(), QStringLiteral("+"));
     QCOMPARE(f.Stored->BtSupr->text(), QStringLiteral("-"));
-    QCOMPARE(f.Binary->Text1->toPlainText(), QStringLiteral(" Z1+Z2\n Z1- Z2\n Z1*Z2\n Z1/Z2"));
+    QCOMPARE(f.Binary->Text1->Text(), QStringLiteral(" Z1+Z2\n Z1- Z2\n Z1*Z2\n Z1/Z2"));
     QCOMPARE(f.Binary->OpGrfs->text(), QStringLiteral("Graphs"));
     const QString keys = QStringLiteral("0123456789.E+-*/^'()");
     for (int i = 0; i < 20; ++i) QCOMPARE(f.Combined->BtN[i]->text(), keys.mid(i, 1));
