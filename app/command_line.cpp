@@ -31,6 +31,8 @@ CommandLineRequest Refuse(const QString& line) { return {CommandLineAction::Refu
 }  // namespace
 
 CommandLineRequest ReadCommandLine(const QStringList& arguments) {
+  // The usual start: the window, without the parser's code read in for nothing.
+  if (arguments.isEmpty()) return {};
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});

@@ -34,7 +34,7 @@ CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, const Language& lan
   static const char* const captions[20] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
                                            ".", "E", "+", "-", "*", "/", "^", "'", "(", ")"};
   for (int i = 0; i < 20; ++i) {
-    BtN[i] = Named(new QPushButton(QString::fromLatin1(captions[i]), this), Indexed("BtN", i));
+    BtN[i] = Named(new FixedSize<QPushButton>(QString::fromLatin1(captions[i]), this), Indexed("BtN", i));
     BtN[i]->setFocusPolicy(Qt::NoFocus);  // the caret of the string stays where it was
     BtN[i]->setFixedSize(RowHeight, RowHeight);
   }
@@ -45,7 +45,7 @@ CombinedPanel::CombinedPanel(StorePanel& store, Seams seams, const Language& lan
 
   LstZ = Combo(this, Indexed("LstZ", 4), false, 46);
   LstZ->setToolTip(QStringLiteral("Insert a letter"));
-  OkCmb = Named(new QPushButton(QStringLiteral("="), this), QStringLiteral("OkCmb"));
+  OkCmb = Named(new FixedSize<QPushButton>(QStringLiteral("="), this), QStringLiteral("OkCmb"));
   OkCmb->setToolTip(QStringLiteral("Evaluate"));
   QFont big = OkCmb->font();
   big.setPointSizeF(big.pointSizeF() * 1.5);

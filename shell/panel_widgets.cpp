@@ -49,11 +49,12 @@ QToolButton* PictureButton(QWidget* parent, const QString& name, ButtonPicture p
 }
 
 QComboBox* Combo(QWidget* parent, const QString& name, bool editable, int width) {
-  auto* combo = Named(new QComboBox(parent), name);
+  auto* combo = Named(new FixedSize<QComboBox>(parent), name);
+  // Fixed first: made editable, a selector fits its size to its items unless it has one.
+  combo->setFixedSize(width, RowHeight);
   combo->setEditable(editable);
   // A typed value is read where it is used; Enter does not add it to the offered ones.
   if (editable) combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setFixedSize(width, RowHeight);
   return combo;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QSize>
 #include <QString>
 
 #include "shell/form1_look.h"
@@ -30,6 +31,20 @@ W* Named(W* widget, const QString& name) {
   widget->setObjectName(name);
   return widget;
 }
+
+// A control whose size the panel fixes: the layout takes that size without measuring what the
+// control shows (a key's caption, every item of a selector), which the panels' many keys and
+// selectors would do once each as the window first shows. A size not fixed is measured as usual.
+template <typename Control>
+class FixedSize : public Control {
+ public:
+  using Control::Control;
+  QSize sizeHint() const override { return Fixed() ? this->minimumSize() : Control::sizeHint(); }
+  QSize minimumSizeHint() const override { return Fixed() ? this->minimumSize() : Control::minimumSizeHint(); }
+
+ private:
+  bool Fixed() const { return this->minimumSize() == this->maximumSize(); }
+};
 
 QLabel* Label(QWidget* parent, const QString& text, const QString& name = QString());
 // A small grey explanation that wraps.

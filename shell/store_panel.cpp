@@ -40,13 +40,13 @@ StorePanel::StorePanel(Seams seams, QWidget* parent) : QGroupBox(QStringLiteral(
   LZ[1]->setMinimumWidth(80);
   LZ[2]->setMinimumWidth(96);
 
-  BtNou = Named(new QPushButton(QStringLiteral("+"), this), QStringLiteral("BtNou"));
+  BtNou = Named(new FixedSize<QPushButton>(QStringLiteral("+"), this), QStringLiteral("BtNou"));
   BtNou->setToolTip(QStringLiteral("New complex"));
   BtNou->setFixedSize(40, 20);
-  BtSupr = Named(new QPushButton(QStringLiteral("-"), this), QStringLiteral("BtSupr"));
+  BtSupr = Named(new FixedSize<QPushButton>(QStringLiteral("-"), this), QStringLiteral("BtSupr"));
   BtSupr->setToolTip(QStringLiteral("Delete the open complex"));
   BtSupr->setFixedSize(40, 20);
-  Btrst = Named(new QPushButton(QStringLiteral("rst"), this), QStringLiteral("Btrst"));
+  Btrst = Named(new FixedSize<QPushButton>(QStringLiteral("rst"), this), QStringLiteral("Btrst"));
   Btrst->setToolTip(QStringLiteral("Empty the list and every panel"));
   Btrst->setFixedSize(48, 20);
 
