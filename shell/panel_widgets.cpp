@@ -50,11 +50,17 @@ QToolButton* PictureButton(QWidget* parent, const QString& name, ButtonPicture p
 
 QComboBox* Combo(QWidget* parent, const QString& name, bool editable, int width) {
   auto* combo = Named(new FixedSize<QComboBox>(parent), name);
-  // Fixed first: made editable, a selector fits its size to its items unless it has one.
   combo->setFixedSize(width, RowHeight);
-  combo->setEditable(editable);
-  // A typed value is read where it is used; Enter does not add it to the offered ones.
-  if (editable) combo->setInsertPolicy(QComboBox::NoInsert);
+  if (editable) {
+    // Given its line edit as setEditable(true) gives it, but without the list's pop-up, which
+    // setEditable builds at once, styled as for a selector that is not editable yet. Built when
+    // first shown, it is the same drop-down list.
+    auto* line = new QLineEdit(combo);
+    line->setPalette(combo->palette());
+    combo->setLineEdit(line);
+    // A typed value is read where it is used; Enter does not add it to the offered ones.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+  }
   return combo;
 }
 
