@@ -163,7 +163,6 @@ class BinaryPanelTests : public QObject {
     QVERIFY(f.OpG[0]->isEnabled());
   }
 
-  // A product beyond the range of numbers: that row alone is not defined.
   // The names were a read-only text box with rows of a fixed height; painted now, they must stand
   // where the box put them, pixel for pixel: in the table's rows, in whole pixels, in short rows.
   void TheOperationsNamesStandWhereATextBoxWithFixedRowsPutsThem() {
@@ -186,6 +185,8 @@ class BinaryPanelTests : public QObject {
       QCOMPARE(painted.grab().toImage(), box.grab().toImage());
     }
   }
+
+  // A product beyond the range of numbers: that row alone is not defined.
   void AProductTooLargeIsNotDefined() {
     Form1Driver d;
     StoreAll(d, {"1e150, 0"});

@@ -224,7 +224,8 @@ class Form1FrameTests : public QObject {
   void APanelLiesOnItsCardToItsCorners() {
     Form1Driver d;
     const QImage window = d.form->grab().toImage();
-    for (QWidget* panel : std::initializer_list<QWidget*>{d.form->Entry, d.form->Stored, d.form->Binary, d.form->POpUn, d.form->Combined}) {
+    const Form1& f = *d.form;
+    for (QWidget* panel : std::initializer_list<QWidget*>{f.Entry, f.Stored, f.Binary, f.POpUn, f.Combined}) {
       const QRect area(panel->mapTo(d.form.get(), QPoint(0, 0)), panel->size());
       for (const QPoint corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
         QCOMPARE(window.pixelColor(corner), panel->property("panelColor").value<QColor>());
