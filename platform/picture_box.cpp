@@ -42,7 +42,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), surface_.BackColor());
   const int b = BorderPixels();
-  painter.drawImage(QPointF(b, b), surface_.Image());
+  painter.drawImage(QPointF(b, b), surface_.ShownImage());
   if (bordered_) {
     QStyleOptionFrame option;
     option.initFrom(this);

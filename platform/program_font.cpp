@@ -3,6 +3,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QStringList>
 
 QString ProgramFontFamily() {
   // Resolved once: the font database does not change while the program runs. A family installed

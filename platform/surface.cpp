@@ -62,9 +62,11 @@ void PaintOp(QPainter& painter, const SurfaceOp& op, double ascent) {
   }
 }
 
-// Paints the first `count` operations again, each text at the ascent of its own font on `device`.
-void PaintOps(QPainter& painter, const std::vector<SurfaceOp>& ops, std::size_t count, const QPaintDevice* device) {
-  for (std::size_t i = 0; i < count && i < ops.size(); ++i) {
+// Paints the operations from `from` to `to` again, each text at the ascent of its own font on
+// `device`.
+void PaintOps(QPainter& painter, const std::vector<SurfaceOp>& ops, std::size_t from, std::size_t to,
+              const QPaintDevice* device) {
+  for (std::size_t i = from; i < to && i < ops.size(); ++i) {
     const SurfaceOp& op = ops[i];
     const double ascent =
         op.What == SurfaceOp::Kind::Text ? QFontMetricsF(MakeFont(op.FontName, op.FontSize), device).ascent() : 0;
@@ -102,12 +104,57 @@ QImage FreshPicture(double scaleWidth, double scaleHeight, double ratio, const Q
   fresh.setDevicePixelRatio(ratio);
   return fresh;
 }
+
+// The picture at a new size: what was drawn stays where it was, the rest takes the back colour.
+QImage Resized(const QImage& picture, double scaleWidth, double scaleHeight, double ratio, const QColor& back) {
+  QImage fresh = FreshPicture(scaleWidth, scaleHeight, ratio, back);
+  QPainter painter(&fresh);
+  painter.drawImage(QPointF(0, 0), picture);
+  painter.end();
+  return fresh;
+}
 }  // namespace
 
 QImage& Surface::Picture() const {
+  if (image_.isNull() && kept_) PaintKept();
   if (image_.isNull()) image_ = FreshPicture(scaleWidth_, scaleHeight_, pixelRatio_, back_);
   if (waiting_ > 0) PaintWaiting();
   return image_;
+}
+
+void Surface::PaintKept() const {
+  const Kept kept = std::move(*kept_);
+  kept_.reset();
+  image_ = FreshPicture(kept.Width, kept.Height, pixelRatio_, kept.Back);
+  std::size_t painted = kept.From;
+  const auto paintUpTo = [&](std::size_t end) {
+    QPainter painter(&image_);
+    PaintOps(painter, drawn_, painted, end, &image_);
+    painted = end;
+  };
+  for (const KeptSize& size : kept.Sizes) {
+    paintUpTo(kept.From + size.Drawn);
+    image_ = Resized(image_, size.Width, size.Height, pixelRatio_, size.Back);
+  }
+  paintUpTo(kept.To);
+}
+
+QImage Surface::ShownImage() const {
+  if (!image_.isNull() || !kept_) return Image();
+  const Kept kept = *kept_;
+  QImage shown = Picture();
+  image_ = QImage();
+  kept_ = kept;
+  return shown;
+}
+
+bool Surface::Keeps() {
+  // Only an unclipped operation that drawn_ holds can wait; one that cannot makes the picture
+  // first, with what waited.
+  if (!image_.isNull() || !clip_.isEmpty() || !drawnWhole_ || repeating_) return false;
+  if (!kept_) kept_ = Kept{back_, scaleWidth_, scaleHeight_, drawn_.size() - 1, drawn_.size() - 1, {}};
+  kept_->To = drawn_.size();
+  return true;
 }
 
 void Surface::PaintWaiting() const {
@@ -116,7 +163,7 @@ void Surface::PaintWaiting() const {
   if (!painter_.Painter) painter_.Painter = std::make_unique<QPainter>(&image_);
   QPainter& painter = *painter_.Painter;
   painter.setClipping(false);  // only unclipped operations wait
-  PaintOps(painter, drawn_, count, &image_);
+  PaintOps(painter, drawn_, 0, count, &image_);
 }
 
 bool Surface::Repeats(const SurfaceOp& op) {
@@ -166,12 +213,13 @@ void Surface::ForgetBackground() {
 void Surface::Reallocate() {
   ForgetBackground();
   painter_.End();
-  if (image_.isNull()) return;  // nothing drawn yet: the picture is made at its size when needed
-  QImage fresh = FreshPicture(scaleWidth_, scaleHeight_, pixelRatio_, back_);
-  QPainter painter(&fresh);
-  painter.drawImage(QPointF(0, 0), image_);
-  painter.end();
-  image_ = fresh;
+  if (image_.isNull()) {
+    // Nothing drawn yet: the picture is made at its size when needed. What is kept takes the
+    // size when the picture is made.
+    if (kept_) kept_->Sizes.push_back({kept_->To - kept_->From, scaleWidth_, scaleHeight_, back_});
+    return;
+  }
+  image_ = Resized(image_, scaleWidth_, scaleHeight_, pixelRatio_, back_);
 }
 
 void Surface::SetScaleSize(double scaleWidth, double scaleHeight) {
@@ -195,6 +243,7 @@ void Surface::SetPixelRatio(double ratio) {
   pixelRatio_ = ratio;
   painter_.End();
   image_ = QImage();  // a new resolution: what was drawn is drawn again by the owner
+  kept_.reset();
   Changed();
 }
 
@@ -213,11 +262,13 @@ void Surface::Record(const SurfaceOp& op) {
 void Surface::Clear() {
   waiting_ = 0;  // a new picture: what waited is no longer to be painted
   painter_.End();
-  Picture().fill(back_);
+  // A picture not made yet stays so: it is kept from here as the back colour alone.
+  if (image_.isNull()) kept_ = Kept{back_, scaleWidth_, scaleHeight_, 0, 0, {}};
+  else Picture().fill(back_);
   CurrentX = 0;
   CurrentY = 0;
   Record({SurfaceOp::Kind::Clear, 0, 0, 0, 0, back_, false, {}, {}, 0});
-  repeating_ = keeping_ && !backgroundImage_.isNull() && back_ == backgroundBack_;
+  repeating_ = keeping_ && !backgroundImage_.isNull() && back_ == backgroundBack_ && !image_.isNull();
   Changed();
 }
 
@@ -228,7 +279,7 @@ void Surface::Replay(QPainter& painter) const {
     painter.drawImage(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), Picture());
   } else {
     painter.fillRect(QRectF(0, 0, TwipsToPixels(scaleWidth_), TwipsToPixels(scaleHeight_)), back_);
-    PaintOps(painter, drawn_, drawn_.size(), &Picture());
+    PaintOps(painter, drawn_, 0, drawn_.size(), &Picture());
   }
   painter.restore();
 }
@@ -249,7 +300,7 @@ void Surface::Line(double x1, double y1, double x2, double y2) {
                      phase_};
   if (patterned) phase_ += std::hypot(x2 - x1, y2 - y1) / TwipsPerPixel();
   Record(op);
-  if (!Repeats(op)) {
+  if (!Repeats(op) && !Keeps()) {
     QPainter& painter = Painting();
     ApplyClip(painter);
     PaintOp(painter, op, 0);
@@ -264,7 +315,7 @@ void Surface::Print(const QString& text) {
   const SurfaceOp op{SurfaceOp::Kind::Text, CurrentX, CurrentY, CurrentX + width, CurrentY + TextHeight(), fore_,
                      false, text, fontName_, fontSize_};
   Record(op);
-  if (!Repeats(op) && !text.isEmpty()) {
+  if (!Repeats(op) && !Keeps() && !text.isEmpty()) {
     QPainter& painter = Painting();
     ApplyClip(painter);
     PaintOp(painter, op, Metrics().ascent());
@@ -317,6 +368,7 @@ bool Surface::LoadPicture(const QString& path) {
   if (!picture.load(path)) return false;
   ForgetBackground();
   painter_.End();
+  kept_.reset();  // the file replaces whatever was drawn
   Picture().fill(back_);
   QPainter painter(&Picture());
   painter.drawImage(QPointF(0, 0), picture);

@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // One drawing operation, as recorded for tests and kept to draw the picture again at another
@@ -92,9 +93,13 @@ class Surface {
   double TextHeight(const QString& text = QStringLiteral("X")) const;
 
   // The retained picture, in device pixels with the surface's pixel ratio. Its memory is taken
-  // when it is first drawn on or asked for, filled with the back colour of that moment; until
-  // then resizing costs nothing (graph windows made at load may never be shown).
+  // when it is first asked for, or drawn on with a clip: until then the lines and texts are only
+  // kept, with the sizes the picture took between them, and painted on it then as they would
+  // have been. Graph windows made at load may never be shown.
   const QImage& Image() const;
+  // The same picture, for showing it: while it is not made, painted for the moment and not kept,
+  // so that a picture only shown takes its memory only while a picture box paints it.
+  QImage ShownImage() const;
   // While on (a point is being dragged), what has been drawn since the last clear when
   // KeepAsBackground is called is kept as a background with its image: a picture that draws the
   // same again from a clear (a plane's axes and numbers, while only the arrows move) takes the
@@ -122,6 +127,10 @@ class Surface {
  private:
   void Reallocate();
   QImage& Picture() const;
+  // Makes the picture kept as operations, painting them at the sizes it took between them.
+  void PaintKept() const;
+  // True when the operation just recorded can wait for the picture, which is not made yet.
+  bool Keeps();
   void Changed() { if (OnChanged) OnChanged(); }
   void Record(const SurfaceOp& op);
   void ApplyClip(class QPainter& painter) const;
@@ -186,5 +195,19 @@ class Surface {
   bool repeating_ = false;
   bool keeping_ = false;
   bool drawnWhole_ = true;        // drawn_ holds the whole picture
+  // The picture not made yet: its back colour and size when it would have been made, the
+  // operations of drawn_ from `From` to `To` on it, and each size it took after `Drawn` of them.
+  struct KeptSize {
+    std::size_t Drawn;
+    double Width, Height;
+    QColor Back;
+  };
+  struct Kept {
+    QColor Back;
+    double Width, Height;
+    std::size_t From, To;
+    std::vector<KeptSize> Sizes;
+  };
+  mutable std::optional<Kept> kept_;
 
 };

@@ -99,6 +99,51 @@ class PlatformTests : public QObject {
     QCOMPARE(kept.Image(), plain.Image());
   }
 
+  // A picture that no one asked for keeps its lines and texts until it is: made then, or shown,
+  // it has the pixels of a picture made at once, through new sizes, back colours and clips.
+  void PictureMadeLateHasThePixelsOfOneMadeAtOnce_data() {
+    QTest::addColumn<int>("steps");
+    QTest::newRow("lines and a text") << 1;
+    QTest::newRow("then grown and drawn on, shrunk, grown again") << 2;
+    QTest::newRow("then a clipped text, then a new back colour") << 3;
+  }
+  void PictureMadeLateHasThePixelsOfOneMadeAtOnce() {
+    QFETCH(int, steps);
+    const double px = PixelsToTwips(1);
+    const auto draw = [&](Surface& surface) {
+      surface.SetBackColor(QColor(250, 240, 200));
+      surface.Clear();
+      surface.SetDotted(true);
+      surface.Line(0, 5 * px, 60 * px, 35 * px);
+      surface.SetDotted(false);
+      surface.CurrentX = 10 * px;
+      surface.Print(QStringLiteral("z₁ = 3 − 4i"));
+      if (steps < 2) return;
+      surface.SetBackColor(Qt::cyan);
+      surface.SetScaleSize(90 * px, 50 * px);
+      surface.Line(0, 45 * px, 89 * px, 0);
+      surface.SetScaleSize(50 * px, 30 * px);
+      surface.SetScaleSize(80 * px, 60 * px);
+      if (steps < 3) return;
+      surface.SetClip(0, 0, 20 * px, 20 * px);
+      surface.Print(QStringLiteral("cut"));
+      surface.ClearClip();
+      surface.SetBackColor(Qt::yellow);
+      surface.Line(0, 0, 79 * px, 59 * px);
+    };
+    Surface atOnce(70 * px, 40 * px);
+    (void)atOnce.Image();
+    draw(atOnce);
+    Surface late(70 * px, 40 * px);
+    draw(late);
+    const QImage shown = late.ShownImage();
+    QCOMPARE(shown, atOnce.Image());
+    // Shown without a clip it is painted anew each time; once asked for, it is kept.
+    QCOMPARE(late.ShownImage().cacheKey() != shown.cacheKey(), steps < 3);
+    QCOMPARE(late.Image(), atOnce.Image());
+    QCOMPARE(late.ShownImage().cacheKey(), late.Image().cacheKey());
+  }
+
   void ZeroSizedSurfaceNeverFails() {
     Surface surface(0, 0);
     surface.Line(0, 0, 10, 10);
