@@ -99,8 +99,7 @@ class PlatformTests : public QObject {
     QCOMPARE(kept.Image(), plain.Image());
   }
 
-  // Not asked for, a picture keeps its drawing, painted anew at each showing until a clip makes
-  // it: shown, or made, it is the picture made at once.
+  // Until a clip makes it, a picture is drawn anew for each showing, as the one made at once.
   void PictureMadeLateHasThePixelsOfOneMadeAtOnce() {
     const double px = PixelsToTwips(1);
     Surface atOnce(70 * px, 40 * px), late(70 * px, 40 * px);
