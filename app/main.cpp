@@ -47,21 +47,23 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zorbit"));
   // A second Zorbit on the same folder hands over to the first rather than write over its store.
   StoreOwner owner(EnterWorkFolder());
+  // The window is built while the lock is tried, and loaded once the folder is this program's.
+  owner.LockAhead();
+  fonts.Wait();
+  QApplication::setStyle(new StartupStyle(QApplication::style()->name()));
+  QApplication::setWindowIcon(ProgramIcon());
+  KeepWindowsOnScreen(app);
+  Form1 form(DefaultSeams(), nullptr, QCoreApplication::arguments(), false);
   switch (owner.Claim(QCoreApplication::arguments())) {
     case OwnerClaim::Owner:
     case OwnerClaim::Unguarded: break;
     case OwnerClaim::HandedOver: std::printf("%s\n", qPrintable(HandedOverText())); return 0;
     case OwnerClaim::Unanswered:
-      fonts.Wait();
       std::fprintf(stderr, "%s\n", qPrintable(UnansweredText()));
       DefaultSeams().Messages->Show(UnansweredText(), QStringLiteral("Zorbit"), MsgButtons::Ok, MsgIcon::Warning);
       return 1;
   }
-  fonts.Wait();
-  QApplication::setStyle(new StartupStyle(QApplication::style()->name()));
-  QApplication::setWindowIcon(ProgramIcon());
-  KeepWindowsOnScreen(app);
-  Form1 form;
+  form.Load();
   new SetUpKeeper(form, SetUpKeeper::UserFile());
   QObject::connect(&owner, &StoreOwner::ArgumentsHanded, &form, &Form1::TakeArguments);
   // The start-up benchmark (bench/startup) asks the program to end once the window is on screen.

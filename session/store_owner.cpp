@@ -23,7 +23,13 @@ StoreOwner::StoreOwner(QString folder, QObject* parent)
   connect(&listener_, &OwnerListener::Received, this, &StoreOwner::ArgumentsHanded);
 }
 
-StoreOwner::~StoreOwner() = default;
+StoreOwner::~StoreOwner() {
+  if (locked_.valid()) locked_.wait();
+}
+
+void StoreOwner::LockAhead() {
+  if (!locked_.valid()) locked_ = std::async(std::launch::async, [this] { return lock_.tryLock(0); });
+}
 
 QString StoreOwner::ServerName(const QString& folder) {
   const QString path = QFileInfo(folder).canonicalFilePath();
@@ -34,8 +40,8 @@ QString StoreOwner::ServerName(const QString& folder) {
 
 OwnerClaim StoreOwner::Claim(const QStringList& arguments, int patienceMs) {
   const QDeadlineTimer deadline(patienceMs);
-  for (;;) {
-    if (lock_.tryLock(0)) {
+  for (bool first = true;; first = false) {
+    if (first && locked_.valid() ? locked_.get() : lock_.tryLock(0)) {
       listener_.Listen(ServerName(folder_));
       return OwnerClaim::Owner;
     }

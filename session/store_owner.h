@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <future>
 
 #include "session/owner_channel.h"
 
@@ -27,6 +28,9 @@ class StoreOwner : public QObject {
   explicit StoreOwner(QString folder, QObject* parent = nullptr);
   ~StoreOwner() override;
 
+  // Tries the lock on another thread, from which Claim goes on: writing the lock file, and
+  // syncing it to the disk, takes a slow disk long, and a start builds its window meanwhile.
+  void LockAhead();
   // Becomes the folder's owner, or hands `arguments` to the owner; an owner still starting up is
   // waited for, up to `patienceMs` milliseconds in all.
   OwnerClaim Claim(const QStringList& arguments, int patienceMs = 10000);
@@ -41,6 +45,7 @@ class StoreOwner : public QObject {
  private:
   QString folder_;
   QLockFile lock_;
+  std::future<bool> locked_;  // the lock tried ahead
   OwnerListener listener_;
 };
 

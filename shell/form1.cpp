@@ -117,7 +117,7 @@ QFrame* Shape(QWidget* parent, const char* name, QWidget* panel) {
 
 }  // namespace
 
-Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
+Form1::Form1(Seams seams, QWidget* parent, QStringList arguments, bool load)
     : QMainWindow(parent), seams_(seams), arguments_(std::move(arguments)) {
   if (seams_.Messages == nullptr) seams_.Messages = DefaultSeams().Messages;
   if (seams_.Processes == nullptr) seams_.Processes = DefaultSeams().Processes;
@@ -141,7 +141,11 @@ Form1::Form1(Seams seams, QWidget* parent, QStringList arguments)
   PlaceOnScreen(*this, designed);
   // Shown, the window has a frame, which must fit as well.
   KeepOnScreen(*this);
-  Form_Load();
+  if (load) Form_Load();
+}
+
+void Form1::Load() {
+  if (keeper_ == nullptr) Form_Load();
 }
 
 // The panels go before the window's own connections do: focus moving away while they are destroyed

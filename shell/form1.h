@@ -42,10 +42,14 @@ class Form1 : public QMainWindow {
 
  public:
   // `arguments` are the program's, as QCoreApplication::arguments() gives them: "cat" or "esp"
-  // there, or in "Lng.txt" when there is nothing, chooses the language from the start.
+  // there, or in "Lng.txt" when there is nothing, chooses the language from the start. The
+  // window is built and loaded (language, tools, graph windows, session); with `load` false it
+  // is only built, and Load() loads it: a start builds it while it makes sure that the work folder
+  // is its own, and loads nothing from a folder another Zorbit keeps.
   explicit Form1(Seams seams = DefaultSeams(), QWidget* parent = nullptr,
-                 QStringList arguments = QCoreApplication::arguments());
+                 QStringList arguments = QCoreApplication::arguments(), bool load = true);
   ~Form1() override;
+  void Load();
 
   // ---- window-wide state
   QString ProgramFolder;

@@ -53,6 +53,7 @@ class OneWriterTests : public QObject {
   void ASecondStartHandsItsArgumentsOver() {
     QTemporaryDir folder;
     StoreOwner owner(folder.path());
+    owner.LockAhead();
     QCOMPARE(owner.Claim({QStringLiteral("Zorbit")}), OwnerClaim::Owner);
     QSignalSpy handed(&owner, &StoreOwner::ArgumentsHanded);
     QRandomGenerator random(2611);

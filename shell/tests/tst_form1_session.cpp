@@ -201,6 +201,19 @@ class Form1SessionTests : public QObject {
     QVERIFY(SameBits(f.Stored->Contents(), left));
   }
 
+  // A start builds its window before it knows that the folder is its own: built, the window has
+  // read nothing of the folder; loaded, it shows the kept store.
+  void AWindowBuiltUnloadedReadsNothingUntilLoaded() {
+    Form1Driver d;
+    d.Enter(0, QStringLiteral("3, 4"));
+    const std::vector<Cplx> kept = d.form->Stored->Contents();
+    d.form.reset();
+    Form1 built(Seams{&d.messages, &d.processes}, nullptr, {}, false);
+    QVERIFY(built.Stored->Contents().empty());
+    built.Load();
+    QVERIFY(SameBits(built.Stored->Contents(), kept));
+  }
+
   // The session's own table holds every kind of damage; here a version from another release.
   void ADamagedFileIsSetAsideWithAMessage() {
     const QByteArray damaged = SessionBytes({MakeCplx(1, 1)}).replace("\"Version\": 1", "\"Version\": 7");
