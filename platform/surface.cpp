@@ -133,7 +133,7 @@ void Surface::PaintKept() const {
     painted = end;
   };
   for (const KeptSize& size : kept.Sizes) {
-    paintUpTo(kept.From + size.Drawn);
+    paintUpTo(size.Drawn);
     image_ = Resized(image_, size.Width, size.Height, pixelRatio_, size.Back);
   }
   paintUpTo(kept.To);
@@ -151,7 +151,7 @@ QImage Surface::ShownImage() const {
 bool Surface::Keeps() {
   // Only an unclipped operation that drawn_ holds can wait; one that cannot makes the picture
   // first, with what waited.
-  if (!image_.isNull() || !clip_.isEmpty() || !drawnWhole_ || repeating_) return false;
+  if (!image_.isNull() || !clip_.isEmpty() || !drawnWhole_) return false;
   if (!kept_) kept_ = Kept{back_, scaleWidth_, scaleHeight_, drawn_.size() - 1, drawn_.size() - 1, {}};
   kept_->To = drawn_.size();
   return true;
@@ -216,7 +216,7 @@ void Surface::Reallocate() {
   if (image_.isNull()) {
     // Nothing drawn yet: the picture is made at its size when needed. What is kept takes the
     // size when the picture is made.
-    if (kept_) kept_->Sizes.push_back({kept_->To - kept_->From, scaleWidth_, scaleHeight_, back_});
+    if (kept_) kept_->Sizes.push_back({kept_->To, scaleWidth_, scaleHeight_, back_});
     return;
   }
   image_ = Resized(image_, scaleWidth_, scaleHeight_, pixelRatio_, back_);
@@ -268,7 +268,7 @@ void Surface::Clear() {
   CurrentX = 0;
   CurrentY = 0;
   Record({SurfaceOp::Kind::Clear, 0, 0, 0, 0, back_, false, {}, {}, 0});
-  repeating_ = keeping_ && !backgroundImage_.isNull() && back_ == backgroundBack_ && !image_.isNull();
+  repeating_ = keeping_ && !backgroundImage_.isNull() && back_ == backgroundBack_;
   Changed();
 }
 

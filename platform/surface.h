@@ -196,7 +196,7 @@ class Surface {
   bool keeping_ = false;
   bool drawnWhole_ = true;        // drawn_ holds the whole picture
   // The picture not made yet: its back colour and size when it would have been made, the
-  // operations of drawn_ from `From` to `To` on it, and each size it took after `Drawn` of them.
+  // operations of drawn_ from `From` to `To` on it, and each size it took once drawn_ held `Drawn`.
   struct KeptSize {
     std::size_t Drawn;
     double Width, Height;

@@ -40,8 +40,9 @@ QString StoreOwner::ServerName(const QString& folder) {
 
 OwnerClaim StoreOwner::Claim(const QStringList& arguments, int patienceMs) {
   const QDeadlineTimer deadline(patienceMs);
-  for (bool first = true;; first = false) {
-    if (first && locked_.valid() ? locked_.get() : lock_.tryLock(0)) {
+  for (;;) {
+    // The lock tried ahead answers once; the attempts after it are made here.
+    if (locked_.valid() ? locked_.get() : lock_.tryLock(0)) {
       listener_.Listen(ServerName(folder_));
       return OwnerClaim::Owner;
     }

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -163,8 +162,7 @@ class BinaryPanelTests : public QObject {
     QVERIFY(f.OpG[0]->isEnabled());
   }
 
-  // The names were a read-only text box with rows of a fixed height; painted now, they must stand
-  // where the box put them, pixel for pixel: in the table's rows, in whole pixels, in short rows.
+  // Painted, the names stand where a text box with rows of a fixed height put them, pixel for pixel.
   void TheOperationsNamesStandWhereATextBoxWithFixedRowsPutsThem() {
     const QStringList lines{QStringLiteral(" Z1+Z2"), QStringLiteral(" Z1- Z2"), QStringLiteral(" Z1/Z2")};
     for (const double rowHeight : {TwipsToPixels(GridRowHeight), 20.0, 9.7}) {
@@ -180,8 +178,7 @@ class BinaryPanelTests : public QObject {
       QTextBlockFormat rows;
       rows.setLineHeight(rowHeight, QTextBlockFormat::FixedHeight);
       cursor.mergeBlockFormat(rows);
-      painted.setFixedSize(74, 70);
-      box.setFixedSize(74, 70);
+      for (QWidget* w : std::initializer_list<QWidget*>{&painted, &box}) w->setFixedSize(74, 70);
       QCOMPARE(painted.grab().toImage(), box.grab().toImage());
     }
   }
