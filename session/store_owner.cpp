@@ -23,10 +23,6 @@ StoreOwner::StoreOwner(QString folder, QObject* parent)
   connect(&listener_, &OwnerListener::Received, this, &StoreOwner::ArgumentsHanded);
 }
 
-StoreOwner::~StoreOwner() {
-  if (locked_.valid()) locked_.wait();
-}
-
 void StoreOwner::LockAhead() {
   if (!locked_.valid()) locked_ = std::async(std::launch::async, [this] { return lock_.tryLock(0); });
 }

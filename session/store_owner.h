@@ -26,7 +26,6 @@ class StoreOwner : public QObject {
 
  public:
   explicit StoreOwner(QString folder, QObject* parent = nullptr);
-  ~StoreOwner() override;
 
   // Tries the lock on another thread, from which Claim goes on: writing the lock file, and
   // syncing it to the disk, takes a slow disk long, and a start builds its window meanwhile.
@@ -45,7 +44,9 @@ class StoreOwner : public QObject {
  private:
   QString folder_;
   QLockFile lock_;
-  std::future<bool> locked_;  // the lock tried ahead
+  // The lock tried ahead. Declared after lock_: destroyed first, std::async's future waits for
+  // the attempt to end.
+  std::future<bool> locked_;
   OwnerListener listener_;
 };
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -178,7 +179,8 @@ class BinaryPanelTests : public QObject {
       QTextBlockFormat rows;
       rows.setLineHeight(rowHeight, QTextBlockFormat::FixedHeight);
       cursor.mergeBlockFormat(rows);
-      for (QWidget* w : std::initializer_list<QWidget*>{&painted, &box}) w->setFixedSize(74, 70);
+      painted.setFixedSize(74, 70);
+      box.setFixedSize(74, 70);
       QCOMPARE(painted.grab().toImage(), box.grab().toImage());
     }
   }
