@@ -17,6 +17,14 @@ double Tame(double v) {
   return std::clamp(v, -LargestBound, LargestBound);
 }
 
+// 10^n for |n| ≤ 22, the double pow(10, n) gives, without the mathematics library: 10^0 to 10^22
+// are whole doubles, each made exactly by multiplying, and one division rounds 10^-n once.
+double ExactPowerOfTen(int n) {
+  double power = 1;
+  for (int i = 0; i < std::abs(n); ++i) power *= 10;
+  return n < 0 ? 1 / power : power;
+}
+
 // A degenerate range [lo, hi] becomes one unit wide around its centre.
 void Open(double& lo, double& hi) {
   if (hi < lo) std::swap(lo, hi);
@@ -227,8 +235,8 @@ std::vector<PlaneText> TickLabels(const PlaneScale& scale, Surface& surface) {
   double step = minor;
   static constexpr double Factors[] = {1, 2, 5};
   for (int i = 0; i < 90; ++i) {
-    step = minor * Factors[i % 3] * std::pow(10.0, i / 3);
-    const double widest = surface.TextWidth(TickText(-std::floor(reach / step) * step, step));
+    step = minor * Factors[i % 3] * (i / 3 <= 22 ? ExactPowerOfTen(i / 3) : std::pow(10.0, i / 3));
+    const double widest = surface.TextWidth(TickText(-TickFloor(reach / step) * step, step));
     if (step * scale.KX >= widest + 3 * gap && step * scale.KY >= 2 * h) break;
   }
   const double ax = MapX(scale, 0);
@@ -244,8 +252,8 @@ std::vector<PlaneText> TickLabels(const PlaneScale& scale, Surface& surface) {
     labels.push_back({text, box});
   };
   const auto rangeOf = [step](double lo, double hi, long long& first, long long& last) {
-    first = static_cast<long long>(std::ceil(std::max(lo, -1e15 * step) / step));
-    last = static_cast<long long>(std::floor(std::min(hi, 1e15 * step) / step));
+    first = static_cast<long long>(TickCeil(std::max(lo, -1e15 * step) / step));
+    last = static_cast<long long>(TickFloor(std::min(hi, 1e15 * step) / step));
     if (last - first > 400) last = first + 400;  // more could never stand apart
   };
   long long first, last;
@@ -306,11 +314,33 @@ void DrawAxesAndTicks(const PlaneScale& scale, Surface& surface) {
   surface.SetFontSize(size);
 }
 
+double TickFloor(double x) {
+  if (!(std::fabs(x) < 0x1p52)) return x;  // whole already, infinite or not a number
+  const double whole = static_cast<double>(static_cast<long long>(x));  // towards zero
+  return whole > x ? whole - 1 : whole == x ? x : whole;
+}
+
+double TickCeil(double x) { return -TickFloor(-x); }
+
 double Log10(double v) { return std::log(v) / std::log(10.0); }
 
 double DecimalStep(double v) {
   if (v == 0 || std::isnan(v)) return 0;
-  const double step = std::pow(10.0, std::round(Log10(std::fabs(v))));
+  const double a = std::fabs(v);
+  double step = 0;
+  // Clear of the rounding points 10^(k ± 1/2), the power is found by comparison; near one the
+  // logarithm decides, as it always has. The plane shown at start thus reads no tables of the
+  // mathematics library.
+  if (a > 1e-20 && a < 1e20) {
+    constexpr double RootTen = 3.1622776601683795;
+    int k = 0;
+    double scaled = a;
+    for (; scaled >= RootTen; ++k) scaled /= 10;
+    for (; scaled < RootTen / 10; --k) scaled *= 10;
+    if (std::fabs(scaled / RootTen - 1) > 1e-9 && std::fabs(scaled * 10 / RootTen - 1) > 1e-9)
+      step = ExactPowerOfTen(k);
+  }
+  if (step == 0) step = std::pow(10.0, std::round(Log10(a)));
   return v < 0 ? -step : step;
 }
 

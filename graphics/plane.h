@@ -72,6 +72,10 @@ void DrawAxes(const PlaneScale& scale, Surface& surface);
 // numbers (TickLabels) in the fore colour.
 void DrawAxesAndTicks(const PlaneScale& scale, Surface& surface);
 
+// floor and ceil as the ticks take them: the same values, without the mathematics library, of which
+// the plane shown at start then calls nothing (its code and tables are not read in for it).
+double TickFloor(double x);
+double TickCeil(double x);
 double Log10(double v);
 // The power of ten nearest to |v| on a logarithmic scale, with the sign of v: 3.1 gives 1,
 // 3.2 gives 10, 0.05 gives 0.1.

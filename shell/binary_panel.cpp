@@ -20,6 +20,7 @@
 #include "platform/picture_box.h"
 #include "platform/qtext.h"
 #include "platform/twips.h"
+#include "shell/check_indicator.h"
 #include "shell/panel_widgets.h"
 #include "shell/row_captions.h"
 #include "shell/store_panel.h"
@@ -65,12 +66,7 @@ BinaryPanel::BinaryPanel(StorePanel& store, QWidget* parent)
   OpGrfs = Named(new QCheckBox(QStringLiteral("Graphs"), this), QStringLiteral("OpGrfs"));
   OpGrfs->setToolTip(QStringLiteral("Draw the four operations in their graph windows"));
   OpGrfs->setChecked(true);
-  QPalette card = OpGrfs->palette();
-  // Its box and its ground take the panel's colour.
-  for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
-    card.setColor(role, PanelColors::Binary);
-  OpGrfs->setPalette(card);
-  OpGrfs->setAutoFillBackground(true);
+  PutOnCard(*OpGrfs, PanelColors::Binary);
 
   Text1 = Named(new RowCaptions({QStringLiteral(" Z1+Z2"), QStringLiteral(" Z1- Z2"), QStringLiteral(" Z1*Z2"),
                                   QStringLiteral(" Z1/Z2")},

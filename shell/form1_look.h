@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/program_font.h"
+#include "shell/button_pictures.h"
 
 class QWidget;
 
@@ -24,8 +25,7 @@ inline const QColor Combined{251, 232, 225};
 inline const QColor Graph{236, 241, 246};
 }  // namespace PanelColors
 
-// The pictures of the picture buttons, drawn so that they stay crisp at any scaling.
-enum class ButtonPicture { Incorporate, Random, Help, Calculate, Exercise, SaveImage };
+// A picture button's icon: at 100 % the picture the build drew, at 200 % drawn when first shown.
 QIcon ButtonIcon(ButtonPicture picture);
 // An icon drawn by `draw` on a 24 x 24 canvas at the device pixel ratio it is given: at 100 % and
 // at 200 %, each when first shown.

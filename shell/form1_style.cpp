@@ -17,6 +17,8 @@
 #include <map>
 #include <tuple>
 
+#include "shell/check_indicator.h"
+
 namespace {
 
 namespace Look {
@@ -221,6 +223,14 @@ void Form1Style::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
   if (element == PE_PanelButtonTool && qobject_cast<const QToolButton*>(widget) != nullptr && InFamily(widget)) {
     PaintButtonPanel(painter, *option);
     return;
+  }
+  if (element == PE_IndicatorCheckBox && painter->transform().type() <= QTransform::TxTranslate &&
+      painter->device()->devicePixelRatio() == 1 && painter->opacity() == 1 &&
+      painter->compositionMode() == QPainter::CompositionMode_SourceOver) {
+    if (const QImage built = BuiltCheckIndicator(*baseStyle(), *option, widget); !built.isNull()) {
+      painter->drawImage(option->rect.topLeft(), built);
+      return;
+    }
   }
   QProxyStyle::drawPrimitive(element, option, painter, widget);
 }

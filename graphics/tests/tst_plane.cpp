@@ -164,6 +164,34 @@ class PlaneTests : public QObject {
     QCOMPARE(Log10(1000), 3.0);
   }
 
+  // The ticks' floor and ceil are the library's to the sign of a zero, for halves, whole numbers,
+  // numbers past any fraction, infinities and not-a-number.
+  void TickFloorAndCeilAreTheLibrarys() {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double x : {0.0, -0.0, 0.5, -0.5, 1.0, -1.0, 2.5, -2.5, 1e-300, -1e-300, 4503599627370495.5,
+                     -4503599627370495.5, 0x1p52, -0x1p52, 1e300, -1e300, inf, -inf}) {
+      for (const auto& [ours, library] : {std::pair{TickFloor(x), std::floor(x)}, std::pair{TickCeil(x), std::ceil(x)}})
+        QVERIFY2(ours == library && std::signbit(ours) == std::signbit(library), qPrintable(QString::number(x, 'g', 17)));
+    }
+    QVERIFY(std::isnan(TickFloor(std::nan(""))) && std::isnan(TickCeil(std::nan(""))));
+  }
+
+  // Found by comparison where it can be, the step is the logarithm's to the last bit, next to the
+  // rounding points too.
+  void DecimalStepAgreesWithTheLogarithmToTheLastBit() {
+    const auto byLogarithm = [](double v) {
+      const double step = std::pow(10.0, std::round(Log10(std::fabs(v))));
+      return v < 0 ? -step : step;
+    };
+    for (int k = -21; k <= 21; ++k) {
+      for (double m : {1.0, 1.5, 2.9, 3.1622776601683795, 4.0, 9.99}) {
+        const double v = m * std::pow(10.0, k);
+        for (double w : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300), -v})
+          QVERIFY2(DecimalStep(w) == byLogarithm(w), qPrintable(QString::number(w, 'g', 17)));
+      }
+    }
+  }
+
   void TicksAreSymmetricOneStepApart() {
     Surface square(1500, 1500);
     square.StartRecording();

@@ -9,17 +9,21 @@
 #include <QLabel>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QToolButton>
 
 #include <cmath>
 #include <functional>
+#include <memory>
 
 #include "form1_driver.h"
 #include "platform/picture_box.h"
 #include "platform/program_font.h"
 #include "platform/twips.h"
 #include "platform/testing/environment.h"
+#include "shell/check_indicator.h"
 #include "shell/form1_look.h"
 #include "shell/form1_style.h"
 #include "shell/row_captions.h"
@@ -249,6 +253,38 @@ class Form1FrameTests : public QObject {
     const QPixmap large = icon.pixmap(QSize(20, 20), 2.0);
     QCOMPARE(large.width(), 48);  // the picture drawn for 200 %, not the other one enlarged
     QCOMPARE(drawn, QList<qreal>({1.0, 2.0}));
+  }
+
+  // The pictures the build drew are those the program draws: a picture changed in the code but
+  // not in the build, or a build that drew none, fails here.
+  void TheBuildsButtonPicturesAreTheProgramsOwn() {
+    for (ButtonPicture picture : ButtonPictures) {
+      const QImage built = BuiltButtonPicture(picture);
+      QVERIFY2(!built.isNull(), qPrintable(BuiltButtonPictureName(picture)));
+      QCOMPARE(built, PaintButtonPicture(picture, 1));
+    }
+  }
+
+  // The binary operations' check box shows the indicator the build drew, ticked or not, as the
+  // desktop's style draws it.
+  void ACheckBoxShowsTheIndicatorTheBuildDrewAsItsStyleDrawsIt() {
+    Form1Style look(QStringLiteral("fusion"));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    for (bool ticked : {true, false}) {
+      QCheckBox box(QStringLiteral("Graphs"));
+      box.setChecked(ticked);
+      PutOnCard(box, PanelColors::Binary);
+      box.setStyle(fusion.get());
+      box.resize(box.sizeHint());
+      const QImage drawn = box.grab().toImage();
+      box.setStyle(&look);
+      QCOMPARE(box.grab().toImage(), drawn);
+      QStyleOptionButton option;
+      option.initFrom(&box);
+      option.state |= ticked ? QStyle::State_On : QStyle::State_Off;
+      option.rect = fusion->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box);
+      QVERIFY(!BuiltCheckIndicator(*fusion, option, &box).isNull());  // the build's picture, not drawn again
+    }
   }
 
   // A card drawn in parts (plain runs, corners from pictures) has the pixels of the same card
