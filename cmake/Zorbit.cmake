@@ -16,6 +16,22 @@ function(zorbit_test_timeout name seconds)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${seconds})
 endfunction()
 
+# zorbit_drawn_resources(<target> <resource name> TOOL <program> PREFIX <prefix> FILES <files...>
+#                        COMMENT <text>)
+# Pictures the build draws: <program> runs once, on the offscreen platform, and writes FILES into
+# their folder, as raw pixels that <target> holds uncompressed under PREFIX and shows as they lie.
+function(zorbit_drawn_resources target name)
+  cmake_parse_arguments(ARG "" "TOOL;PREFIX;COMMENT" "FILES" ${ARGN})
+  list(GET ARG_FILES 0 first)
+  get_filename_component(folder ${first} DIRECTORY)
+  add_custom_command(OUTPUT ${ARG_FILES}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${ARG_TOOL}> ${folder}
+    DEPENDS ${ARG_TOOL}
+    COMMENT "${ARG_COMMENT}"
+    VERBATIM)
+  qt_add_resources(${target} ${name} PREFIX ${ARG_PREFIX} BASE ${folder} FILES ${ARG_FILES} OPTIONS --no-compress)
+endfunction()
+
 # zorbit_gtest(<name> SOURCES <files...> LIBS <targets...> [TIMEOUT <seconds>])
 # A GoogleTest executable for a Qt-free layer, run by ctest as one test.
 function(zorbit_gtest name)
