@@ -3,11 +3,11 @@
 // ARGB words in this machine's byte order, row after row), which the program wraps as they lie in
 // its resources: nothing is drawn or decoded at start. draw_icon <folder>.
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
 #include "about/program_icon_drawing.h"
+#include "platform/raw_picture.h"
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
@@ -18,15 +18,8 @@ int main(int argc, char* argv[]) {
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!folder.mkpath(QStringLiteral("."))) return 1;
   for (int size : ProgramIconSizes) {
-    const QString path = folder.filePath(QStringLiteral("program-%1.argb").arg(size));
-    const QImage pixels = DrawProgramIcon(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QFile file(path);
-    const auto bytes = static_cast<qint64>(pixels.sizeInBytes());
-    if (pixels.bytesPerLine() != size * 4 || !file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(pixels.constBits()), bytes) != bytes) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (!WriteRawPicture(folder.filePath(QStringLiteral("program-%1.argb").arg(size)), DrawProgramIcon(size).toImage()))
       return 1;
-    }
   }
   return 0;
 }

@@ -4,9 +4,9 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
-#include <QResource>
 
 #include "platform/program_font.h"
+#include "platform/raw_picture.h"
 
 namespace {
 
@@ -110,8 +110,6 @@ QString BuiltButtonPictureName(ButtonPicture picture) {
 }
 
 QImage BuiltButtonPicture(ButtonPicture picture) {
-  const QResource pixels(QStringLiteral(":/zorbit/pictures/") + BuiltButtonPictureName(picture));
-  constexpr int side = ButtonPictureSide;
-  if (pixels.compressionAlgorithm() != QResource::NoCompression || pixels.size() != qint64(side) * side * 4) return {};
-  return QImage(pixels.data(), side, side, QImage::Format_ARGB32_Premultiplied);
+  return RawResourcePicture(QStringLiteral(":/zorbit/pictures/") + BuiltButtonPictureName(picture),
+                            {ButtonPictureSide, ButtonPictureSide});
 }

@@ -16,9 +16,8 @@ inline constexpr int ButtonPictureSide = 24;
 // The picture drawn at the device pixel ratio given.
 QImage PaintButtonPicture(ButtonPicture picture, qreal ratio);
 
-// The build draws each picture at 100 % into a file of raw pixels of this name (32-bit
-// premultiplied ARGB words in the machine's byte order, row after row), which the program shows
-// from its resources as they lie. At other scales the program draws the picture itself.
+// The build draws each picture at 100 % into a raw picture (platform/raw_picture.h) of this name,
+// which the program shows from its resources. At other scales the program draws the picture itself.
 QString BuiltButtonPictureName(ButtonPicture picture);
 // That picture as it lies in the resources; null where the resources lack it.
 QImage BuiltButtonPicture(ButtonPicture picture);

@@ -3,14 +3,15 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <QWidget>
 
+#include "platform/raw_picture.h"
+
 namespace {
 
-// The key's room at the front of a stored picture.
+// The key's room at the head of a stored picture.
 constexpr qsizetype KeyBytes = 128;
 
 QByteArray Colour(const QStyleOption& option, QPalette::ColorRole role) {
@@ -31,7 +32,7 @@ QByteArray CheckIndicatorKey(const QStyle& style, const QStyleOption& option) {
                          ' ' + Colour(option, QPalette::Base) + ' ' + Colour(option, QPalette::Window) + ' ' +
                          Colour(option, QPalette::Text) + ' ' + Colour(option, QPalette::WindowText) + ' ' +
                          Colour(option, QPalette::Highlight);
-  return key.size() < KeyBytes ? key : QByteArray();
+  return key.size() < KeyBytes ? key.leftJustified(KeyBytes, '\0') : QByteArray();
 }
 
 QImage BuiltCheckIndicator(const QStyle& style, const QStyleOption& option, const QWidget* box) {
@@ -40,26 +41,23 @@ QImage BuiltCheckIndicator(const QStyle& style, const QStyleOption& option, cons
   if (ground.style() != Qt::SolidPattern || ground.color() != option.palette.color(QPalette::Window)) return {};
   const QByteArray key = CheckIndicatorKey(style, option);
   if (key.isEmpty()) return {};
-  const QResource stored(QStringLiteral(":/zorbit/pictures/") +
-                         QLatin1String(option.state & QStyle::State_On ? CheckedIndicatorName : UncheckedIndicatorName));
-  const qint64 pixels = qint64(option.rect.width()) * option.rect.height() * 4;
-  if (stored.compressionAlgorithm() != QResource::NoCompression || stored.size() != KeyBytes + pixels) return {};
-  const auto* bytes = reinterpret_cast<const char*>(stored.data());
-  if (QByteArray(bytes, KeyBytes) != key.leftJustified(KeyBytes, '\0')) return {};
-  return QImage(stored.data() + KeyBytes, option.rect.width(), option.rect.height(), QImage::Format_ARGB32_Premultiplied);
+  return RawResourcePicture(QStringLiteral(":/zorbit/pictures/") + CheckIndicatorName(option.state & QStyle::State_On),
+                            option.rect.size(), key);
 }
 
-QByteArray DrawnCheckIndicator(const QStyle& style, const QStyleOption& option) {
-  const QByteArray key = CheckIndicatorKey(style, option);
-  if (key.isEmpty()) return {};
+QImage DrawnCheckIndicator(const QStyle& style, const QStyleOption& option) {
+  if (CheckIndicatorKey(style, option).isEmpty()) return {};
   QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
   image.fill(option.palette.color(QPalette::Window));
   QPainter painter(&image);
   painter.translate(-option.rect.topLeft());
   style.drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter);
   painter.end();
-  return key.leftJustified(KeyBytes, '\0') +
-         QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+  return image;
+}
+
+QString CheckIndicatorName(bool ticked) {
+  return ticked ? QStringLiteral("check-on.argb") : QStringLiteral("check-off.argb");
 }
 
 void PutOnCard(QWidget& box, const QColor& card) {

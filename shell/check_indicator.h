@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 
 class QColor;
 class QStyle;
@@ -16,8 +17,9 @@ class QWidget;
 // fills its ground with its own colour, under the indicator's antialiased corners too.
 
 // Names what an indicator drawn by `style` for `option` looks like: the style, the size, the
-// resolution the mark is scaled for and the colours the style takes. Empty for a state the build
-// draws no picture of (half ticked, pressed, showing the keyboard's focus, neither).
+// resolution the mark is scaled for and the colours the style takes, at a fixed length, the head of
+// the stored picture (platform/raw_picture.h). Empty for a state the build draws no picture of (half
+// ticked, pressed, showing the keyboard's focus, neither).
 QByteArray CheckIndicatorKey(const QStyle& style, const QStyleOption& option);
 
 // The picture the build drew for `option`, ticked or not, when it drew it for the same key and
@@ -25,13 +27,12 @@ QByteArray CheckIndicatorKey(const QStyle& style, const QStyleOption& option);
 QImage BuiltCheckIndicator(const QStyle& style, const QStyleOption& option, const QWidget* box);
 
 // The indicator as `style` draws it for `option` on a picture of its size filled with the option's
-// ground colour, prefixed by the key, as the build stores it; empty where the key is.
-QByteArray DrawnCheckIndicator(const QStyle& style, const QStyleOption& option);
+// ground colour, as the build stores it; null where the key is empty.
+QImage DrawnCheckIndicator(const QStyle& style, const QStyleOption& option);
 
 // Puts a check box on a card of the colour given: its box and its ground take the card's colour.
 // The build draws the indicator of such a check box on the binary operations' card.
 void PutOnCard(QWidget& box, const QColor& card);
 
-// The file names the build stores the two pictures under.
-inline constexpr const char* CheckedIndicatorName = "check-on.argb";
-inline constexpr const char* UncheckedIndicatorName = "check-off.argb";
+// The file name the build stores the ticked or the empty indicator under.
+QString CheckIndicatorName(bool ticked);

@@ -6,22 +6,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QStyleOptionButton>
 #include <cstdio>
 
+#include "platform/raw_picture.h"
 #include "shell/button_pictures.h"
 #include "shell/check_indicator.h"
 #include "shell/form1_look.h"
 
 namespace {
-
-bool Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
-  std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-  return false;
-}
 
 // A check box's option as it paints its indicator.
 class Box : public QCheckBox {
@@ -45,17 +38,16 @@ int main(int argc, char* argv[]) {
   }
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!folder.mkpath(QStringLiteral("."))) return 1;
-  for (ButtonPicture picture : ButtonPictures) {
-    const QImage pixels = PaintButtonPicture(picture, 1);
-    if (!Write(folder.filePath(BuiltButtonPictureName(picture)),
-               QByteArray(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes())))
-      return 1;
-  }
+  for (ButtonPicture picture : ButtonPictures)
+    if (!WriteRawPicture(folder.filePath(BuiltButtonPictureName(picture)), PaintButtonPicture(picture, 1))) return 1;
   Box box;
   PutOnCard(box, PanelColors::Binary);
   const QStyle& style = *QApplication::style();
-  if (!Write(folder.filePath(QLatin1String(CheckedIndicatorName)), DrawnCheckIndicator(style, box.Indicator(true))) ||
-      !Write(folder.filePath(QLatin1String(UncheckedIndicatorName)), DrawnCheckIndicator(style, box.Indicator(false))))
-    return 1;
+  for (bool ticked : {true, false}) {
+    const QStyleOptionButton option = box.Indicator(ticked);
+    if (!WriteRawPicture(folder.filePath(CheckIndicatorName(ticked)), DrawnCheckIndicator(style, option),
+                         CheckIndicatorKey(style, option)))
+      return 1;
+  }
   return 0;
 }
