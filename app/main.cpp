@@ -10,6 +10,7 @@
 #include "platform/on_screen.h"
 #include "platform/program_folder.h"
 #include "platform/seams.h"
+#include "platform/session_bus_warmup.h"
 #include "session/store_owner.h"
 #include "shell/form1.h"
 #include "shell/safe_application.h"
@@ -37,7 +38,9 @@ int AnswerCommandLine(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
   if (const int code = AnswerCommandLine(argc, argv); code >= 0) return code;
-  // The fonts' configuration is read while the application connects to the display.
+  // The session bus is connected to, and the fonts' configuration read, while the application
+  // connects to the display.
+  SessionBusWarmUp bus(SessionBusWarmUp::PlatformOf(argc, argv));
   FontWarmUp fonts;
   SafeApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorbit"));

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake g++ make ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgtest-dev
           libbenchmark-dev ccache xdg-utils fonts-dejavu-core fonts-liberation2 poppler-utils
-          desktop-file-utils appstream dpkg-dev)
+          desktop-file-utils appstream dpkg-dev dbus-daemon)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
