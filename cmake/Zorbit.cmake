@@ -43,15 +43,16 @@ function(zorbit_gtest name)
   zorbit_test_timeout(${name} "${ARG_TIMEOUT}")
 endfunction()
 
-# zorbit_qtest(<name> SOURCES <files...> LIBS <targets...> [TIMEOUT <seconds>])
-# A Qt Test executable for windows and Qt layers; runs headless on the offscreen platform. A test
-# whose environment is missing (platform/testing/environment.h) ends with 77: skipped, not passed.
+# zorbit_qtest(<name> SOURCES <files...> LIBS <targets...> [TIMEOUT <seconds>] [RUNNER <command...>])
+# A Qt Test executable for windows and Qt layers; runs headless on the offscreen platform, started
+# by RUNNER when given (a session bus of its own: dbus-run-session --). A test whose environment is
+# missing (platform/testing/environment.h) ends with 77: skipped, not passed.
 function(zorbit_qtest name)
-  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;RUNNER" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests UNITY_BUILD OFF)
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${ARG_RUNNER} $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZORBIT_PROGRAM_DIR=${ZORBIT_PROGRAM_DIR}")
   zorbit_test_timeout(${name} "${ARG_TIMEOUT}")
