@@ -71,9 +71,13 @@ void GridInit(TextGrid& grid, PictureBox* surface, QLineEdit* editor, int rows, 
   editor->setReadOnly(grid.ReadOnly);
   // A cell is only 260 twips high: a framed box would cut the text.
   editor->setFrame(false);
-  QFont font(s.FontName());
-  font.setPointSizeF(s.FontSize());
-  editor->setFont(font);
+  // A read-only grid never opens its editor, which then needs no font of its own: laying its
+  // (empty) text out in one would load that font for nothing.
+  if (!grid.ReadOnly) {
+    QFont font(s.FontName());
+    font.setPointSizeF(s.FontSize());
+    editor->setFont(font);
+  }
   editor->resize(TwipsToPixelsRounded(colWidth - half), TwipsToPixelsRounded(GridRowHeight - half));
   PlaceEditor(grid, 0, 0);
   // One set of row tips per surface, for the grid last laid on it.

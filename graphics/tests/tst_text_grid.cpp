@@ -208,6 +208,8 @@ class TextGridTests : public QObject {
 
     GridSelectCell(grid, 0, 2);
     QVERIFY(editor->isVisible());
+    QCOMPARE(editor->font().family(), box->surface().FontName());  // writes as the cells do
+    QCOMPARE(editor->font().pointSizeF(), box->surface().FontSize());
     QCOMPARE(editor->pos(), QPoint(TwipsToPixelsRounded(2 * 1500 + 15), TwipsToPixelsRounded(15)));
     QTest::keyClicks(editor, QStringLiteral("z^2"));
     QVERIFY(GridEditorKeyDown(grid, 13));
