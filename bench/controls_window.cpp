@@ -88,8 +88,8 @@ int main(int argc, char* argv[]) {
   for (const char* name : {"File", "Edit", "Tools", "Info"}) {
     QMenu* menu = window.menuBar()->addMenu(QString::fromLatin1(name));
     for (int i = 0; i < 4; ++i) menu->addAction(QStringLiteral("Action %1").arg(i));
+    if (menu->title() == u"File") menu->addMenu(QStringLiteral("Recent"));
   }
-  window.menuBar()->findChild<QMenu*>()->addMenu(QStringLiteral("Recent"));
 
   QPixmap picture(16, 16);
   picture.fill(QColor(0x2e, 0x7d, 0x32));
@@ -121,6 +121,7 @@ int main(int argc, char* argv[]) {
   unaryColumns->addWidget(Group(QStringLiteral("n Root"), 2, 1, 2, icon));
   right->addWidget(unary, 1);
   QGroupBox* combined = Group(QStringLiteral("Combined operations  a,b,..."), 2, 1, 0, icon);
+  auto* combinedGrid = static_cast<QGridLayout*>(combined->layout());
   auto* keys = new QGridLayout;
   const char* labels[] = {"+", "-", "*", "/", "(", ")", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
   for (int i = 0; i < 16; ++i)
@@ -138,12 +139,12 @@ int main(int argc, char* argv[]) {
     letters->addItems({QStringLiteral("a"), QStringLiteral("b")});
     keys->addWidget(Fixed(letters, 44), 1, 9 + i);
   }
-  static_cast<QGridLayout*>(combined->layout())->addLayout(keys, 3, 0, 1, 6);
+  combinedGrid->addLayout(keys, 3, 0, 1, 6);
   auto* captions = new QGridLayout;
   const QStringList texts = {QStringLiteral("cartesian"), QStringLiteral("polar"), QStringLiteral("operation"),
                              QStringLiteral("decimals"), QStringLiteral("n ="), QStringLiteral("a,b")};
   for (int i = 0; i < 13; ++i) captions->addWidget(new QLabel(texts[i % 6]), i / 6, i % 6);
-  static_cast<QGridLayout*>(combined->layout())->addLayout(captions, 4, 0, 1, 6);
+  combinedGrid->addLayout(captions, 4, 0, 1, 6);
   right->addWidget(combined);
   auto* scroll = new QScrollArea;
   scroll->setWidget(client);

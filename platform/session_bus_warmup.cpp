@@ -8,21 +8,9 @@
 #include <QDBusConnection>
 #endif
 
-namespace {
-
-// The plug-ins whose windows Qt makes accessible through the session bus: the X11 and Wayland
-// ones, one of which is the default.
-[[maybe_unused]] bool BridgesThroughBus(const QString& platform) {
-  // QT_QPA_PLATFORM may list fallbacks ("wayland;xcb") and options ("xcb:nograb").
-  const QString first = platform.section(u';', 0, 0).section(u':', 0, 0).trimmed();
-  return first.isEmpty() || first == u"xcb" || first.startsWith(u"wayland");
-}
-
-}  // namespace
-
 SessionBusWarmUp::SessionBusWarmUp([[maybe_unused]] const QString& platform) {
 #if defined(ZORBIT_SESSION_BUS)
-  if (!BridgesThroughBus(platform)) return;
+  if (!Bridges(platform)) return;
   // Qt takes the first thread that meets it for the application's main thread: this one must come
   // before the connector, or the application warns that it was not made in the main thread.
   QThread::currentThread();
@@ -34,6 +22,12 @@ SessionBusWarmUp::~SessionBusWarmUp() { Wait(); }
 
 void SessionBusWarmUp::Wait() {
   if (connector_.joinable()) connector_.join();
+}
+
+bool SessionBusWarmUp::Bridges(const QString& platform) {
+  // QT_QPA_PLATFORM may list fallbacks ("wayland;xcb") and options ("xcb:nograb").
+  const QString first = platform.section(u';', 0, 0).section(u':', 0, 0).trimmed();
+  return first.isEmpty() || first == u"xcb" || first.startsWith(u"wayland");
 }
 
 QString SessionBusWarmUp::PlatformOf(int argc, char* argv[]) {

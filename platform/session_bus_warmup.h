@@ -21,6 +21,10 @@ class SessionBusWarmUp {
   // Waits until the connection is made or refused; at once when it was not asked for.
   void Wait();
 
+  // True for the plug-ins whose windows Qt makes accessible through the session bus: the X11 and
+  // Wayland ones, one of which is the default (an empty `platform`).
+  static bool Bridges(const QString& platform);
+
   // The plug-in the application will load: the one the command line names with -platform, else
   // the one QT_QPA_PLATFORM names; empty for the default.
   static QString PlatformOf(int argc, char* argv[]);
