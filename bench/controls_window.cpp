@@ -3,8 +3,8 @@
 // Zorbit's main window holds, as many of each kind (27 labels, 20 line edits, 10 selectors of which
 // 3 editable, 24 keys, 17 tool buttons, 5 lists, a check box, 8 group boxes, 6 menus, a plane
 // with numbered axes), in Qt's own look and laid out by Qt's layouts, with none of the program
-// behind them. What it costs over the empty window is what Qt takes to
-// make, lay out and paint that many controls; what Zorbit costs over it is the program's own.
+// behind them. What it costs over the empty window is what Qt takes to make, lay out and paint
+// that many controls; what Zorbit costs over it is the program's own.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
